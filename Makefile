@@ -1,0 +1,47 @@
+# The two commands of the README, plus the pieces they are made of.
+# Everything runs as root on Debian 12; missing packages are installed on the way.
+
+ROOT  := $(CURDIR)
+B64   := $(ROOT)/build/x86_64
+B32   := $(ROOT)/build/i686
+WINE_ENV := KV_BUILD=$(B64)
+
+.PHONY: test run bench setup build build32 prefix fuzz-smoke clean
+
+test: build build32 prefix
+	@cd $(B64) && $(WINE_ENV) bash -c '. $(ROOT)/scripts/wine-env.sh; /usr/lib/wine/wineserver -p; \
+	  ctest --output-on-failure -j2; rc=$$?; /usr/lib/wine/wineserver -k; exit $$rc'
+	@$(MAKE) --no-print-directory fuzz-smoke
+
+run: build prefix
+	@$(WINE_ENV) scripts/run.sh
+
+bench: build prefix
+	@$(WINE_ENV) scripts/bench.sh
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	@mkdir -p build
+	@cmake -S . -B $(B64) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release > $(ROOT)/build/configure-x86_64.log || \
+	  { cat $(ROOT)/build/configure-x86_64.log; exit 1; }
+	@cmake --build $(B64) -j2
+
+# Classic Susie hosts are 32-bit: the plug-ins must also build for i686.
+build32: setup
+	@mkdir -p build
+	@cmake -S . -B $(B32) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DKV_PLUGINS_ONLY=ON > $(ROOT)/build/configure-i686.log || \
+	  { cat $(ROOT)/build/configure-i686.log; exit 1; }
+	@cmake --build $(B32) -j2
+
+prefix: setup
+	@$(WINE_ENV) scripts/wine-prefix.sh
+
+fuzz-smoke: setup
+	@if [ -x scripts/fuzz-mag.sh ]; then scripts/fuzz-mag.sh 20; fi
+
+clean:
+	rm -rf build

@@ -1,0 +1,91 @@
+// The cache behind KVMeasureChar.
+#include "FontMetricsCache.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "KVFont.h"
+#include "ScopedGdi.h"
+
+namespace {
+
+CSize MeasureOnDevice(const LOGFONT& scaledFont, HDC hdc, UINT code) {
+  ScopedWindowDC desktop(hdc ? nullptr : GetDesktopWindow());
+  HDC target = hdc ? hdc : desktop.Get();
+  ScopedFont font(CreateFontIndirectA(&scaledFont));
+  ScopedSelect select(target, font.Get());
+  INT width = 0;
+  if (!GetCharWidth32A(target, code, code, &width)) GetCharWidthA(target, code, code, &width);
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(target, &metrics);
+  return CSize(width, metrics.tmHeight);
+}
+
+struct FontEntry {
+  LOGFONT font;
+  int dpiX;
+  int dpiY;
+  int height;
+  int singleByteWidth[256];  // -1 until measured
+  std::unordered_map<UINT, int> doubleByteWidth;
+};
+
+class MetricsCache {
+ public:
+  CSize Measure(const LOGFONT& font, HDC hdc, UINT code) {
+    FontEntry* entry = Find(font, hdc);
+    int* slot = nullptr;
+    if (code < 256) {
+      slot = &entry->singleByteWidth[code];
+    } else {
+      auto found = entry->doubleByteWidth.find(code);
+      if (found != entry->doubleByteWidth.end()) return CSize(found->second, entry->height);
+    }
+    if (slot && *slot >= 0) return CSize(*slot, entry->height);
+    CSize measured = MeasureOnDevice(font, hdc, code);
+    entry->height = measured.cy;
+    if (slot)
+      *slot = measured.cx;
+    else
+      entry->doubleByteWidth.emplace(code, measured.cx);
+    return measured;
+  }
+
+ private:
+  FontEntry* Find(const LOGFONT& font, HDC hdc) {
+    KVResolution reference = KVGetReferenceResolution();
+    int dpiX = hdc ? GetDeviceCaps(hdc, LOGPIXELSX) : reference.x;
+    int dpiY = hdc ? GetDeviceCaps(hdc, LOGPIXELSY) : reference.y;
+    if (m_last && Matches(*m_last, font, dpiX, dpiY)) return m_last;
+    for (auto& entry : m_entries) {
+      if (Matches(*entry, font, dpiX, dpiY)) return m_last = entry.get();
+    }
+    auto entry = std::make_unique<FontEntry>();
+    entry->font = font;
+    entry->dpiX = dpiX;
+    entry->dpiY = dpiY;
+    entry->height = 0;
+    for (int& width : entry->singleByteWidth) width = -1;
+    m_entries.push_back(std::move(entry));
+    return m_last = m_entries.back().get();
+  }
+
+  static bool Matches(const FontEntry& entry, const LOGFONT& font, int dpiX, int dpiY) {
+    return entry.dpiX == dpiX && entry.dpiY == dpiY && KVIsFontEqual(&entry.font, &font);
+  }
+
+  std::vector<std::unique_ptr<FontEntry>> m_entries;
+  FontEntry* m_last = nullptr;
+};
+
+MetricsCache g_cache;
+
+bool IsDisplay(HDC hdc) { return !hdc || GetDeviceCaps(hdc, TECHNOLOGY) == DT_RASDISPLAY; }
+
+}  // namespace
+
+CSize KVMeasureChar(const LOGFONT& scaledFont, HDC hdc, UINT code) {
+  return IsDisplay(hdc) ? g_cache.Measure(scaledFont, hdc, code)
+                        : MeasureOnDevice(scaledFont, hdc, code);
+}

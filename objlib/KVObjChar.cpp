@@ -1,0 +1,70 @@
+// Characters: their data form (memo stream), text form (export) and measuring.
+#include "KVObjChar.h"
+
+KVObjChar::KVObjChar() = default;
+
+KVObjChar::KVObjChar(const KVObjChar& other) : KVObject(other) {}
+
+KVObjChar::KVObjChar(int code, COLORREF color, const LOGFONT* pFont) {
+  m_wCode = static_cast<WORD>(code);
+  m_crColor = color;
+  m_logFont = *pFont;
+  m_nDataSize = code > 0xFF || code == KV_CODE_NEWLINE ? 2 : 1;
+  CSize size = CharSize(code, nullptr);
+  cx = size.cx;
+  cy = size.cy;
+}
+
+KVObjChar::~KVObjChar() = default;
+
+void KVObjChar::CalcSize(HDC hdc) {
+  CSize size = CharSize(m_wCode, hdc);
+  cx = size.cx;
+  cy = size.cy;
+}
+
+void KVObjChar::ChangeFont(LOGFONT* pFont) {
+  m_logFont = *pFont;
+  CalcSize(nullptr);
+}
+
+// The stream holds a line break as the single byte 0x0A.
+int KVObjChar::DataLength() { return m_wCode == KV_CODE_NEWLINE ? 1 : static_cast<int>(m_nDataSize); }
+
+int KVObjChar::GetData(char* pBuf, int nSize, int* pWritten) {
+  int needed = DataLength();
+  *pWritten = 0;
+  if (nSize < needed) return needed;
+  if (needed == 2) {
+    pBuf[0] = static_cast<char>(m_wCode >> 8);
+    pBuf[1] = static_cast<char>(m_wCode & 0xFF);
+  } else {
+    pBuf[0] = static_cast<char>(m_wCode & 0xFF);
+  }
+  *pWritten = needed;
+  return needed;
+}
+
+int KVObjChar::TextLength() { return static_cast<int>(m_nDataSize); }
+
+// The text form writes a line break as carriage return and line feed.
+int KVObjChar::GetText(char* pBuf, int nSize, int* pWritten) {
+  int needed = static_cast<int>(m_nDataSize);
+  *pWritten = 0;
+  if (nSize < needed) return needed;
+  if (m_wCode == KV_CODE_NEWLINE) {
+    pBuf[0] = '\r';
+    pBuf[1] = '\n';
+  } else if (needed == 2) {
+    pBuf[0] = static_cast<char>(m_wCode >> 8);
+    pBuf[1] = static_cast<char>(m_wCode & 0xFF);
+  } else {
+    pBuf[0] = static_cast<char>(m_wCode & 0xFF);
+  }
+  *pWritten = needed;
+  return needed;
+}
+
+void KVObjChar::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) {
+  DrawChar(m_wCode, pInfo, origin, clip, bSelected);
+}

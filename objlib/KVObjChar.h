@@ -1,0 +1,21 @@
+// KVObjChar: one character of a memo (single byte, double-byte Shift-JIS, line break or
+// the end marker) with its own colour and font.
+#pragma once
+
+#include "KVObject.h"
+
+class KVOBJ_API KVObjChar : public KVObject {
+ public:
+  KVObjChar();
+  KVObjChar(const KVObjChar& other);
+  KVObjChar(int code, COLORREF color, const LOGFONT* pFont);
+  ~KVObjChar() override;
+
+  void CalcSize(HDC hdc) override;
+  void ChangeFont(LOGFONT* pFont) override;
+  int GetText(char* pBuf, int nSize, int* pWritten) override;
+  int TextLength() override;
+  int DataLength() override;
+  int GetData(char* pBuf, int nSize, int* pWritten) override;
+  void Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) override;
+};

@@ -1,0 +1,113 @@
+// KVObjList: an ordered list of objects that always ends with the end-marker character,
+// edited only by recorded inserts and deletes that can be undone group by group.
+#pragma once
+
+#include "KVObjChar.h"
+#include "KVObject.h"
+
+// One node of a doubly linked list; it owns its object.
+struct LIST {
+  LIST* pNext;
+  LIST* pPrev;
+  KVObject* pObj;
+};
+
+KVOBJ_API LIST* KVNewNode(KVObject* pObj);
+// Frees a node and its object.
+KVOBJ_API void KVFreeNode(LIST* pNode);
+// Frees every node of a chain (following pNext) with its object.
+KVOBJ_API void KVFreeChain(LIST* pFirst);
+
+// One undo record. A delete record owns the chain it removed until it is undone or freed.
+class KVOBJ_API BUndo : public KVObject {
+ public:
+  enum Kind { SPENT = 0, INSERTED = 1, DELETED = 2 };
+  BUndo(DWORD kind, bool groupStart, LIST* nodeA, LIST* nodeB);
+  ~BUndo() override;
+
+  DWORD nKind;
+  bool bGroupStart;
+  LIST* pNodeA;  // insert: first inserted node; delete: the node after the removed range
+  LIST* pNodeB;  // insert: last inserted node; delete: first node of the removed chain
+  LIST* pCurPos;
+  LIST* pSelTop;
+  LIST* pSelEnd;
+};
+
+class KVOBJ_API KVObjList : public KVObject {
+ public:
+  KVObjList();
+  KVObjList(const KVObjList&) = delete;
+  ~KVObjList() override;
+
+  void CalcSize(HDC hdc) override;
+  int GetText(char* pBuf, int nSize, int* pWritten) override;
+  int TextLength() override;
+  int DataLength() override;
+  int GetData(char* pBuf, int nSize, int* pWritten) override;
+  bool IsDerty() override;
+  void ClearDerty() override;
+
+  virtual int Delete();
+  virtual int Erase(LIST* pFirst, LIST* pEnd, bool bGroupStart);
+  virtual int Insert(char* pszText);
+  virtual int Insert(int nFormat, void* pData, CPoint point);
+  virtual int Insert(KVObject* pObj);
+  virtual int Insert(LIST* pChain);
+  virtual int GetSelectedData(char* pBuf, int nSize, int* pWritten);
+  virtual int SelectedDataLength();
+  virtual int GetSelectedText(char* pBuf, int nSize, int* pWritten);
+  virtual int SelectedTextLength();
+  virtual bool CanPaste();
+  virtual bool CanUndo();
+  virtual int DoChildProperty();
+  virtual bool HaveSelectData();
+  virtual int GetSelectedDataBody(char* pBuf, int nSize);
+  virtual int SelectedDataBodyLength();
+  virtual int GetSelectedTextBody(char* pBuf, int nSize);
+  virtual int SelectedTextBodyLength();
+  virtual void PreDelete(BUndo* pUndo);
+  virtual void PostDelete(BUndo* pUndo);
+  virtual void PreInsert(BUndo* pUndo);
+  virtual void PostInsert(BUndo* pUndo);
+  virtual void PostUndo(BUndo* pUndo);
+  virtual void PostClear();
+  virtual void PostSetData();
+
+  void Insert(LIST* pBefore, LIST* pChain, bool bGroupStart);
+  void Delete(LIST* pFirst, LIST* pEnd, bool bGroupStart);
+  int Undo();
+  void ClearUndo();
+  void Clear();
+  void SetItemSize(LIST* pNode, CSize size);
+
+  // The objects, in order; the last node holds the end marker.
+  struct {
+    LIST* pHead;
+    LIST* pTail;
+  } m_list;
+  // Undo records, newest at the head.
+  struct {
+    LIST* pHead;
+    LIST* pTail;
+  } m_undo;
+
+ protected:
+  KVObject* DupObject(KVObject* pObj);
+  // Reads an item run from *ppCursor up to endCode (or the stream's end code) into a new
+  // chain. pEnd bounds the readable data. On success *pResult is 0 and the cursor moves
+  // behind the run; on a damaged stream *pResult is negative, nothing is returned and the
+  // cursor stays.
+  LIST* SegToList(int version, SEG_HEAD** ppCursor, int endCode, const char* pEnd, int* pResult);
+
+ private:
+  void SpliceBefore(LIST* pBefore, LIST* pFirst, LIST* pLast);
+  void Unlink(LIST* pFirst, LIST* pLast);
+  void PushUndo(BUndo* pUndo);
+  // Head, body (whole or selected) and tail, one behind the other.
+  int AssembleData(char* pBuf, int nSize, int* pWritten, bool bSelected);
+  int AssembleText(char* pBuf, int nSize, int* pWritten, bool bSelected);
+};
+
+// Plain Shift-JIS text to a chain of characters of one colour and font; none for "".
+KVOBJ_API LIST* StrToList(const char* pszText, COLORREF color, const LOGFONT* pFont);

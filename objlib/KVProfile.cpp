@@ -1,0 +1,154 @@
+// Settings file access over the private-profile API, and the folders it lives in.
+#include "KVProfile.h"
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "SjisText.h"
+
+namespace {
+
+KVFolders g_folders;
+
+// An empty settings path (a profile too long for MAX_PATH) must not fall back to win.ini.
+const char* SettingsFile() { return g_folders.settings[0] ? g_folders.settings : nullptr; }
+
+}  // namespace
+
+const KVFolders& KVGetFolders() { return g_folders; }
+
+void KVLocateFolders() {
+  KVFolders f = {};
+  char profile[MAX_PATH] = "";
+  DWORD length = GetEnvironmentVariableA("USERPROFILE", profile, sizeof profile);
+  if (length > 0 && length < sizeof profile && KVJoin(f.user, MAX_PATH, profile, "\\") &&
+      KVJoin(f.app, MAX_PATH, f.user, "Kavelo") && KVJoin(f.config, MAX_PATH, f.app, "\\Config") &&
+      KVJoin(f.settings, MAX_PATH, f.config, "\\Kavelo.ini")) {
+    KVJoin(f.data, MAX_PATH, f.app, "\\Data");
+  }
+  char module[MAX_PATH] = "";
+  DWORD moduleLength = GetModuleFileNameA(nullptr, module, sizeof module);
+  if (moduleLength > 0 && moduleLength < sizeof module) {
+    char drive[_MAX_DRIVE], dir[_MAX_DIR];
+    _splitpath(module, drive, dir, nullptr, nullptr);
+    KVJoin(f.program, MAX_PATH, drive, dir);
+  }
+  g_folders = f;
+}
+
+UINT KVGetProfileInt(const char* section, const char* key, int nDefault) {
+  if (!SettingsFile()) return static_cast<UINT>(nDefault);
+  return GetPrivateProfileIntA(section, key, nDefault, SettingsFile());
+}
+
+BOOL KVWriteProfileInt(const char* section, const char* key, int nValue) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%d", nValue);
+  return KVWriteProfileString(section, key, text);
+}
+
+int KVGetProfileString(const char* section, const char* key, const char* pszDefault,
+                       char* pszBuffer, int nSize) {
+  if (nSize <= 0) return 0;
+  if (!SettingsFile()) {
+    KVCopyCut(pszBuffer, nSize, pszDefault ? pszDefault : "");
+    return static_cast<int>(std::strlen(pszBuffer));
+  }
+  return static_cast<int>(
+      GetPrivateProfileStringA(section, key, pszDefault, pszBuffer, nSize, SettingsFile()));
+}
+
+BOOL KVWriteProfileString(const char* section, const char* key, const char* pszValue) {
+  if (!SettingsFile()) return FALSE;
+  return WritePrivateProfileStringA(section, key, pszValue, SettingsFile());
+}
+
+int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont) {
+  char key[256];
+  char info[1024] = "";
+  std::snprintf(key, sizeof key, "%sInfo", name);
+  KVGetProfileString(section, key, "", info, sizeof info);
+  if (info[0] == '\0') {
+    GetObjectA(GetStockObject(SYSTEM_FONT), sizeof(LOGFONT), pFont);
+    return 1;
+  }
+  // Negative heights are stored in two's complement, so read the long fields unsigned.
+  unsigned int height = 0, width = 0, escapement = 0, orientation = 0, weight = 0;
+  unsigned int italic = 0, underline = 0, strikeOut = 0, charSet = 0, outPrecision = 0;
+  unsigned int clipPrecision = 0, quality = 0, pitchAndFamily = 0;
+  std::sscanf(info, "%8X,%8X,%8X,%8X,%8X,%2X,%2X,%2X,%2X,%2X,%2X,%2X,%2X", &height, &width,
+              &escapement, &orientation, &weight, &italic, &underline, &strikeOut, &charSet,
+              &outPrecision, &clipPrecision, &quality, &pitchAndFamily);
+  pFont->lfHeight = static_cast<LONG>(height);
+  pFont->lfWidth = static_cast<LONG>(width);
+  pFont->lfEscapement = static_cast<LONG>(escapement);
+  pFont->lfOrientation = static_cast<LONG>(orientation);
+  pFont->lfWeight = static_cast<LONG>(weight);
+  pFont->lfItalic = static_cast<BYTE>(italic);
+  pFont->lfUnderline = static_cast<BYTE>(underline);
+  pFont->lfStrikeOut = static_cast<BYTE>(strikeOut);
+  pFont->lfCharSet = static_cast<BYTE>(charSet);
+  pFont->lfOutPrecision = static_cast<BYTE>(outPrecision);
+  pFont->lfClipPrecision = static_cast<BYTE>(clipPrecision);
+  pFont->lfQuality = static_cast<BYTE>(quality);
+  pFont->lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
+
+  char face[1024] = "";
+  std::snprintf(key, sizeof key, "%sFase", name);
+  KVGetProfileString(section, key, "", face, sizeof face);
+  KVCopyCut(pFont->lfFaceName, LF_FACESIZE, face);
+  return 1;
+}
+
+BOOL KVWriteProfileFont(const char* section, const char* name, const LOGFONT* pFont) {
+  char key[256];
+  char info[128];
+  std::snprintf(key, sizeof key, "%sInfo", name);
+  std::snprintf(info, sizeof info,
+                "%08X,%08X,%08X,%08X,%08X,%02X,%02X,%02X,%02X,%02X,%02X,%02X,%02X",
+                static_cast<unsigned>(pFont->lfHeight), static_cast<unsigned>(pFont->lfWidth),
+                static_cast<unsigned>(pFont->lfEscapement),
+                static_cast<unsigned>(pFont->lfOrientation), static_cast<unsigned>(pFont->lfWeight),
+                pFont->lfItalic, pFont->lfUnderline, pFont->lfStrikeOut, pFont->lfCharSet,
+                pFont->lfOutPrecision, pFont->lfClipPrecision, pFont->lfQuality,
+                pFont->lfPitchAndFamily);
+  KVWriteProfileString(section, key, info);
+  char face[LF_FACESIZE];
+  KVCopyCut(face, sizeof face, pFont->lfFaceName);
+  std::snprintf(key, sizeof key, "%sFase", name);
+  return KVWriteProfileString(section, key, face);
+}
+
+void KVLoadCustomColors(COLORREF colors[16]) {
+  char key[16];
+  for (int i = 0; i < 16; ++i) {
+    std::snprintf(key, sizeof key, "Color_%d", i);
+    colors[i] = KVGetProfileInt("CustomColors", key, 0xFFFFFF);
+  }
+}
+
+void KVSaveCustomColors(const COLORREF colors[16]) {
+  char key[16];
+  for (int i = 0; i < 16; ++i) {
+    std::snprintf(key, sizeof key, "Color_%d", i);
+    KVWriteProfileInt("CustomColors", key, static_cast<int>(colors[i]));
+  }
+}
+
+bool KVChooseColor(HWND hwndOwner, COLORREF* pColor) {
+  COLORREF custom[16];
+  KVLoadCustomColors(custom);
+  CHOOSECOLORA choose = {};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = hwndOwner;
+  choose.rgbResult = *pColor;
+  choose.lpCustColors = custom;
+  choose.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColorA(&choose)) return false;
+  *pColor = choose.rgbResult;
+  KVSaveCustomColors(custom);
+  return true;
+}

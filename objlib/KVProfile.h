@@ -1,0 +1,34 @@
+// The per-user settings file and the folders derived from USERPROFILE.
+#pragma once
+
+#include <windows.h>
+
+#include "KVObjApi.h"
+
+KVOBJ_API UINT KVGetProfileInt(const char* section, const char* key, int nDefault);
+KVOBJ_API BOOL KVWriteProfileInt(const char* section, const char* key, int nValue);
+KVOBJ_API int KVGetProfileString(const char* section, const char* key, const char* pszDefault,
+                                 char* pszBuffer, int nSize);
+KVOBJ_API BOOL KVWriteProfileString(const char* section, const char* key, const char* pszValue);
+KVOBJ_API int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont);
+KVOBJ_API BOOL KVWriteProfileFont(const char* section, const char* name, const LOGFONT* pFont);
+
+// The colour picker's sixteen custom colours ("CustomColors", white by default).
+KVOBJ_API void KVLoadCustomColors(COLORREF colors[16]);
+KVOBJ_API void KVSaveCustomColors(const COLORREF colors[16]);
+// The colour picker itself: custom colours loaded before, written back only on OK.
+KVOBJ_API bool KVChooseColor(HWND hwndOwner, COLORREF* pColor);
+
+// Folders computed once from USERPROFILE and the running program; each fits MAX_PATH,
+// and one that would not fit is left empty.
+struct KVFolders {
+  char user[MAX_PATH];      // USERPROFILE + "\"
+  char app[MAX_PATH];       // user + "Kavelo"
+  char config[MAX_PATH];    // app + "\Config"
+  char settings[MAX_PATH];  // config + "\Kavelo.ini"
+  char data[MAX_PATH];      // app + "\Data", no trailing backslash
+  char program[MAX_PATH];   // drive and folder of the running program, trailing backslash
+};
+
+KVOBJ_API const KVFolders& KVGetFolders();
+void KVLocateFolders();

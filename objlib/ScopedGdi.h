@@ -1,0 +1,48 @@
+// Owners of GDI resources: each releases what it holds when it goes out of scope.
+#pragma once
+
+#include <windows.h>
+
+// The whole-window DC of a window (the desktop's for measuring); no window, no DC.
+class ScopedWindowDC {
+ public:
+  explicit ScopedWindowDC(HWND hwnd) : m_hwnd(hwnd), m_hdc(hwnd ? GetWindowDC(hwnd) : nullptr) {}
+  ~ScopedWindowDC() {
+    if (m_hdc) ReleaseDC(m_hwnd, m_hdc);
+  }
+  ScopedWindowDC(const ScopedWindowDC&) = delete;
+  ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
+  HDC Get() const { return m_hdc; }
+  operator HDC() const { return m_hdc; }
+
+ private:
+  HWND m_hwnd;
+  HDC m_hdc;
+};
+
+class ScopedFont {
+ public:
+  explicit ScopedFont(HFONT font) : m_font(font) {}
+  ~ScopedFont() {
+    if (m_font) DeleteObject(m_font);
+  }
+  ScopedFont(const ScopedFont&) = delete;
+  ScopedFont& operator=(const ScopedFont&) = delete;
+  HFONT Get() const { return m_font; }
+
+ private:
+  HFONT m_font;
+};
+
+// Selects an object into a DC and selects the previous one back on destruction.
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC hdc, HGDIOBJ object) : m_hdc(hdc), m_old(SelectObject(hdc, object)) {}
+  ~ScopedSelect() { SelectObject(m_hdc, m_old); }
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+ private:
+  HDC m_hdc;
+  HGDIOBJ m_old;
+};

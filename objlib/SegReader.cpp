@@ -1,0 +1,142 @@
+// Reading an item run of a memo stream into objects, and plain text into characters.
+// A stream comes from a file or the clipboard and is not trusted: every read is checked
+// against the end of the data, and a damaged run yields nothing at all.
+#include <cstring>
+#include <new>
+
+#include "KVErrors.h"
+#include "KVFont.h"
+#include "KVObjList.h"
+#include "KVProfile.h"
+#include "ObjectFactory.h"
+#include "SjisText.h"
+
+namespace {
+
+// Nested text boxes read their runs recursively; a crafted stream must not exhaust the stack.
+const int kMaxNesting = 32;
+thread_local int g_nesting = 0;
+
+struct NestingGuard {
+  NestingGuard() { ++g_nesting; }
+  ~NestingGuard() { --g_nesting; }
+};
+
+class ChainBuilder {
+ public:
+  ~ChainBuilder() { KVFreeChain(m_first); }
+  void Append(KVObject* object) {
+    LIST* node = KVNewNode(object);
+    node->pPrev = m_last;
+    if (m_last)
+      m_last->pNext = node;
+    else
+      m_first = node;
+    m_last = node;
+  }
+  LIST* Release() {
+    LIST* first = m_first;
+    m_first = m_last = nullptr;
+    return first;
+  }
+
+ private:
+  LIST* m_first = nullptr;
+  LIST* m_last = nullptr;
+};
+
+// Reads the run at p; returns 0 and the position behind the run, or a negative result.
+int ReadRun(int version, const char*& p, const char* end, int endCode, ChainBuilder& chain) {
+  COLORREF color = KVGetProfileInt("Font", "Color", 0);
+  LOGFONT font = g_DefaultFont;
+  for (;;) {
+    int code = KVPeekCode(p, end);
+    if (code < 0) return KV_ERR_READ_WRITE;  // the run ran off the end of the data
+    if (code == SEG_END) return 0;
+    if (code < 0xFF00) {
+      unsigned char first = static_cast<unsigned char>(p[0]);
+      int charCode = code;
+      if (version >= KV_FORMAT_VERSION) {
+        charCode = KVIsLeadByte(first) ? first * 256 + static_cast<unsigned char>(p[1]) : first;
+        p += KVIsLeadByte(first) ? 2 : 1;
+      } else {
+        p += 2;
+      }
+      chain.Append(new KVObjChar(charCode, color, &font));
+      continue;
+    }
+    long long size = KVSegmentSize(p, end);
+    if (size < 0) return KV_ERR_READ_WRITE;
+    const char* body = p + sizeof(SEG_HEAD);
+    long long bodyLength = size - static_cast<long long>(sizeof(SEG_HEAD));
+    if (code == endCode) {
+      p += size;
+      return 0;
+    }
+    if (code == SEG_FONT) {
+      if (bodyLength < static_cast<long long>(sizeof(LOGFONT))) return KV_ERR_READ_WRITE;
+      std::memcpy(&font, body, sizeof(LOGFONT));
+      font.lfFaceName[LF_FACESIZE - 1] = '\0';
+      p += size;
+    } else if (code == SEG_COLOR) {
+      if (bodyLength < 4) return KV_ERR_READ_WRITE;
+      color = KVReadU32(body);
+      p += size;
+    } else {
+      KVObject* object = KVNewObjectForCode(code);
+      object->m_crColor = color;
+      object->m_logFont = font;
+      int consumed = object->SetData(version, reinterpret_cast<SEG_HEAD*>(const_cast<char*>(p)),
+                                     static_cast<int>(end - p));
+      if (consumed <= 0 || consumed > end - p) {
+        delete object;
+        return consumed < 0 ? consumed : KV_ERR_READ_WRITE;
+      }
+      chain.Append(object);
+      p += consumed;
+    }
+  }
+}
+
+}  // namespace
+
+LIST* KVObjList::SegToList(int version, SEG_HEAD** ppCursor, int endCode, const char* pEnd,
+                           int* pResult) {
+  NestingGuard nesting;
+  if (g_nesting > kMaxNesting) {
+    *pResult = KV_ERR_READ_WRITE;
+    return nullptr;
+  }
+  const char* p = reinterpret_cast<const char*>(*ppCursor);
+  ChainBuilder chain;
+  try {
+    *pResult = ReadRun(version, p, pEnd, endCode, chain);
+  } catch (const std::bad_alloc&) {
+    *pResult = KV_ERR_NO_MEMORY;
+  }
+  if (*pResult < 0) return nullptr;
+  *ppCursor = reinterpret_cast<SEG_HEAD*>(const_cast<char*>(p));
+  return chain.Release();
+}
+
+LIST* StrToList(const char* pszText, COLORREF color, const LOGFONT* pFont) {
+  ChainBuilder chain;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(pszText); *p; ++p) {
+    int code;
+    if (KVIsLeadByte(*p)) {
+      if (p[1] == 0) break;  // a lead byte cut off by the end of the text
+      code = p[0] * 256 + p[1];
+      ++p;
+    } else if (*p == '\t') {
+      code = ' ';
+    } else if (*p == '\r') {
+      code = KV_CODE_NEWLINE;
+    } else if (*p < 0x20) {
+      continue;
+    } else {
+      code = *p;
+    }
+    chain.Append(new KVObjChar(code, color, pFont));
+  }
+  return chain.Release();
+}
