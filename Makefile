@@ -9,8 +9,9 @@ WINE_ENV := KV_BUILD=$(B64)
 .PHONY: test run bench setup build build32 prefix fuzz-smoke clean
 
 test: build build32 prefix
-	@cd $(B64) && $(WINE_ENV) bash -c '. $(ROOT)/scripts/wine-env.sh; /usr/lib/wine/wineserver -p; \
-	  ctest --output-on-failure -j2; rc=$$?; /usr/lib/wine/wineserver -k; exit $$rc'
+	@$(WINE_ENV) scripts/wine-start.sh
+	@cd $(B64) && ctest --output-on-failure -j2; rc=$$?; \
+	  $(WINE_ENV) bash -c '. $(ROOT)/scripts/wine-env.sh; /usr/lib/wine/wineserver -k'; exit $$rc
 	@$(MAKE) --no-print-directory fuzz-smoke
 
 run: build prefix

@@ -1,0 +1,46 @@
+// The item-run writer, the mirror of SegToList.
+#include "SegWriter.h"
+
+#include <cstring>
+
+#include "KVFont.h"
+
+namespace {
+
+// Walks the run once; with no buffer it only counts.
+int Emit(LIST* pFirst, LIST* pEnd, char* pBuf, int nSize) {
+  COLORREF lastColor = 0xFFFFFFFF;  // no colour is this value, so the first always goes out
+  LOGFONT lastFont = {};
+  int pos = 0;
+  auto segment = [&](uint16_t code, const void* body, uint32_t length) {
+    if (pBuf) {
+      KVWriteU16(pBuf + pos, code);
+      KVWriteU32(pBuf + pos + 2, length);
+      std::memcpy(pBuf + pos + sizeof(SEG_HEAD), body, length);
+    }
+    pos += sizeof(SEG_HEAD) + length;
+  };
+  for (LIST* node = pFirst; node && node != pEnd; node = node->pNext) {
+    KVObject* object = node->pObj;
+    if (object->m_crColor != lastColor) {
+      lastColor = object->m_crColor;
+      segment(SEG_COLOR, &lastColor, sizeof lastColor);
+    }
+    if (!KVIsFontEqual(&object->m_logFont, &lastFont)) {
+      lastFont = object->m_logFont;
+      segment(SEG_FONT, &lastFont, sizeof lastFont);
+    }
+    int written = 0;
+    pos += pBuf ? object->GetData(pBuf + pos, nSize - pos, &written) : object->DataLength();
+  }
+  return pos;
+}
+
+}  // namespace
+
+int KVRunDataLength(LIST* pFirst, LIST* pEnd) { return Emit(pFirst, pEnd, nullptr, 0); }
+
+int KVWriteRun(LIST* pFirst, LIST* pEnd, char* pBuf, int nSize) {
+  if (nSize < KVRunDataLength(pFirst, pEnd)) return 0;
+  return Emit(pFirst, pEnd, pBuf, nSize);
+}

@@ -1,0 +1,31 @@
+// Scanning the head segments of a memo stream.
+#include "StreamHead.h"
+
+#include "KVErrors.h"
+
+int KVScanStreamHead(const char* data, const char* end, KVStreamHead* pHead) {
+  KVStreamHead head = {0, nullptr, 0, nullptr, 0, data};
+  const char* p = data;
+  for (;;) {
+    int code = KVPeekCode(p, end);
+    if (code != SEG_DOCHEAD && code != SEG_PAGE) break;
+    long long size = KVSegmentSize(p, end);
+    if (size < 0) return KV_ERR_READ_WRITE;
+    const char* body = p + sizeof(SEG_HEAD);
+    uint32_t length = static_cast<uint32_t>(size - sizeof(SEG_HEAD));
+    if (code == SEG_DOCHEAD) {
+      if (length < 4) return KV_ERR_READ_WRITE;
+      head.version = static_cast<int>(KVReadU32(body));
+      if (head.version > KV_FORMAT_VERSION || head.version < 0) return KV_ERR_VERSION;
+      head.docHead = body;
+      head.docHeadLength = length;
+    } else {
+      head.page = body;
+      head.pageLength = length;
+    }
+    p += size;
+  }
+  head.content = p;
+  *pHead = head;
+  return 0;
+}

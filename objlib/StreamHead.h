@@ -1,0 +1,21 @@
+// The segments in front of a memo stream's content: the document head (format version,
+// window placement, scroll position, name) and the page record. Platform-free.
+#pragma once
+
+#include <cstdint>
+
+#include "KVSegment.h"
+
+struct KVStreamHead {
+  int version;               // 0 when the stream has no document head
+  const char* docHead;       // body of the last document head, or null
+  uint32_t docHeadLength;
+  const char* page;          // body of the last page segment, or null
+  uint32_t pageLength;
+  const char* content;       // the first byte after the head segments
+};
+
+// Scans the head segments at data; they may come in any order and repeat, the last
+// winning. Returns 0, KV_ERR_VERSION for a version above the current one, or
+// KV_ERR_READ_WRITE for a head that is cut short or too small to hold its version.
+int KVScanStreamHead(const char* data, const char* end, KVStreamHead* pHead);
