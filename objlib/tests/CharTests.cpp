@@ -1,0 +1,189 @@
+// Characters: data and text forms, measuring (cached and not), drawing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "KVFont.h"
+#include "KVObjChar.h"
+#include "KVPaintPass.h"
+#include "TestSupport.h"
+
+namespace {
+
+Bytes DataOf(KVObject& object) {
+  char buffer[8];
+  int written = 0;
+  object.GetData(buffer, sizeof buffer, &written);
+  return Bytes(buffer, written);
+}
+
+Bytes TextOf(KVObject& object) {
+  char buffer[8];
+  int written = 0;
+  object.GetText(buffer, sizeof buffer, &written);
+  return Bytes(buffer, written);
+}
+
+// What GDI says of one code in a freshly made font, with no cache in between.
+CSize MeasureDirectly(const LOGFONT& font, UINT code) {
+  HDC dc = GetWindowDC(GetDesktopWindow());
+  HFONT handle = CreateFontIndirectA(&font);
+  HGDIOBJ old = SelectObject(dc, handle);
+  INT width = 0;
+  GetCharWidth32A(dc, code, code, &width);
+  TEXTMETRICA metrics;
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  DeleteObject(handle);
+  ReleaseDC(GetDesktopWindow(), dc);
+  return CSize(width, metrics.tmHeight + 4);
+}
+
+// A 32-bit top-down DIB selected into a memory DC, white to start with.
+class Canvas {
+ public:
+  Canvas(int width, int height) : m_width(width), m_dc(CreateCompatibleDC(nullptr)), cdc(m_dc) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &m_bits, nullptr, 0);
+    m_old = SelectObject(m_dc, m_bitmap);
+    PatBlt(m_dc, 0, 0, width, height, WHITENESS);
+    SetBkMode(m_dc, TRANSPARENT);
+  }
+  ~Canvas() {
+    SelectObject(m_dc, m_old);
+    DeleteObject(m_bitmap);
+    DeleteDC(m_dc);
+  }
+  DWORD Pixel(int px, int py) {
+    GdiFlush();
+    return static_cast<DWORD*>(m_bits)[py * m_width + px] & 0xFFFFFF;
+  }
+  HDC Dc() const { return m_dc; }
+
+ private:
+  int m_width;
+  HDC m_dc;
+  HBITMAP m_bitmap;
+  HGDIOBJ m_old;
+  void* m_bits;
+
+ public:
+  CDC cdc;
+};
+
+}  // namespace
+
+TEST(Char, ThreeFormsOfEachKindOfCharacter) {
+  LOGFONT font = JapaneseFont();
+  KVObjChar newline(0x0A, 0, &font), kana(0xB1, 0, &font), kanji(0x955C, 0, &font),
+      letter('A', 0, &font);
+  EXPECT_EQ(1, newline.DataLength());
+  EXPECT_EQ(2, newline.TextLength());
+  EXPECT_EQ(Bytes("\n"), DataOf(newline));
+  EXPECT_EQ(Bytes("\r\n"), TextOf(newline));
+
+  EXPECT_EQ(1, kana.DataLength());  // half-width katakana is a single byte
+  EXPECT_EQ(Bytes("\xB1"), TextOf(kana));
+
+  EXPECT_EQ(2, kanji.DataLength());
+  EXPECT_EQ(Bytes("表"), DataOf(kanji));  // lead byte first, trail byte 0x5C second
+  EXPECT_EQ(Bytes("表"), TextOf(kanji));
+
+  EXPECT_EQ(Bytes("A"), DataOf(letter));
+  EXPECT_EQ(1, letter.TextLength());
+}
+
+TEST(Char, BufferOneByteTooSmallGetsNothing) {
+  LOGFONT font = JapaneseFont();
+  KVObjChar kanji(0x955C, 0, &font), newline(0x0A, 0, &font);
+  char buffer[2] = {'#', '#'};
+  int written = -1;
+  EXPECT_EQ(2, kanji.GetData(buffer, 1, &written));
+  EXPECT_EQ(0, written);
+  EXPECT_EQ(2, newline.GetText(buffer, 1, &written));
+  EXPECT_EQ(0, written);
+  EXPECT_EQ('#', buffer[0]);
+}
+
+TEST(Char, LineBreakAndEndMarkerMeasureAsASpace) {
+  LOGFONT font = JapaneseFont();
+  KVObjChar space(' ', 0, &font), newline(0x0A, 0, &font), end(0xFFFF, 0, &font);
+  EXPECT_GT(space.cx, 0);
+  EXPECT_EQ(space.cx, newline.cx);
+  EXPECT_EQ(space.cy, newline.cy);
+  EXPECT_EQ(space.cx, end.cx);
+  EXPECT_EQ(2, end.TextLength());
+}
+
+TEST(Char, CachedMeasuresEqualWhatGdiSaysDirectly) {
+  LOGFONT small = JapaneseFont(-12), big = JapaneseFont(-24);
+  big.lfWeight = FW_BOLD;
+  const UINT codes[] = {'A', 'i', 'W', ' ', 0xB1, 0x82A0, 0x955C, 0x8140};
+  for (int round = 0; round < 2; ++round) {  // the second round is served from the cache
+    for (UINT code : codes) {
+      for (const LOGFONT* font : {&small, &big}) {
+        KVObjChar c(code, 0, font);
+        EXPECT_EQ(MeasureDirectly(*font, code), CSize(c.cx, c.cy)) << std::hex << code;
+      }
+    }
+  }
+}
+
+TEST(Char, FontChangeMeasuresAgainColourChangeDoesNot) {
+  LOGFONT small = JapaneseFont(-12), big = JapaneseFont(-30);
+  KVObjChar c(0x82A0, RGB(1, 2, 3), &small);
+  int smallHeight = c.cy;
+  c.ChangeFont(&big);
+  EXPECT_GT(c.cy, smallHeight);
+  EXPECT_EQ(MeasureDirectly(big, 0x82A0), CSize(c.cx, c.cy));
+  c.m_crColor = RGB(200, 0, 0);
+  EXPECT_EQ(MeasureDirectly(big, 0x82A0), CSize(c.cx, c.cy));
+}
+
+TEST(CharDrawing, SameColourAndFontAsTheDcSelectNothing) {
+  Canvas canvas(64, 32);
+  LOGFONT font = JapaneseFont();
+  KVObjChar c('A', RGB(10, 20, 30), &font);
+  HFONT sentinel = CreateFontIndirectA(&font);
+  HGDIOBJ old = SelectObject(canvas.Dc(), sentinel);
+  SetTextColor(canvas.Dc(), RGB(0, 0, 255));
+  // The pass claims the character's colour and font are selected already.
+  PAINTINFO info = {&canvas.cdc, c.m_crColor, font};
+  c.Draw(&info, CPoint(0, 0), CRect(0, 0, 64, 32), false);
+  EXPECT_EQ(RGB(0, 0, 255), GetTextColor(canvas.Dc()));
+  EXPECT_EQ(sentinel, GetCurrentObject(canvas.Dc(), OBJ_FONT));
+  SelectObject(canvas.Dc(), old);
+  DeleteObject(sentinel);
+}
+
+TEST(CharDrawing, ChangesAreSelectedAndRecordedForTheNextCharacter) {
+  Canvas canvas(64, 32);
+  LOGFONT font = JapaneseFont(), other = JapaneseFont(-30);
+  KVObjChar big('A', RGB(255, 0, 0), &other), normal('B', RGB(255, 0, 0), &font);
+  normal.x = big.cx;
+  KVPaintPass pass(&canvas.cdc, 0, font);
+  big.Draw(pass.Info(), CPoint(0, 0), CRect(0, 0, 64, 32), false);
+  EXPECT_EQ(RGB(255, 0, 0), GetTextColor(canvas.Dc()));
+  EXPECT_EQ(RGB(255, 0, 0), pass.Info()->crColor);
+  EXPECT_TRUE(KVIsFontEqual(&other, &pass.Info()->lfFont));
+  // Back to the pass's first font: it must be selected again, not drawn in the big one.
+  normal.Draw(pass.Info(), CPoint(0, 0), CRect(0, 0, 64, 32), false);
+  LOGFONT selected;
+  GetObjectA(GetCurrentObject(canvas.Dc(), OBJ_FONT), sizeof selected, &selected);
+  EXPECT_EQ(font.lfHeight, selected.lfHeight);
+}
+
+TEST(CharDrawing, SelectedCharactersAreInverted) {
+  Canvas canvas(64, 32);
+  LOGFONT font = JapaneseFont();
+  KVObjChar space(' ', 0, &font);
+  space.x = 4;
+  space.y = 2;
+  KVPaintPass pass(&canvas.cdc, 0, font);
+  space.Draw(pass.Info(), CPoint(10, 0), CRect(0, 0, 64, 32), true);
+  EXPECT_EQ(0u, canvas.Pixel(14, 2));                              // inside, shifted by the origin
+  EXPECT_EQ(0u, canvas.Pixel(14 + space.cx - 1, 2 + space.cy - 1));
+  EXPECT_EQ(0xFFFFFFu, canvas.Pixel(13, 2));                       // left of it
+  EXPECT_EQ(0xFFFFFFu, canvas.Pixel(14 + space.cx, 2));            // right of it
+}
