@@ -2,7 +2,9 @@
 // with the line above, flag A bits for non-zero flag bytes and flag B for their values.
 #include "MagEncoder.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -62,8 +64,11 @@ uint32_t MagImage::Stride() const
 MagEncoded EncodeMag(const MagImage& image, CopyPolicy policy)
 {
     const uint32_t stride = image.Stride(), units = stride / 4, lines = image.Lines();
-    MagEncoded enc;
-    std::vector<uint8_t> flagA, flagB, pixelData;
+    size_t nibbleUse[16] = {};
+    MagStreams streams;
+    std::vector<uint8_t>& flagA = streams.flagA;
+    std::vector<uint8_t>& flagB = streams.flagB;
+    std::vector<uint8_t>& pixelData = streams.pixels;
     std::vector<uint8_t> above(units, 0), flags(units);
     NibbleChooser chooser(image, policy);
     size_t bit = 0;
@@ -73,7 +78,7 @@ MagEncoded EncodeMag(const MagImage& image, CopyPolicy policy)
             for (int half = 0; half < 2; ++half) {
                 const uint32_t x = u * 4 + 2 * half;
                 const int k = chooser.Choose(y, x);
-                ++enc.nibbleUse[k];
+                ++nibbleUse[k];
                 f = static_cast<uint8_t>(f << 4 | k);
                 if (k == 0)
                     pixelData.insert(pixelData.end(), &image.pixels[size_t{y} * stride + x],
@@ -92,6 +97,14 @@ MagEncoded EncodeMag(const MagImage& image, CopyPolicy policy)
         above.swap(flags);
     }
 
+    MagEncoded assembled = AssembleMag(image, streams);
+    std::copy(std::begin(nibbleUse), std::end(nibbleUse), std::begin(assembled.nibbleUse));
+    return assembled;
+}
+
+MagEncoded AssembleMag(const MagImage& image, const MagStreams& streams)
+{
+    MagEncoded enc;
     std::vector<uint8_t>& out = enc.bytes;
     const char signature[] = "MAKI02  ";
     out.assign(signature, signature + 8);
@@ -101,13 +114,13 @@ MagEncoded EncodeMag(const MagImage& image, CopyPolicy policy)
     enc.headerBase = out.size();
     const size_t colours = size_t{1} << image.BitsPerPixel();
     const uint32_t flagAOff = static_cast<uint32_t>(32 + 3 * colours);
-    const uint32_t flagBOff = flagAOff + static_cast<uint32_t>(flagA.size());
-    const uint32_t pixelOff = flagBOff + static_cast<uint32_t>(flagB.size());
+    const uint32_t flagBOff = flagAOff + static_cast<uint32_t>(streams.flagA.size());
+    const uint32_t pixelOff = flagBOff + static_cast<uint32_t>(streams.flagB.size());
     out.insert(out.end(), {0, 0, 0, image.screenMode});
     for (uint16_t v : {image.x0, image.y0, image.x1, image.y1})
         PutU16(out, v);
-    for (uint32_t v : {flagAOff, flagBOff, static_cast<uint32_t>(flagB.size()), pixelOff,
-                       static_cast<uint32_t>(pixelData.size())})
+    for (uint32_t v : {flagAOff, flagBOff, static_cast<uint32_t>(streams.flagB.size()), pixelOff,
+                       static_cast<uint32_t>(streams.pixels.size())})
         PutU32(out, v);
     for (size_t i = 0; i < colours; ++i) {
         const uint8_t* c = &image.rgb[3 * i];
@@ -116,9 +129,8 @@ MagEncoded EncodeMag(const MagImage& image, CopyPolicy policy)
     enc.flagAPos = enc.headerBase + flagAOff;
     enc.flagBPos = enc.headerBase + flagBOff;
     enc.pixelPos = enc.headerBase + pixelOff;
-    out.insert(out.end(), flagA.begin(), flagA.end());
-    out.insert(out.end(), flagB.begin(), flagB.end());
-    out.insert(out.end(), pixelData.begin(), pixelData.end());
+    for (const std::vector<uint8_t>* stream : {&streams.flagA, &streams.flagB, &streams.pixels})
+        out.insert(out.end(), stream->begin(), stream->end());
     return enc;
 }
 
@@ -138,12 +150,15 @@ MagImage MakeTestImage(uint8_t screenMode, uint16_t x0, uint16_t y0, uint16_t x1
         image.rgb.push_back(static_cast<uint8_t>(rng()));
     const uint32_t stride = image.Stride(), lines = image.Lines();
     image.pixels.resize(size_t{stride} * lines);
-    // Bands of flat colour, stripes, a diagonal ramp and noise: each favours other copies.
+    // A flat top where every copy matches, then bands of flat colour, stripes, a diagonal
+    // ramp and noise, each favouring other copies.
     for (uint32_t y = 0; y < lines; ++y) {
         for (uint32_t x = 0; x < stride; ++x) {
             const uint32_t band = (y / 8 + x / 16) % 4;
             uint8_t v;
-            if (band == 0)
+            if (y < 32)
+                v = 0x33;
+            else if (band == 0)
                 v = static_cast<uint8_t>(y / 8);
             else if (band == 1)
                 v = static_cast<uint8_t>((x / 2 + y) % 3 * 0x11);

@@ -32,7 +32,14 @@ struct MagEncoded {
     size_t nibbleUse[16] = {};
 };
 
+struct MagStreams {
+    std::vector<uint8_t> flagA, flagB, pixels;
+};
+
 MagEncoded EncodeMag(const MagImage& image, CopyPolicy policy);
+
+// Signature, text, header and palette of image (its pixels unused), then the streams.
+MagEncoded AssembleMag(const MagImage& image, const MagStreams& streams);
 
 // Patterned picture of the given size in pixels with random noise in some regions, so
 // that the encoder finds both copies and new data; deterministic for a seed.

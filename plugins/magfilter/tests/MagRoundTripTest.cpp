@@ -31,8 +31,9 @@ TEST_P(MagRoundTrip, DecodesTheEncodedPicture)
         const auto first = image.pixels.begin() + static_cast<ptrdiff_t>(size_t{y} * image.Stride());
         const std::vector<uint8_t> expected(first, first + image.Stride());
         ASSERT_EQ(expected, DecodedLine(d, y)) << "line " << y;
-        if (d.pic.doubled)
+        if (d.pic.doubled) {
             ASSERT_EQ(expected, DecodedLine(d, y, true)) << "second row of line " << y;
+        }
     }
     EXPECT_EQ(std::vector<uint8_t>(4, 0), std::vector<uint8_t>(d.block.end() - 4, d.block.end()));
     for (int i = 0; i < d.pic.Colours(); ++i) {

@@ -51,21 +51,5 @@ std::vector<uint8_t> HandBuiltMag(uint8_t screenMode, uint16_t x0, uint16_t y0, 
     image.x1 = x1;
     image.y1 = y1;
     image.rgb.assign(3 * (size_t{1} << image.BitsPerPixel()), 0);
-    image.pixels.assign(size_t{image.Stride()} * image.Lines(), 0);
-    // Encode an all-zero picture for the header, then replace its streams.
-    MagEncoded enc = EncodeMag(image, CopyPolicy::None);
-    std::vector<uint8_t> out(enc.bytes.begin(), enc.bytes.begin() + static_cast<ptrdiff_t>(enc.flagAPos));
-    const auto put32 = [&out](size_t at, size_t v) {
-        for (int i = 0; i < 4; ++i)
-            out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    const size_t flagAOff = enc.flagAPos - enc.headerBase;
-    put32(enc.headerBase + 16, flagAOff + flagA.size());
-    put32(enc.headerBase + 20, flagB.size());
-    put32(enc.headerBase + 24, flagAOff + flagA.size() + flagB.size());
-    put32(enc.headerBase + 28, pixels.size());
-    out.insert(out.end(), flagA.begin(), flagA.end());
-    out.insert(out.end(), flagB.begin(), flagB.end());
-    out.insert(out.end(), pixels.begin(), pixels.end());
-    return out;
+    return AssembleMag(image, MagStreams{flagA, flagB, pixels}).bytes;
 }
