@@ -35,6 +35,12 @@ const int KV_FORMAT_VERSION = 512;
 // Characters have codes below 0xFF00; 0xFFFF is the end-marker character.
 inline bool KVIsCharCode(unsigned code) { return code == KV_CODE_END_MARKER || code < 0xFF00; }
 
+// A character whose data form holds a byte 0xFF would read back as a segment code and
+// wreck the rest of the stream; such codes are not characters of code page 932 anyway.
+inline bool KVIsStorableCharCode(unsigned code) {
+  return (code & 0xFF) != 0xFF && (code >> 8) != 0xFF;
+}
+
 inline uint16_t KVReadU16(const char* p) {
   uint16_t v;
   std::memcpy(&v, p, sizeof v);

@@ -62,7 +62,7 @@ int ReadRun(int version, const char*& p, const char* end, int endCode, ChainBuil
       } else {
         p += 2;
       }
-      chain.Append(new KVObjChar(charCode, color, &font));
+      if (KVIsStorableCharCode(charCode)) chain.Append(new KVObjChar(charCode, color, &font));
       continue;
     }
     long long size = KVSegmentSize(p, end);
@@ -136,7 +136,7 @@ LIST* StrToList(const char* pszText, COLORREF color, const LOGFONT* pFont) {
     } else {
       code = *p;
     }
-    chain.Append(new KVObjChar(code, color, pFont));
+    if (KVIsStorableCharCode(code)) chain.Append(new KVObjChar(code, color, pFont));
   }
   return chain.Release();
 }

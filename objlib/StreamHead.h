@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "KVObjApi.h"
 #include "KVSegment.h"
 
 struct KVStreamHead {
@@ -18,4 +19,4 @@ struct KVStreamHead {
 // Scans the head segments at data; they may come in any order and repeat, the last
 // winning. Returns 0, KV_ERR_VERSION for a version above the current one, or
 // KV_ERR_READ_WRITE for a head that is cut short or too small to hold its version.
-int KVScanStreamHead(const char* data, const char* end, KVStreamHead* pHead);
+KVOBJ_API int KVScanStreamHead(const char* data, const char* end, KVStreamHead* pHead);

@@ -18,11 +18,6 @@ class Profile : public ::testing::Test {
   void TearDown() override { RemoveSettingsFile(); }
 };
 
-std::string EndOf(const char* path, size_t n) {
-  std::string s = path;
-  return s.size() >= n ? s.substr(s.size() - n) : s;
-}
-
 }  // namespace
 
 TEST(Folders, DerivedFromTheProfileAndTheProgram) {
@@ -143,7 +138,8 @@ TEST_F(Profile, DefaultFontIsReadWhenTheLibraryLoads) {
   std::string command = std::string("\"") + module +
                         "\" --gtest_filter=Profile.DefaultFontIsReadWhenTheLibraryLoads";
   SetEnvironmentVariableA("KV_CHILD_EXPECTS_FONT", "1");
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION child = {};
   ASSERT_TRUE(CreateProcessA(module, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &child));
