@@ -2,6 +2,7 @@
 // until the pixel pass overwrites it, so no working memory beyond the output is needed.
 #include "MagDecoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -17,6 +18,22 @@ constexpr CopyPosition kCopy[16] = {
 };
 constexpr int kMaxCopyDx = 8;
 constexpr int kMaxCopyDy = 16;
+
+// Pixel data of one line straight from the reader's window, which holds all of it.
+struct WindowFeed {
+    const uint8_t* next;
+    void Pair(uint8_t* dst)
+    {
+        std::memcpy(dst, next, 2);
+        next += 2;
+    }
+};
+
+// Pixel data through the reader, which yields zeros past the end of the data.
+struct ReaderFeed {
+    MagReader& in;
+    void Pair(uint8_t* dst) { in.Pair(dst); }
+};
 
 class Decoder {
 public:
@@ -37,7 +54,12 @@ private:
     // Output rows are bottom-up: the picture's first line is the last row (pair).
     uint8_t* Row(uint32_t line) const { return out_ + size_t{lines_ - 1 - line} * step_; }
     void CopyChecked(int nibble, uint32_t line, uint32_t x, uint8_t* dst) const;
-    void DecodeUnit(uint32_t line, uint32_t x, uint8_t* unit, bool interior);
+    // Bytes of new pixel data the flags of a line ask for.
+    size_t NewDataBytes(const uint8_t* row) const;
+    template <typename Feed>
+    void DecodeLine(uint32_t line, uint8_t* row, Feed& feed) const;
+    template <bool kInterior, typename Feed>
+    void DecodeUnit(uint32_t line, uint32_t x, uint8_t* unit, Feed& feed) const;
 
     MagReader& in_;
     uint8_t* out_;
@@ -102,25 +124,43 @@ void Decoder::CopyChecked(int nibble, uint32_t line, uint32_t x, uint8_t* dst) c
     dst[1] = src[1];
 }
 
-void Decoder::DecodeUnit(uint32_t line, uint32_t x, uint8_t* unit, bool interior)
+template <bool kInterior, typename Feed>
+void Decoder::DecodeUnit(uint32_t line, uint32_t x, uint8_t* unit, Feed& feed) const
 {
     const uint8_t flag = unit[0];
     const int nibbles[2] = {flag >> 4, flag & 15};
     for (int half = 0; half < 2; ++half) {
         uint8_t* dst = unit + 2 * half;
         const int k = nibbles[half];
-        if (k == 0) {
-            in_.Pair(dst);
-        } else if (interior) {
-            const uint8_t* src = dst + offset_[k];
-            dst[0] = src[0];
-            dst[1] = src[1];
-        } else {
+        if (k == 0)
+            feed.Pair(dst);
+        else if (kInterior)
+            std::memcpy(dst, dst + offset_[k], 2);
+        else
             CopyChecked(k, line, x + 2 * half, dst);
-        }
     }
     if (doubled_)
         std::memcpy(unit + stride_, unit, 4);
+}
+
+template <typename Feed>
+void Decoder::DecodeLine(uint32_t line, uint8_t* row, Feed& feed) const
+{
+    // Near the top and the left edge a copy source may lie outside the picture.
+    const uint32_t edge = line >= kMaxCopyDy ? std::min<uint32_t>(kMaxCopyDx, stride_) : stride_;
+    uint32_t x = 0;
+    for (; x < edge; x += 4)
+        DecodeUnit<false>(line, x, row + x, feed);
+    for (; x < stride_; x += 4)
+        DecodeUnit<true>(line, x, row + x, feed);
+}
+
+size_t Decoder::NewDataBytes(const uint8_t* row) const
+{
+    size_t pairs = 0;
+    for (uint32_t x = 0; x < stride_; x += 4)
+        pairs += size_t{(row[x] & 0xF0) == 0} + size_t{(row[x] & 0x0F) == 0};
+    return 2 * pairs;
 }
 
 void Decoder::DecodePixels(uint64_t pos)
@@ -128,9 +168,13 @@ void Decoder::DecodePixels(uint64_t pos)
     in_.Seek(pos);
     for (uint32_t y = 0; y < lines_; ++y) {
         uint8_t* row = Row(y);
-        const bool belowTop = y >= kMaxCopyDy;
-        for (uint32_t x = 0; x < stride_; x += 4)
-            DecodeUnit(y, x, row + x, belowTop && x >= kMaxCopyDx);
+        if (const uint8_t* data = in_.Take(NewDataBytes(row))) {
+            WindowFeed feed{data};
+            DecodeLine(y, row, feed);
+        } else {
+            ReaderFeed feed{in_};
+            DecodeLine(y, row, feed);
+        }
     }
 }
 

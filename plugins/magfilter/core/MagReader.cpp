@@ -14,20 +14,28 @@ void MagReader::Seek(uint64_t pos)
 
 uint8_t MagReader::SlowByte()
 {
-    if (!exhausted_) {
-        const uint64_t pos = Tell();
-        const uint8_t* data = nullptr;
-        const size_t n = source_.Fetch(pos, &data);
-        if (n > 0) {
-            windowPos_ = pos;
-            window_ = cur_ = data;
-            end_ = data + n;
-            return *cur_++;
-        }
-        exhausted_ = true;
-    }
+    if (Refetch(1))
+        return *cur_++;
     failed_ = true;
     return 0;
+}
+
+// Starts a new window at the current position in case it reaches further than the old one.
+bool MagReader::Refetch(size_t n)
+{
+    if (exhausted_)
+        return false;
+    const uint64_t pos = Tell();
+    const uint8_t* data = nullptr;
+    const size_t got = source_.Fetch(pos, &data);
+    if (got == 0) {
+        exhausted_ = true;
+        return false;
+    }
+    windowPos_ = pos;
+    window_ = cur_ = data;
+    end_ = data + got;
+    return got >= n;
 }
 
 uint16_t MagReader::U16()

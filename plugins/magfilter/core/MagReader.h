@@ -33,8 +33,20 @@ public:
         }
     }
 
+    // The next n bytes in place, consumed, when one source window can hold them all;
+    // otherwise nullptr and nothing is consumed.
+    const uint8_t* Take(size_t n)
+    {
+        if (static_cast<size_t>(end_ - cur_) < n && !Refetch(n))
+            return nullptr;
+        const uint8_t* p = cur_;
+        cur_ += n;
+        return p;
+    }
+
 private:
     uint8_t SlowByte();
+    bool Refetch(size_t n);
 
     MagSource& source_;
     const uint8_t* window_ = nullptr;
