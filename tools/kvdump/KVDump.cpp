@@ -62,11 +62,13 @@ void PrintObject(int index, KVObject* object) {
     char bytes[3] = {0};
     int written = 0;
     object->GetText(bytes, 2, &written);
-    what = "'" + ToUtf8(std::string(bytes, written)) + "'";
+    what = "'" + std::string(bytes, written) + "'";
   } else {
     what = std::string(SegmentName(code)) + ", " + std::to_string(object->m_nDataSize) + " body bytes";
   }
-  std::printf("%6d  %04X  %-28s colour %06lX  font %s %ld\n", index, code, what.c_str(),
+  // Padded in Shift-JIS, where a character's bytes equal its columns on a terminal.
+  what.resize(what.size() < 28 ? 28 : what.size(), ' ');
+  std::printf("%6d  %04X  %s colour %06lX  font %s %ld\n", index, code, ToUtf8(what).c_str(),
               static_cast<unsigned long>(object->m_crColor),
               ToUtf8(object->m_logFont.lfFaceName).c_str(),
               static_cast<long>(object->m_logFont.lfHeight));
