@@ -28,6 +28,12 @@ void KVObjChar::ChangeFont(LOGFONT* pFont) {
   CalcSize(nullptr);
 }
 
+// A double-byte code goes out lead byte first.
+void KVObjChar::WriteCodeBytes(char* pBuf, int length) const {
+  if (length == 2) *pBuf++ = static_cast<char>(m_wCode >> 8);
+  *pBuf = static_cast<char>(m_wCode & 0xFF);
+}
+
 // The stream holds a line break as the single byte 0x0A.
 int KVObjChar::DataLength() { return m_wCode == KV_CODE_NEWLINE ? 1 : static_cast<int>(m_nDataSize); }
 
@@ -35,12 +41,7 @@ int KVObjChar::GetData(char* pBuf, int nSize, int* pWritten) {
   int needed = DataLength();
   *pWritten = 0;
   if (nSize < needed) return needed;
-  if (needed == 2) {
-    pBuf[0] = static_cast<char>(m_wCode >> 8);
-    pBuf[1] = static_cast<char>(m_wCode & 0xFF);
-  } else {
-    pBuf[0] = static_cast<char>(m_wCode & 0xFF);
-  }
+  WriteCodeBytes(pBuf, needed);
   *pWritten = needed;
   return needed;
 }
@@ -55,11 +56,8 @@ int KVObjChar::GetText(char* pBuf, int nSize, int* pWritten) {
   if (m_wCode == KV_CODE_NEWLINE) {
     pBuf[0] = '\r';
     pBuf[1] = '\n';
-  } else if (needed == 2) {
-    pBuf[0] = static_cast<char>(m_wCode >> 8);
-    pBuf[1] = static_cast<char>(m_wCode & 0xFF);
   } else {
-    pBuf[0] = static_cast<char>(m_wCode & 0xFF);
+    WriteCodeBytes(pBuf, needed);
   }
   *pWritten = needed;
   return needed;

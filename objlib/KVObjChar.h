@@ -18,4 +18,7 @@ class KVOBJ_API KVObjChar : public KVObject {
   int DataLength() override;
   int GetData(char* pBuf, int nSize, int* pWritten) override;
   void Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) override;
+
+ private:
+  void WriteCodeBytes(char* pBuf, int length) const;
 };

@@ -150,3 +150,22 @@ TEST(GenericObject, DrawsAsTheBlackSquareCharacter) {
   DeleteDC(dc);
   EXPECT_GT(dark, 60);  // a filled square, not an outline or nothing
 }
+
+TEST(Measuring, StringsMeasureTheirExtentPlusFourPixelsOfSpacing) {
+  struct Measured : KVObject {
+    using KVObject::CharSize;
+    using KVObject::StrSize;
+  } object;
+  object.m_logFont = JapaneseFont(-16);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT font = CreateFontIndirectA(&object.m_logFont);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent;
+  GetTextExtentPoint32A(dc, "表示 AB", 7, &extent);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  EXPECT_EQ(CSize(extent.cx, extent.cy + 4), object.StrSize("表示 AB", dc));
+  EXPECT_EQ(object.StrSize("表示 AB", dc), object.StrSize("表示 AB", nullptr));
+  EXPECT_EQ(object.StrSize("A", nullptr).cy, object.CharSize('A', nullptr).cy);
+  DeleteDC(dc);
+}
