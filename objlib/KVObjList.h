@@ -100,8 +100,10 @@ class KVOBJ_API KVObjList : public KVObject {
   // cursor stays.
   LIST* SegToList(int version, SEG_HEAD** ppCursor, int endCode, const char* pEnd, int* pResult);
 
- private:
+  // Links a detached chain in before pBefore (or at the head) without recording it.
   void SpliceBefore(LIST* pBefore, LIST* pFirst, LIST* pLast);
+
+ private:
   void Unlink(LIST* pFirst, LIST* pLast);
   void PushUndo(BUndo* pUndo);
   // Head, body (whole or selected) and tail, one behind the other.

@@ -3,10 +3,16 @@
 #include "ObjectFactory.h"
 
 #include "KVObjChar.h"
+#include "KVObjTBox.h"
 
-KVObject* KVNewObjectForCode(unsigned) { return new KVObject(); }
+KVObject* KVNewObjectForCode(unsigned code) {
+  if (code == SEG_TBOX) return new KVObjTBox();
+  return new KVObject();
+}
 
+// A nested text box is copied with its content; copied as a plain object it would lose it.
 KVObject* KVCopyObject(const KVObject& source) {
   if (KVIsCharCode(source.m_wCode)) return new KVObjChar(static_cast<const KVObjChar&>(source));
+  if (auto* box = dynamic_cast<const KVObjTBox*>(&source)) return new KVObjTBox(*box);
   return new KVObject(source);
 }

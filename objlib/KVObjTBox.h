@@ -1,0 +1,122 @@
+// KVObjTBox: the text box, an object list that flows into lines like text, with a caret
+// and a selection; the body of every memo. Layout, caret and selection live in
+// KVObjTBox*.cpp by topic: Layout, Caret, Edit, Stream, Find, Draw.
+#pragma once
+
+#include "KVObjList.h"
+
+// Attribute bits of a box.
+const DWORD KV_ATTR_FRAME = 0x00000001;  // a one-pixel frame around the box
+const DWORD KV_ATTR_WRAP = 0x40000000;   // lines wrap at the set width
+
+// Caret movements of MoveCurPos.
+enum CaretMove {
+  MOVE_UP = 0,
+  MOVE_DOWN = 1,
+  MOVE_LEFT = 2,
+  MOVE_RIGHT = 3,
+  MOVE_LINE_START = 4,
+  MOVE_LINE_END = 5,
+  MOVE_PAGE_UP = 6,
+  MOVE_PAGE_DOWN = 7,
+  MOVE_TEXT_START = 8,
+  MOVE_TEXT_END = 9,
+};
+
+// WhereIs answer for a character; other objects answer with their hit zone (HitZone).
+const int KV_HIT_CHARACTER = 10;
+
+class KVOBJ_API KVObjTBox : public KVObjList {
+ public:
+  KVObjTBox();
+  // A copy for printing: the record, the background and a copy of every child.
+  KVObjTBox(const KVObjTBox& other);
+  ~KVObjTBox() override;
+
+  using KVObjList::Delete;
+  using KVObjList::Insert;
+
+  // Caret and selection.
+  int SetCurPos(LIST* p);
+  LIST* GetCurPos() const { return m_pCurPos; }
+  LIST* GetSelTop() const { return m_pSelTop; }
+  LIST* GetSelEnd() const { return m_pSelEnd; }
+  void SetSel(LIST* a, LIST* b);
+  void SetSel(LIST* p);
+  bool GetSel(LIST** ppTop, LIST** ppEnd) const;
+  void SelectAll();
+  int CompPosition(LIST* a, LIST* b) const;
+  bool IsSelect(LIST* p, bool bIncludeEnd) const;
+  bool IsLinkSelected() const;
+  bool IsObjSelected() const;
+  LIST* MoveCurPos(int code, CSize page);
+
+  // Layout and hit tests.
+  void Layout(HDC hdc);
+  void SetSize(CSize size) override;
+  LIST* Find(CPoint pt);
+  int WhereIs(CPoint pt, LIST** ppNode);
+  int GetTextLine(char* pBuf, int nSize, int* pLen);
+  int GetPageHeight(HDC hdc, int top, int height);
+
+  // Editing.
+  int Delete() override;
+  int Erase(LIST* pFrom, LIST* pTo, bool bGroupStart) override;
+  int Insert(char* pszText) override;
+  int Insert(int nFormat, void* pData, CPoint point) override;
+  int Insert(KVObject* pObj) override;
+  int Insert(LIST* pRun) override;
+  int SetTextData(char* pszText);
+  void ChangeColor(COLORREF color);
+  void ChangeFont(LOGFONT* pFont) override;
+  int DoChildProperty() override;
+  void PreDelete(BUndo* pUndo) override;
+  void PreInsert(BUndo* pUndo) override;
+  void PostUndo(BUndo* pUndo) override;
+  void PostClear() override;
+
+  // Find and replace.
+  int FindString(int bDown, int bMatchCase, char* pszText, LIST* pFrom);
+  int ReplaceString(int bDown, int bMatchCase, char* pszText, char* pszReplace, LIST* pFrom);
+
+  // Drawing.
+  void Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bShowSel) override;
+
+  // The memo stream and the text export.
+  int SetData(int version, SEG_HEAD* pSeg, int nAvail) override;
+  int GetHeadData(char* pBuf, int nSize) override;
+  int GetDataBody(char* pBuf, int nSize) override;
+  int GetTailData(char* pBuf, int nSize) override;
+  int GetTextBody(char* pBuf, int nSize) override;
+  int HeadDataLength() override;
+  int DataBodyLength() override;
+  int TailDataLength() override;
+  int TextBodyLength() override;
+  int GetSelectedDataBody(char* pBuf, int nSize) override;
+  int SelectedDataBodyLength() override;
+  int GetSelectedTextBody(char* pBuf, int nSize) override;
+  int SelectedTextBodyLength() override;
+
+  LIST* m_pCurPos;
+  LIST* m_pSelTop;
+  LIST* m_pSelEnd;
+  int m_nWidth;
+
+ protected:
+  bool DebugCheck() { return true; }
+  LIST* MatchString(int bDown, int bMatchCase, LIST* pAt, LIST* pPattern);
+  int GetDataLength(LIST* pFrom, LIST* pTo);
+  int GetDataSub(LIST* pFrom, LIST* pTo, char* pBuf, int nSize);
+  int GetTextLength(LIST* pFrom, LIST* pTo);
+  int GetTextSub(LIST* pFrom, LIST* pTo, char* pBuf, int nSize);
+  // Replaces every child but the end marker by a chain; the history is forgotten.
+  void ReplaceContent(LIST* pChain);
+  // The colour and font new text takes: those of the object just after the caret.
+  const KVObject* CaretObject() const { return m_pCurPos->pObj; }
+
+ private:
+  LIST* MoveDown(LIST* cur) const;
+  // New copies of the selected objects, chained in order.
+  LIST* DuplicateSelection();
+  LIST* StreamToList(const char* data, const char* end, bool skipDocHead);
+};

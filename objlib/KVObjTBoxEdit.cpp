@@ -1,0 +1,213 @@
+// Editing a text box: every change is a recorded list edit followed by a layout, and the
+// undo hooks carry caret and selection across undo.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "ClipboardFormats.h"
+#include "KVObjTBox.h"
+#include "StreamHead.h"
+
+namespace {
+
+// The wait cursor for the length of an edit; the previous cursor comes back after.
+class WaitCursor {
+ public:
+  WaitCursor() : m_previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(m_previous); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR m_previous;
+};
+
+// A global memory handle locked for the time of a conversion; the caller keeps it.
+class LockedGlobal {
+ public:
+  explicit LockedGlobal(HGLOBAL handle)
+      : m_handle(handle),
+        m_data(handle ? static_cast<const char*>(GlobalLock(handle)) : nullptr),
+        m_size(m_data ? GlobalSize(handle) : 0) {}
+  ~LockedGlobal() {
+    if (m_data) GlobalUnlock(m_handle);
+  }
+  LockedGlobal(const LockedGlobal&) = delete;
+  LockedGlobal& operator=(const LockedGlobal&) = delete;
+  const char* Data() const { return m_data; }
+  const char* End() const { return m_data + m_size; }
+  // The text up to its zero, or to the end of the block when the zero is missing.
+  std::string Text() const { return m_data ? std::string(m_data, strnlen(m_data, m_size)) : ""; }
+
+ private:
+  HGLOBAL m_handle;
+  const char* m_data;
+  size_t m_size;
+};
+
+LIST* LastOf(LIST* chain) {
+  while (chain->pNext) chain = chain->pNext;
+  return chain;
+}
+
+}  // namespace
+
+int KVObjTBox::Insert(LIST* pRun) {
+  WaitCursor wait;
+  bool deleted = false;
+  if (m_pSelTop != m_pSelEnd) {
+    LIST* end = m_pSelEnd;
+    KVObjList::Delete(m_pSelTop, end, true);
+    SetCurPos(end);
+    deleted = true;
+  }
+  if (pRun) {
+    LIST* before = m_pSelEnd;
+    KVObjList::Insert(before, pRun, !deleted);
+    SetCurPos(before);
+  }
+  if (pRun || deleted) Layout(nullptr);
+  return 0;
+}
+
+int KVObjTBox::Insert(KVObject* pObj) { return Insert(KVNewNode(pObj)); }
+
+int KVObjTBox::Insert(char* pszText) {
+  return Insert(StrToList(pszText, CaretObject()->m_crColor, &CaretObject()->m_logFont));
+}
+
+int KVObjTBox::Insert(int nFormat, void* pData, CPoint) {
+  const KVClipboardFormatIds& formats = KVGetClipboardFormats();
+  LIST* run = nullptr;
+  UINT format = static_cast<UINT>(nFormat);
+  if (format == CF_TEXT) {
+    LockedGlobal text(static_cast<HGLOBAL>(pData));
+    run = StrToList(text.Text().c_str(), CaretObject()->m_crColor, &CaretObject()->m_logFont);
+  } else if (format == formats.dataBus || format == formats.extendFile) {
+    LockedGlobal stream(static_cast<HGLOBAL>(pData));
+    if (stream.Data()) run = StreamToList(stream.Data(), stream.End(), format == formats.extendFile);
+  }
+  // Links from addresses and dropped files, and pictures, come with their classes.
+  return Insert(run);
+}
+
+// The objects of a memo-data block or of a whole memo file (behind its head segments);
+// a block that does not parse yields nothing.
+LIST* KVObjTBox::StreamToList(const char* data, const char* end, bool skipDocHead) {
+  KVStreamHead head = {KV_FORMAT_VERSION, nullptr, 0, nullptr, 0, data};
+  if (skipDocHead) {
+    if (KVScanStreamHead(data, end, &head) < 0) return nullptr;
+    if (!head.docHead) head.version = KV_FORMAT_VERSION;
+  }
+  const char* p = head.content;
+  int endCode = SEG_END;
+  if (KVPeekCode(p, end) == SEG_TBOX) {
+    long long headSize = head.version >= 256 ? 30 : 22;
+    if (end - p < headSize) return nullptr;
+    p += headSize;
+    endCode = SEG_TBOX_END;
+  }
+  auto* cursor = reinterpret_cast<SEG_HEAD*>(const_cast<char*>(p));
+  int result = 0;
+  return SegToList(head.version, &cursor, endCode, end, &result);
+}
+
+int KVObjTBox::Delete() {
+  if (m_pSelTop == m_pSelEnd) return 0;
+  LIST* end = m_pSelEnd;
+  KVObjList::Delete(m_pSelTop, end, true);
+  SetCurPos(end);
+  Layout(nullptr);
+  return 0;
+}
+
+int KVObjTBox::Erase(LIST* pFrom, LIST* pTo, bool bGroupStart) {
+  KVObjList::Delete(pFrom, pTo, bGroupStart);
+  // The caret is the caller's business, but it must never stay on a removed node.
+  for (LIST* n = pFrom; n; n = n->pNext) {
+    if (m_pCurPos == n) m_pCurPos = pTo;
+    if (m_pSelTop == n) m_pSelTop = pTo;
+    if (m_pSelEnd == n) m_pSelEnd = pTo;
+  }
+  Layout(nullptr);
+  return 0;
+}
+
+void KVObjTBox::ReplaceContent(LIST* pChain) {
+  Clear();
+  SpliceBefore(m_list.pTail, pChain, LastOf(pChain));
+  Layout(nullptr);
+  SetCurPos(m_list.pHead);
+}
+
+int KVObjTBox::SetTextData(char* pszText) {
+  LIST* chain = StrToList(pszText, CaretObject()->m_crColor, &CaretObject()->m_logFont);
+  if (!chain) return -1;
+  ReplaceContent(chain);
+  return 0;
+}
+
+LIST* KVObjTBox::DuplicateSelection() {
+  LIST* copies = nullptr;
+  LIST* last = nullptr;
+  for (LIST* n = m_pSelTop; n != m_pSelEnd; n = n->pNext) {
+    LIST* copy = KVNewNode(DupObject(n->pObj));
+    copy->pPrev = last;
+    (last ? last->pNext : copies) = copy;
+    last = copy;
+  }
+  return copies;
+}
+
+// Recolouring and refonting replace the selection by changed copies: one undoable action.
+void KVObjTBox::ChangeColor(COLORREF color) {
+  if (m_pSelTop == m_pSelEnd) return;
+  LIST* copies = DuplicateSelection();
+  for (LIST* n = copies; n; n = n->pNext) n->pObj->m_crColor = color;
+  Insert(copies);
+}
+
+void KVObjTBox::ChangeFont(LOGFONT* pFont) {
+  if (m_pSelTop == m_pSelEnd) return;
+  LIST* copies = DuplicateSelection();
+  for (LIST* n = copies; n; n = n->pNext) n->pObj->ChangeFont(pFont);
+  Insert(copies);
+  Layout(nullptr);
+}
+
+int KVObjTBox::DoChildProperty() {
+  bool changed = false;
+  auto ask = [&changed](KVObject* o) {
+    if (!KVIsCharCode(o->m_wCode) && o->DoProperty() != 0) changed = true;
+  };
+  if (m_pSelTop == m_pSelEnd) {
+    ask(m_pCurPos->pObj);
+  } else {
+    for (LIST* n = m_pSelTop; n != m_pSelEnd; n = n->pNext) ask(n->pObj);
+  }
+  if (!changed) return 0;
+  m_bDerty = true;
+  return 1;
+}
+
+void KVObjTBox::PreDelete(BUndo* pUndo) {
+  pUndo->pCurPos = m_pCurPos;
+  pUndo->pSelTop = m_pSelTop;
+  pUndo->pSelEnd = m_pSelEnd;
+}
+
+void KVObjTBox::PreInsert(BUndo* pUndo) { PreDelete(pUndo); }
+
+void KVObjTBox::PostUndo(BUndo* pUndo) {
+  m_pCurPos = pUndo->pCurPos;
+  m_pSelTop = pUndo->pSelTop;
+  m_pSelEnd = pUndo->pSelEnd;
+  Layout(nullptr);
+}
+
+// Clearing frees every node but the end marker, so the caret goes there.
+void KVObjTBox::PostClear() {
+  SetCurPos(m_list.pTail);
+  Layout(nullptr);
+}

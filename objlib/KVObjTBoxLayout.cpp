@@ -1,0 +1,159 @@
+// The text box's line layout and the walks over it: caret movements, point lookups,
+// the first selected line, page breaks.
+#include <algorithm>
+#include <cstring>
+
+#include "KVObjTBox.h"
+
+namespace {
+
+int Bottom(const KVObject* o) { return o->y + o->cy; }
+
+// Bottom-aligns the line that ends with last: walking back to the line's first object
+// (x = 0) or the list's first node.
+void AlignLine(LIST* last, int bottom) {
+  for (LIST* node = last; node; node = node->pPrev) {
+    KVObject* o = node->pObj;
+    o->y = bottom - o->cy;
+    if (o->x == 0) break;
+  }
+}
+
+}  // namespace
+
+void KVObjTBox::Layout(HDC) {
+  const bool wrap = (m_nAttr & KV_ATTR_WRAP) != 0;
+  KVObject* first = m_list.pHead->pObj;
+  first->x = first->y = 0;
+  int width = first->cx;
+  int lineHeight = first->cy;
+  for (LIST* node = m_list.pHead->pNext; node; node = node->pNext) {
+    KVObject* p = node->pPrev->pObj;
+    KVObject* q = node->pObj;
+    int x = p->x + p->cx;
+    int y = p->y;
+    if (p->m_wCode == KV_CODE_NEWLINE || (wrap && x + q->cx > m_nWidth)) {
+      int bottom = p->y + lineHeight;
+      AlignLine(node->pPrev, bottom);
+      x = 0;
+      y = bottom;
+      lineHeight = q->cy;
+    } else {
+      lineHeight = std::max(lineHeight, q->cy);
+    }
+    width = std::max(width, x + q->cx);
+    q->x = x;
+    q->y = y;
+  }
+  KVObject* end = m_list.pTail->pObj;
+  AlignLine(m_list.pTail, end->y + lineHeight);
+  cx = std::max(width, m_nWidth);
+  cy = end->y + lineHeight;
+}
+
+LIST* KVObjTBox::MoveDown(LIST* cur) const {
+  if (cur == m_list.pTail) return cur;
+  const int curBottom = Bottom(cur->pObj);
+  bool enteredNextLine = false;
+  for (LIST* n = cur->pNext; n; n = n->pNext) {
+    const KVObject* o = n->pObj;
+    if (Bottom(o) == curBottom) continue;
+    if (o->x + o->cx > cur->pObj->x) return n;
+    if (enteredNextLine && o->x == 0) return n->pPrev;
+    enteredNextLine = true;
+  }
+  return enteredNextLine ? m_list.pTail : cur;
+}
+
+LIST* KVObjTBox::MoveCurPos(int code, CSize page) {
+  LIST* cur = m_pCurPos;
+  const KVObject* c = cur->pObj;
+  switch (code) {
+    case MOVE_UP:
+      for (LIST* n = cur->pPrev; n; n = n->pPrev)
+        if (Bottom(n->pObj) != Bottom(c) && n->pObj->x <= c->x) return n;
+      return cur;
+    case MOVE_DOWN:
+      return MoveDown(cur);
+    case MOVE_LEFT:
+      return cur->pPrev ? cur->pPrev : cur;
+    case MOVE_RIGHT:
+      return cur->pNext ? cur->pNext : cur;
+    case MOVE_LINE_START:
+      while (cur->pPrev && cur->pObj->x != 0) cur = cur->pPrev;
+      return cur;
+    case MOVE_LINE_END:
+      while (cur->pNext && cur->pNext->pObj->x != 0) cur = cur->pNext;
+      return cur;
+    case MOVE_PAGE_UP:
+      return c->y < 0 ? cur : Find(CPoint(c->x, std::max(0, static_cast<int>(c->y - page.cy))));
+    case MOVE_PAGE_DOWN:
+      return Find(CPoint(c->x, c->y + page.cy));
+    case MOVE_TEXT_START:
+      return cur == m_list.pHead ? nullptr : m_list.pHead;
+    case MOVE_TEXT_END:
+      return m_list.pTail;
+    default:
+      return nullptr;
+  }
+}
+
+LIST* KVObjTBox::Find(CPoint pt) {
+  int px = std::max(0, static_cast<int>(pt.x));
+  int py = std::max(0, static_cast<int>(pt.y));
+  for (LIST* n = m_list.pHead; n != m_list.pTail; n = n->pNext) {
+    const KVObject* o = n->pObj;
+    if (py < o->y + o->cy) {
+      // Right of a line's end gives the line's last object, usually its line break.
+      if (px < o->x + o->cx || n->pNext->pObj->x <= o->x) return n;
+    }
+  }
+  return m_list.pTail;
+}
+
+int KVObjTBox::WhereIs(CPoint pt, LIST** ppNode) {
+  LIST* n = m_list.pHead;
+  int zone = 0;
+  for (; n != m_list.pTail; n = n->pNext) {
+    zone = n->pObj->HitTest(pt);
+    if (zone != 0) {
+      if (KVIsCharCode(n->pObj->m_wCode)) zone = KV_HIT_CHARACTER;
+      break;
+    }
+  }
+  if (ppNode) *ppNode = n;
+  return zone;
+}
+
+int KVObjTBox::GetTextLine(char* pBuf, int nSize, int* pLen) {
+  if (nSize > 0) std::memset(pBuf, 0, nSize);
+  int length = 0;
+  int used = 0;
+  if (m_pSelTop != m_pSelEnd) {
+    for (LIST* n = m_pSelTop; n != m_pSelEnd && n != m_list.pTail; n = n->pNext) {
+      if (n->pObj->m_wCode == KV_CODE_NEWLINE) break;
+      int written = 0;
+      // One byte stays free for the terminating zero.
+      length += n->pObj->GetText(pBuf + used, std::max(0, nSize - 1 - used), &written);
+      used += written;
+    }
+  }
+  if (pLen) *pLen = length;
+  return length;
+}
+
+int KVObjTBox::GetPageHeight(HDC, int top, int height) {
+  int rest = cy - top;
+  if (rest <= height) return std::max(rest, 0);
+  LIST* n = m_list.pHead;
+  while (n && !(n->pObj->x == 0 && n->pObj->y >= top)) n = n->pNext;
+  if (!n) return 0;
+  int fitting = -1;
+  for (n = n->pNext; n; n = n->pNext) {
+    if (n->pObj->x != 0) continue;
+    int d = n->pObj->y - top;
+    if (d > height) return fitting >= 0 ? fitting : height;
+    fitting = d;
+  }
+  return cy - top;
+}
