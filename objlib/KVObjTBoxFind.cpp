@@ -20,7 +20,7 @@ LIST* SkipBackward(LIST* node) {
 }
 
 // Only the single-byte letters fold; a double-byte letter is a code of its own.
-unsigned FoldCase(unsigned code) { return code & ~0x20u; }
+unsigned FoldCase(unsigned code) { return code >= 'a' && code <= 'z' ? code - ('a' - 'A') : code; }
 
 bool SameCode(const LIST* text, const LIST* pattern, bool matchCase) {
   if (IsEndMarker(text)) return false;
