@@ -33,7 +33,7 @@ bool SameCode(const LIST* text, const LIST* pattern, bool matchCase) {
 // when the whole pattern matched, otherwise null.
 template <typename Step, typename Skip>
 LIST* MatchFrom(LIST* at, LIST* pattern, bool matchCase, Step step, Skip skip) {
-  if (!IsEndMarker(at)) at = skip(at);
+  at = skip(at);  // never skips the end marker, which is a character
   if (!at) return nullptr;
   for (;;) {
     if (!SameCode(at, pattern, matchCase)) return nullptr;
@@ -45,11 +45,13 @@ LIST* MatchFrom(LIST* at, LIST* pattern, bool matchCase, Step step, Skip skip) {
 }
 
 LIST* MatchForward(LIST* at, LIST* first, bool matchCase) {
-  return MatchFrom(at, first, matchCase, [](LIST* n) { return n->pNext; }, SkipForward);
+  return MatchFrom(
+      at, first, matchCase, [](LIST* n) { return n->pNext; }, SkipForward);
 }
 
 LIST* MatchBackward(LIST* at, LIST* last, bool matchCase) {
-  return MatchFrom(at, last, matchCase, [](LIST* n) { return n->pPrev; }, SkipBackward);
+  return MatchFrom(
+      at, last, matchCase, [](LIST* n) { return n->pPrev; }, SkipBackward);
 }
 
 LIST* LastNode(LIST* chain) {
@@ -121,10 +123,7 @@ int KVObjTBox::ReplaceString(int bDown, int bMatchCase, char* pszText, char* psz
   LIST* after = m_pSelEnd;
   const KVObject* style = CaretObject();
   LIST* run = StrToList(pszReplace ? pszReplace : "", style->m_crColor, &style->m_logFont);
-  if (run)
-    Insert(run);
-  else
-    Delete();
+  Insert(run);  // with no run (an empty replacement) the hit is only deleted
   SetCurPos(bDown ? after : before ? before->pNext : m_list.pHead);
   return 1;
 }

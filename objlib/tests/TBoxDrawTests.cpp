@@ -198,7 +198,7 @@ TEST(TBoxDraw, FrameLiesOnePixelInsideTheRightAndBottomEdges) {
   Canvas canvas(200, 100);
   SpaceBox box;
   box.m_nAttr = KV_ATTR_FRAME;
-  DrawBox(box, canvas, kEverything, true);  // the memory DC's pen is black
+  DrawBox(box, canvas, kEverything, true);   // the memory DC's pen is black
   EXPECT_EQ(kBlack, canvas.Pixel(15, 40));   // left
   EXPECT_EQ(kBlack, canvas.Pixel(60, 15));   // top
   EXPECT_EQ(kBlack, canvas.Pixel(114, 40));  // right - 1
