@@ -3,6 +3,7 @@
 #include "KVObjList.h"
 
 #include "ClipboardFormats.h"
+#include "KVObjLink.h"
 #include "KVProfile.h"
 #include "ObjectFactory.h"
 
@@ -144,6 +145,11 @@ void KVObjList::Clear() {
 void KVObjList::SetItemSize(LIST* pNode, CSize size) {
   pNode->pObj->SetSize(size);
   m_bDerty = true;
+}
+
+void KVObjList::ReloadLinkFile(LINK* pLink) {
+  for (LIST* node = m_list.pHead; node; node = node->pNext)
+    if (auto* link = dynamic_cast<KVObjLink*>(node->pObj)) link->ReloadLinkFile(pLink);
 }
 
 bool KVObjList::IsDerty() { return m_undo.pHead != nullptr || m_bDerty; }

@@ -6,6 +6,8 @@
 #include "KVObject.h"
 
 // One node of a doubly linked list; it owns its object.
+struct LINK;
+
 struct LIST {
   LIST* pNext;
   LIST* pPrev;
@@ -80,6 +82,8 @@ class KVOBJ_API KVObjList : public KVObject {
   void ClearUndo();
   void Clear();
   void SetItemSize(LIST* pNode, CSize size);
+  // Another window saved a file: every link of the list refreshes from it.
+  void ReloadLinkFile(LINK* pLink);
 
   // The objects, in order; the last node holds the end marker.
   struct {

@@ -3,7 +3,12 @@
 // KVObjTBox*.cpp by topic: Layout, Caret, Edit, Stream, Find, Draw.
 #pragma once
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "KVObjList.h"
+
+class KVObjLink;
 
 // Attribute bits of a box.
 const DWORD KV_ATTR_FRAME = 0x00000001;  // a one-pixel frame around the box
@@ -75,6 +80,12 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   void PostUndo(BUndo* pUndo) override;
   void PostClear() override;
 
+  // Links in the selection (or at the caret): open in place, close, run, expand.
+  int OpenLink();
+  int CloseLink();
+  int ExecLink();
+  int ExtendLink();
+
   // Find and replace.
   int FindString(int bDown, int bMatchCase, char* pszText, LIST* pFrom);
   int ReplaceString(int bDown, int bMatchCase, char* pszText, char* pszReplace, LIST* pFrom);
@@ -104,6 +115,7 @@ class KVOBJ_API KVObjTBox : public KVObjList {
 
  protected:
   bool DebugCheck() { return true; }
+  int ExtendSub(LIST* pNode);
   LIST* MatchString(int bDown, int bMatchCase, LIST* pAt, LIST* pPattern);
   int GetDataLength(LIST* pFrom, LIST* pTo);
   int GetDataSub(LIST* pFrom, LIST* pTo, char* pBuf, int nSize);
@@ -119,4 +131,9 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   // New copies of the selected objects, chained in order.
   LIST* DuplicateSelection();
   LIST* StreamToList(const char* data, const char* end, bool skipDocHead);
+  LIST* LinkFromAddress(HGLOBAL address);
+  LIST* LinksFromDrop(HDROP drop);
+  // Runs an action on the links of the selection, or on the link at the caret; true when
+  // there was any.
+  bool ForSelectedLinks(void (*action)(KVObjLink*));
 };

@@ -87,8 +87,12 @@ int KVObjTBox::Insert(int nFormat, void* pData, CPoint) {
   } else if (format == formats.dataBus || format == formats.extendFile) {
     LockedGlobal stream(static_cast<HGLOBAL>(pData));
     if (stream.Data()) run = StreamToList(stream.Data(), stream.End(), format == formats.extendFile);
+  } else if (format == formats.url) {
+    run = LinkFromAddress(static_cast<HGLOBAL>(pData));
+  } else if (format == CF_HDROP) {
+    run = LinksFromDrop(static_cast<HDROP>(pData));
   }
-  // Links from addresses and dropped files, and pictures, come with their classes.
+  // Pictures (CF_BITMAP) come with the bitmap object.
   return Insert(run);
 }
 

@@ -3,10 +3,12 @@
 #include "ObjectFactory.h"
 
 #include "KVObjChar.h"
+#include "KVObjLink.h"
 #include "KVObjTBox.h"
 
 KVObject* KVNewObjectForCode(unsigned code) {
   if (code == SEG_TBOX) return new KVObjTBox();
+  if (code == SEG_LINK) return new KVObjLink();
   return new KVObject();
 }
 
@@ -14,5 +16,6 @@ KVObject* KVNewObjectForCode(unsigned code) {
 KVObject* KVCopyObject(const KVObject& source) {
   if (KVIsCharCode(source.m_wCode)) return new KVObjChar(static_cast<const KVObjChar&>(source));
   if (auto* box = dynamic_cast<const KVObjTBox*>(&source)) return new KVObjTBox(*box);
+  if (auto* link = dynamic_cast<const KVObjLink*>(&source)) return new KVObjLink(*link);
   return new KVObject(source);
 }

@@ -23,6 +23,7 @@ struct CRect : RECT {
   CRect(const RECT& r) : RECT(r) {}
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  CPoint TopLeft() const { return CPoint(left, top); }
   bool IsRectEmpty() const { return right <= left || bottom <= top; }
   bool PtInRect(POINT p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   void OffsetRect(int dx, int dy) {

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "Canvas.h"
 #include "KVFont.h"
 #include "KVObjChar.h"
 #include "KVPaintPass.h"
@@ -38,39 +39,6 @@ CSize MeasureDirectly(const LOGFONT& font, UINT code) {
   ReleaseDC(GetDesktopWindow(), dc);
   return CSize(width, metrics.tmHeight + 4);
 }
-
-// A 32-bit top-down DIB selected into a memory DC, white to start with.
-class Canvas {
- public:
-  Canvas(int width, int height) : m_width(width), m_dc(CreateCompatibleDC(nullptr)), cdc(m_dc) {
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &m_bits, nullptr, 0);
-    m_old = SelectObject(m_dc, m_bitmap);
-    PatBlt(m_dc, 0, 0, width, height, WHITENESS);
-    SetBkMode(m_dc, TRANSPARENT);
-  }
-  ~Canvas() {
-    SelectObject(m_dc, m_old);
-    DeleteObject(m_bitmap);
-    DeleteDC(m_dc);
-  }
-  DWORD Pixel(int px, int py) {
-    GdiFlush();
-    return static_cast<DWORD*>(m_bits)[py * m_width + px] & 0xFFFFFF;
-  }
-  HDC Dc() const { return m_dc; }
-
- private:
-  int m_width;
-  HDC m_dc;
-  HBITMAP m_bitmap;
-  HGDIOBJ m_old;
-  void* m_bits;
-
- public:
-  CDC cdc;
-};
 
 }  // namespace
 
@@ -182,8 +150,8 @@ TEST(CharDrawing, SelectedCharactersAreInverted) {
   space.y = 2;
   KVPaintPass pass(&canvas.cdc, 0, font);
   space.Draw(pass.Info(), CPoint(10, 0), CRect(0, 0, 64, 32), true);
-  EXPECT_EQ(0u, canvas.Pixel(14, 2));                              // inside, shifted by the origin
-  EXPECT_EQ(0u, canvas.Pixel(14 + space.cx - 1, 2 + space.cy - 1));
-  EXPECT_EQ(0xFFFFFFu, canvas.Pixel(13, 2));                       // left of it
-  EXPECT_EQ(0xFFFFFFu, canvas.Pixel(14 + space.cx, 2));            // right of it
+  EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(14, 2));                              // inside, shifted by the origin
+  EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(14 + space.cx - 1, 2 + space.cy - 1));
+  EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(13, 2));                       // left of it
+  EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(14 + space.cx, 2));            // right of it
 }

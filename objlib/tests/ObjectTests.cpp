@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "Canvas.h"
 #include "KVErrors.h"
 #include "KVFont.h"
 #include "KVObject.h"
@@ -130,24 +131,13 @@ TEST(GenericObject, DrawsAsTheBlackSquareCharacter) {
   object.m_logFont = JapaneseFont(-16);
   object.cx = 16;
   object.cy = 20;
-  HDC dc = CreateCompatibleDC(nullptr);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -20, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  PatBlt(dc, 0, 0, 16, 20, WHITENESS);
+  Canvas canvas(16, 20);
   {
-    CDC cdc(dc);
-    KVPaintPass pass(&cdc, 0, object.m_logFont);
+    KVPaintPass pass(&canvas.cdc, 0, object.m_logFont);
     object.Draw(pass.Info(), CPoint(0, 0), CRect(0, 0, 16, 20), false);
   }
-  GdiFlush();
   int dark = 0;
-  for (int i = 0; i < 16 * 20; ++i) dark += (static_cast<DWORD*>(bits)[i] & 0xFFFFFF) == 0;
-  SelectObject(dc, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  for (DWORD pixel : canvas.Pixels()) dark += (pixel & 0xFFFFFF) == 0;
   EXPECT_GT(dark, 60);  // a filled square, not an outline or nothing
 }
 

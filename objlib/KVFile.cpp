@@ -1,0 +1,89 @@
+// KVFile: attaching a link record, the expanded path, starting the target and its icon.
+#include "KVFile.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "KVErrors.h"
+#include "KVFilePaths.h"
+#include "KVProfile.h"
+#include "SjisText.h"
+
+KVFile::KVFile() : m_nType(FT_MISSING), m_link() {
+  m_link.wKind = 1;
+  m_link.nState = -1;
+}
+
+KVFile::KVFile(const KVFile& other) : m_nType(other.m_nType), m_link(other.m_link) {}
+
+KVFile& KVFile::operator=(const KVFile& other) {
+  m_nType = other.m_nType;
+  m_link = other.m_link;
+  return *this;
+}
+
+KVFile::~KVFile() = default;
+
+int KVFile::Attach(const LINK* pLink) {
+  if (IsAttached()) return KV_ERR_NO_FILE;
+  if (!pLink) return KV_ERR_NO_FILE;
+  // A record from a file may lack its zero; a path that does not fit is refused, since a
+  // cut path would name another file.
+  if (!std::memchr(pLink->szPath, '\0', sizeof pLink->szPath)) return KV_ERR_TOO_LONG;
+  LINK link = *pLink;
+  if (!KVExpandMacro(pLink->szPath, link.szPath)) return KV_ERR_TOO_LONG;
+  link.nState = 0;
+  m_link = link;
+  bool exists = IsExist(m_link.szPath);
+  m_nType = GetFileType(m_link.szPath);
+  return exists ? KV_OK : KV_ERR_OPEN;
+}
+
+int KVFile::Attach(const char* pszPath) {
+  if (IsAttached()) return KV_ERR_NO_FILE;
+  LINK link = {};
+  link.wKind = 1;
+  link.nState = 0;
+  if (!pszPath || !KVCopyCut(link.szPath, sizeof link.szPath, pszPath)) return KV_ERR_TOO_LONG;
+  return Attach(&link);
+}
+
+int KVFile::Detach() {
+  if (!IsAttached()) return KV_ERR_NO_FILE;
+  m_link.nState = -1;
+  return KV_OK;
+}
+
+int KVFile::GetPathName(char* pszDst) const {
+  if (!IsAttached()) return KV_ERR_NO_FILE;
+  KVCopyCut(pszDst, MAX_PATH, m_link.szPath);
+  return KV_OK;
+}
+
+int KVFile::ExecFile() {
+  if (!IsAttached()) return KV_ERR_NO_FILE;
+  const char* verb = m_nType == FT_FOLDER ? "explore" : "open";
+  INT_PTR result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(nullptr, verb, m_link.szPath, nullptr, nullptr, SW_SHOWNORMAL));
+  if (result > 32) return KV_OK;
+  if (result == 0) return KV_ERR_NO_MEMORY;
+  if (result == ERROR_FILE_NOT_FOUND || result == ERROR_PATH_NOT_FOUND) return KV_ERR_OPEN;
+  return KV_ERR_NO_FILE;
+}
+
+HICON KVFile::GetFileIcon() {
+  if (!IsAttached()) return nullptr;
+  // Memos and addresses show the icon of a representative file of their kind.
+  char source[MAX_PATH];
+  if (m_nType == FT_MEMO) {
+    KVJoinPath(source, sizeof source, KVGetFolders().program, "KVMemo.exe");
+  } else if (m_nType == FT_URL) {
+    KVJoinPath(source, sizeof source, KVGetFolders().program, "Kavelo.html");
+  } else {
+    KVCopyCut(source, sizeof source, m_link.szPath);
+  }
+  SHFILEINFOA info = {};
+  if (!SHGetFileInfoA(source, 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON)) return nullptr;
+  return info.hIcon;
+}

@@ -1,0 +1,65 @@
+// KVObjDoc: the root of one open document: page record, window placement, name, path,
+// scroll position and one content box; loading, saving, dirty state, scrolling, drawing.
+#pragma once
+
+#include <string>
+
+#include "KVObjList.h"
+#include "KVObjPage.h"
+
+class KVFile;
+
+class KVOBJ_API KVObjDoc : public KVObjList {
+ public:
+  KVObjDoc();
+  KVObjDoc(const KVObjDoc&) = delete;
+  ~KVObjDoc() override;
+
+  void CalcSize(HDC hdc) override;
+  int SetData(int version, SEG_HEAD* pSeg, int nAvail) override;
+  void SetSize(CSize size) override;
+  void Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) override;
+  bool IsDerty() override;
+  void ClearDerty() override;
+  int GetHeadData(char* pBuf, int nSize) override;
+  int GetDataBody(char* pBuf, int nSize) override;
+  int GetTailData(char* pBuf, int nSize) override;
+  int HeadDataLength() override;
+  int DataBodyLength() override;
+  int TailDataLength() override;
+  bool CanPaste() override;
+  bool CanUndo() override;
+
+  // Writes the memo file; a placement given replaces the stored one.
+  virtual int Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile);
+  // Reads a memo file, or any other file as plain text; 1 on success.
+  virtual int Load(KVFile* pFile);
+  virtual bool IsSelected();
+  virtual bool IsLinkSelected();
+  virtual bool IsObjSelected();
+  virtual int PrintDoc(HDC hdc, CRect area, char* pszTitle);
+
+  // The selection on the clipboard (one format a copy), and the best format pasted.
+  HGLOBAL GetSelData(int nFormat);
+  void PutClipboard(int nFormat, bool bCut);
+  void GetClipboard(CPoint point);
+  // The page-setup dialog, then the document printed on the chosen printer.
+  void DoPrint(char* pszTitle);
+
+  void SetListItemSize(LIST* pNode, CSize size);
+  int GetScrollInfo(int nBar, SCROLLINFO* pInfo);
+  bool DoVScroll(unsigned code, unsigned value);
+  bool DoHScroll(unsigned code, unsigned value);
+
+  KVObjPage m_page;
+  WINDOWPLACEMENT m_wndpl;
+  std::string m_strDocName;
+  char m_szPath[MAX_PATH];
+  int m_nScrollX;
+  int m_nScrollY;
+  KVObjList* m_pContent;
+
+ protected:
+  // Imports plain text into the content; KV_ERR_NOT_SUPPORTED where the content has no text.
+  virtual int ImportText(char* pszText);
+};

@@ -1,0 +1,66 @@
+// The document and the system clipboard: one format a copy, the best format a paste.
+#include <cstring>
+
+#include "ClipboardFormats.h"
+#include "KVObjDoc.h"
+
+namespace {
+
+// Opened without an owner window for the length of one call.
+class OpenedClipboard {
+ public:
+  OpenedClipboard() : m_open(OpenClipboard(nullptr) != FALSE) {}
+  ~OpenedClipboard() {
+    if (m_open) CloseClipboard();
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  bool IsOpen() const { return m_open; }
+
+ private:
+  bool m_open;
+};
+
+}  // namespace
+
+HGLOBAL KVObjDoc::GetSelData(int nFormat) {
+  if (!IsSelected()) return nullptr;
+  const bool text = nFormat == CF_TEXT;
+  const int size = text ? m_pContent->SelectedTextLength() + 1 : m_pContent->SelectedDataLength();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  if (!block) return nullptr;
+  char* data = static_cast<char*>(GlobalLock(block));
+  int written = 0;
+  if (text)
+    m_pContent->GetSelectedText(data, size, &written);
+  else
+    m_pContent->GetSelectedData(data, size, &written);
+  GlobalUnlock(block);
+  return block;
+}
+
+void KVObjDoc::PutClipboard(int nFormat, bool bCut) {
+  HGLOBAL block = GetSelData(nFormat);
+  if (!block) return;
+  {
+    OpenedClipboard clipboard;
+    if (!clipboard.IsOpen()) {
+      GlobalFree(block);
+      return;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(static_cast<UINT>(nFormat), block)) GlobalFree(block);
+  }
+  // A refused hand-over still cuts: the user asked for the selection to go.
+  if (bCut) m_pContent->Delete();
+}
+
+void KVObjDoc::GetClipboard(CPoint point) {
+  UINT formats[] = {CF_TEXT, KVGetClipboardFormats().dataBus, CF_HDROP, CF_BITMAP};
+  int format = GetPriorityClipboardFormat(formats, 4);
+  if (format <= 0) return;
+  OpenedClipboard clipboard;
+  if (!clipboard.IsOpen()) return;
+  if (HANDLE data = GetClipboardData(static_cast<UINT>(format)))
+    m_pContent->Insert(format, data, point);
+}

@@ -1,0 +1,274 @@
+// Links: construction from a target, captions, sizes, and opening the target in place.
+#include "KVObjLink.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "KVDocText.h"
+#include "KVProfile.h"
+#include "SjisText.h"
+
+namespace {
+
+// Memo links opened in place inside memos opened in place: at most two levels below the
+// top document, so a memo that links to itself cannot open itself without end.
+int g_openDepth = 0;
+const int kMaxOpenDepth = 1;
+
+struct DepthGuard {
+  DepthGuard() { ++g_openDepth; }
+  ~DepthGuard() { --g_openDepth; }
+};
+
+// The settings keys for new links of a type: Memo, Image, Url or File.
+const char* KeyGroup(int type) {
+  switch (type) {
+    case FT_MEMO: return "Memo";
+    case FT_IMAGE: return "Image";
+    case FT_URL: return "Url";
+    default: return "File";
+  }
+}
+
+UINT LinkSetting(const char* group, const char* key, UINT fallback) {
+  std::string name = std::string(group) + key;
+  return KVGetProfileInt("LINK", name.c_str(), static_cast<int>(fallback));
+}
+
+}  // namespace
+
+KVObjLink::KVObjLink()
+    : m_strCaption(" "), m_szPath(), m_szDocName(), m_rcCaption(), m_pChild(nullptr), m_rcChild() {
+  m_wCode = SEG_LINK;
+  m_nAttr = KVGetProfileInt("LINK", "Attr", 0x70000001);
+  m_crBackColor = KVGetProfileInt("LINK", "BackColor", 0xFFFFFF);
+  m_crColor = KVGetProfileInt("LINK", "TextColor", 0);
+  UpdateDataSize();
+}
+
+KVObjLink::KVObjLink(int version, SEG_HEAD* pSeg, int nAvail) : KVObjLink() {
+  SetData(version, pSeg, nAvail);
+}
+
+KVObjLink::KVObjLink(const char* pszCaption, const KVFile& file) : KVObjLink() {
+  const char* group = KeyGroup(file.FileType());
+  const UINT attrDefault = file.FileType() == FT_MEMO ? 0x78000001
+                           : file.FileType() == FT_URL ? 0x60000001 : 0x70000001;
+  m_nAttr = LinkSetting(group, "Attr", attrDefault);
+  m_crBackColor = LinkSetting(group, "BackColor", 0xFFFFFF);
+  m_crColor = LinkSetting(group, "TextColor", 0);
+  m_file = file;
+  RefreshTargetCaches();
+  if (pszCaption && *pszCaption) {
+    m_strCaption = pszCaption;
+  } else {
+    char caption[MAX_PATH];
+    GetCaption(m_nAttr | LA_FILENAME, caption);
+    m_strCaption = caption;
+  }
+  CSize captionSize = GetCaptionSize(nullptr);
+  CSize icon = IconSize(nullptr);
+  CSize size(captionSize.cx + 4, captionSize.cy);
+  if (file.FileType() == FT_IMAGE && KVGetProfileInt("LINK", "AutoOpen", 1)) {
+    size = CSize(static_cast<int>(KVGetProfileInt("LINK", "AutoOpenWidth", 120)) + 4,
+                 captionSize.cy + static_cast<int>(KVGetProfileInt("LINK", "AutoOpenHeight", 120)) + 4);
+  } else if (m_nAttr & LA_ICON) {
+    size = CSize(captionSize.cx + icon.cx + 2, std::max(captionSize.cy, icon.cy));
+  }
+  SetSize(size);
+  m_bDerty = false;
+  UpdateDataSize();
+}
+
+KVObjLink::KVObjLink(const KVObjLink& other)
+    : KVObject(other),
+      m_strCaption(other.m_strCaption),
+      m_rcCaption(other.m_rcCaption),
+      m_pChild(nullptr),
+      m_rcChild(other.m_rcChild) {
+  std::memcpy(m_szPath, other.m_szPath, sizeof m_szPath);
+  std::memcpy(m_szDocName, other.m_szDocName, sizeof m_szDocName);
+  m_file = other.m_file;
+  SetSize(CSize(cx, cy));
+  if (m_pChild && other.m_pChild) {
+    m_pChild->m_nScrollX = other.m_pChild->m_nScrollX;
+    m_pChild->m_nScrollY = other.m_pChild->m_nScrollY;
+  }
+  m_bDerty = other.m_bDerty;
+}
+
+KVObjLink::~KVObjLink() { delete m_pChild; }
+
+void KVObjLink::RefreshTargetCaches() {
+  m_szPath[0] = '\0';
+  m_file.GetPathName(m_szPath);
+  char title[MAX_PATH] = "";
+  m_file.GetDocName(title);
+  KVCopyCut(m_szDocName, sizeof m_szDocName, title);
+}
+
+void KVObjLink::GetCaption(DWORD attr, char* pszDst) const {
+  pszDst[0] = '\0';
+  if ((attr & LA_FILENAME) && (attr & LA_DOCNAME)) {
+    KVCopyCut(pszDst, MAX_PATH, m_szDocName);
+  } else if (attr & LA_FILENAME) {
+    if (m_file.FileType() == FT_URL) {
+      KVCopyCut(pszDst, MAX_PATH, m_szPath);
+      return;
+    }
+    char drive[_MAX_DRIVE], dir[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
+    _splitpath(m_szPath, drive, dir, name, ext);
+    std::string caption;
+    if (!(m_nAttr & LA_HIDEPATH)) caption = std::string(drive) + dir;
+    caption += name;
+    if (!(m_nAttr & LA_HIDEEXT)) caption += ext;
+    KVCopyCut(pszDst, MAX_PATH, caption.c_str());
+    return;
+  } else {
+    KVCopyCut(pszDst, MAX_PATH, m_strCaption.c_str());
+  }
+  if (pszDst[0] == '\0') KVCopyCut(pszDst, MAX_PATH, "無題");
+}
+
+int KVObjLink::TextLength() {
+  char caption[MAX_PATH];
+  GetCaption(m_nAttr, caption);
+  return static_cast<int>(std::strlen(caption));
+}
+
+int KVObjLink::GetText(char* pBuf, int nSize, int* pWritten) {
+  char caption[MAX_PATH];
+  GetCaption(m_nAttr, caption);
+  int length = static_cast<int>(std::strlen(caption));
+  *pWritten = 0;
+  if (nSize >= length + 1) {
+    std::memcpy(pBuf, caption, length + 1);
+    *pWritten = length;
+  }
+  return length;
+}
+
+CSize KVObjLink::GetCaptionSize(HDC hdc) {
+  char caption[MAX_PATH];
+  GetCaption(m_nAttr, caption);
+  return StrSize(caption, hdc);
+}
+
+CSize KVObjLink::IconSize(HDC hdc) {
+  const int small = GetSystemMetrics(SM_CXSMICON);
+  int textHeight = StrSize(m_strCaption.c_str(), hdc).cy;
+  return CSize(DevPixelX(small + 4, hdc), std::max(DevPixelY(small + 4, hdc), textHeight));
+}
+
+CSize KVObjLink::MinSize() { return IconSize(nullptr); }
+
+void KVObjLink::Layout(HDC hdc) {
+  const int p = DevPixelX(2, hdc);
+  const int q = DevPixelY(2, hdc);
+  CSize icon = IconSize(hdc);
+  int captionLeft = (m_nAttr & LA_ICON) ? icon.cx : (m_nAttr & LA_BORDER) ? p : 0;
+  m_rcCaption = {captionLeft, 0, cx, icon.cy};
+  if (icon.cy < cy)
+    m_rcChild = {p, icon.cy, cx - p, cy - q};
+  else
+    m_rcChild = {p, icon.cy, p, icon.cy};
+}
+
+void KVObjLink::CloseChild() {
+  delete m_pChild;
+  m_pChild = nullptr;
+}
+
+void KVObjLink::SetSize(CSize size) {
+  const int h = IconSize(nullptr).cy;
+  int height = size.cy;
+  if (height < 2 * h || m_file.FileType() == FT_MISSING) height = h;
+  cx = size.cx;
+  cy = height;
+  Layout(nullptr);
+  if (height < 2 * h) {
+    if (m_pChild) {
+      CloseChild();
+      m_nAttr &= ~LA_OPEN;
+    }
+  } else if (m_pChild) {
+    m_pChild->m_nAttr |= 1;
+    m_pChild->x = m_rcChild.left;
+    m_pChild->y = m_rcChild.top;
+    m_pChild->SetSize(CSize(m_rcChild.right - m_rcChild.left, m_rcChild.bottom - m_rcChild.top));
+  } else {
+    OpenLinkFile();
+  }
+  m_bDerty = true;
+}
+
+int KVObjLink::Open() {
+  if (!(m_nAttr & LA_NOOPEN)) SetSize(CSize(cx, 3 * IconSize(nullptr).cy));
+  return 0;
+}
+
+int KVObjLink::Close() {
+  if (!(m_nAttr & LA_NOCLOSE)) SetSize(CSize(cx, IconSize(nullptr).cy));
+  return 0;
+}
+
+// Pictures and plug-in documents open in place once their document classes exist.
+int KVObjLink::OpenLinkFile() {
+  if (m_pChild) return 0;
+  const int type = m_file.FileType();
+  const bool memo = type == FT_MEMO;
+  if (!(type == FT_TEXT || (memo && g_openDepth <= kMaxOpenDepth))) return 0;
+  m_pChild = new KVDocText();
+  m_nAttr |= LA_OPEN;
+  m_pChild->x = m_rcChild.left;
+  m_pChild->y = m_rcChild.top;
+  m_pChild->SetSize(CSize(m_rcChild.right - m_rcChild.left, m_rcChild.bottom - m_rcChild.top));
+  m_pChild->m_nAttr |= 1;
+  if (!memo) return m_pChild->Load(&m_file);
+  DepthGuard deeper;
+  return m_pChild->Load(&m_file);
+}
+
+void KVObjLink::CalcSize(HDC hdc) {
+  KVObject::CalcSize(hdc);
+  const int h = IconSize(hdc).cy;
+  if (cy < 2 * h) cy = h;
+  Layout(hdc);
+  if (m_pChild) m_pChild->CalcSize(hdc);
+}
+
+void KVObjLink::ChangeFont(LOGFONT* pFont) {
+  const int oldCaptionBottom = m_rcCaption.bottom;
+  const bool collapsed = cy < 2 * oldCaptionBottom;
+  m_logFont = *pFont;
+  const int h = IconSize(nullptr).cy;
+  SetSize(CSize(cx, collapsed ? h : cy + h - oldCaptionBottom));
+}
+
+void KVObjLink::NoDraw() {
+  if (m_pChild) m_pChild->NoDraw();
+}
+
+int KVObjLink::Action() { return m_file.ExecFile(); }
+
+// The properties dialog comes with the dialogs of the library.
+int KVObjLink::DoProperty() { return 0; }
+
+bool KVObjLink::DoChildHScroll(unsigned code, unsigned pos) {
+  return m_pChild ? m_pChild->DoHScroll(code, pos) : false;
+}
+
+bool KVObjLink::DoChildVScroll(unsigned code, unsigned pos) {
+  return m_pChild ? m_pChild->DoVScroll(code, pos) : false;
+}
+
+void KVObjLink::ReloadLinkFile(const LINK* pChanged) {
+  if (!m_pChild) return;
+  if (pChanged && lstrcmpiA(pChanged->szPath, m_szPath) != 0) {
+    if (m_file.FileType() == FT_MEMO)
+      static_cast<KVDocText*>(m_pChild)->ReloadLinkFile(const_cast<LINK*>(pChanged));
+    return;
+  }
+  CloseChild();
+  OpenLinkFile();
+}

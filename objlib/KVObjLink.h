@@ -1,0 +1,72 @@
+// KVObjLink: a link standing inline for a file, folder or address: an icon and a caption,
+// and, made taller, the target opened in place below them.
+#pragma once
+
+#include <string>
+
+#include "KVFile.h"
+#include "KVObject.h"
+
+class KVObjDoc;
+
+// Attribute bits of a link.
+const DWORD LA_BORDER = 0x00000001;
+const DWORD LA_NOCLOSE = 0x01000000;
+const DWORD LA_NOOPEN = 0x02000000;
+const DWORD LA_DOCNAME = 0x04000000;
+const DWORD LA_HIDEEXT = 0x08000000;
+const DWORD LA_HIDEPATH = 0x10000000;
+const DWORD LA_FILENAME = 0x20000000;
+const DWORD LA_ICON = 0x40000000;
+const DWORD LA_OPEN = 0x80000000;
+
+class KVOBJ_API KVObjLink : public KVObject {
+ public:
+  KVObjLink();
+  KVObjLink(const KVObjLink& other);
+  KVObjLink(int version, SEG_HEAD* pSeg, int nAvail);
+  KVObjLink(const char* pszCaption, const KVFile& file);
+  ~KVObjLink() override;
+
+  void CalcSize(HDC hdc) override;
+  void ChangeFont(LOGFONT* pFont) override;
+  CSize MinSize() override;
+  int DoProperty() override;
+  int SetData(int version, SEG_HEAD* pSeg, int nAvail) override;
+  int Action() override;
+  int GetText(char* pBuf, int nSize, int* pWritten) override;
+  int TextLength() override;
+  int GetData(char* pBuf, int nSize, int* pWritten) override;
+  void SetSize(CSize size) override;
+  void Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) override;
+  void NoDraw() override;
+
+  int Open();
+  int Close();
+  int FileType() const { return m_file.FileType(); }
+  void ReloadLinkFile(const LINK* pChanged);
+  int GetLinkFileData(void** ppBlock) { return m_file.ReadFile(ppBlock); }
+  bool DoChildHScroll(unsigned code, unsigned pos);
+  bool DoChildVScroll(unsigned code, unsigned pos);
+
+  std::string m_strCaption;
+  char m_szPath[MAX_PATH];
+  char m_szDocName[128];
+  KVFile m_file;
+  RECT m_rcCaption;
+  KVObjDoc* m_pChild;
+  RECT m_rcChild;
+
+ protected:
+  // The caption for the given attribute bits, at most 259 bytes.
+  void GetCaption(DWORD attr, char* pszDst) const;
+  CSize GetCaptionSize(HDC hdc);
+  CSize IconSize(HDC hdc);
+  void Layout(HDC hdc);
+  int OpenLinkFile();
+
+ private:
+  void RefreshTargetCaches();
+  void CloseChild();
+  void UpdateDataSize() { m_nDataSize = 563 + static_cast<DWORD>(m_strCaption.size()); }
+};

@@ -1,0 +1,65 @@
+// Drawing a link: background, icon, caption, the document opened in place (or its empty
+// slot crossed), selection, border, and a missing target crossed out.
+#include "KVFont.h"
+#include "KVFrame.h"
+#include "KVObjDoc.h"
+#include "KVObjLink.h"
+
+namespace {
+
+void Diagonal(HDC hdc, const RECT& r) {
+  MoveToEx(hdc, r.left, r.top, nullptr);
+  LineTo(hdc, r.right, r.bottom);
+}
+
+RECT Moved(const RECT& r, POINT by) {
+  return {r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y};
+}
+
+}  // namespace
+
+void KVObjLink::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) {
+  CRect box(x + origin.x, y + origin.y, x + origin.x + cx, y + origin.y + cy);
+  CRect visible;
+  if (!IntersectRect(&visible, &box, &clip)) return;
+  CDC* dc = pInfo->pDC;
+  HDC hdc = dc->GetSafeHdc();
+  dc->FillSolidRect(visible, m_crBackColor);
+
+  if ((m_nAttr & LA_ICON) && m_file.FileType() != FT_MISSING) {
+    if (HICON icon = m_file.GetFileIcon()) {
+      CSize cell = IconSize(hdc);
+      const int small = GetSystemMetrics(SM_CXSMICON);
+      int w = DevPixelX(small, hdc), h = DevPixelY(small, hdc);
+      DrawIconEx(hdc, box.left + (cell.cx - w) / 2, box.top + (cell.cy - h) / 2, icon, w, h, 0,
+                 nullptr, DI_NORMAL);
+      DestroyIcon(icon);
+    }
+  }
+  if (m_crColor != pInfo->crColor) {
+    dc->SetTextColor(m_crColor);
+    pInfo->crColor = m_crColor;
+  }
+  // As for characters: the pass's font is replaced and recorded (see KVPaintPass).
+  if (!KVIsFontEqual(&m_logFont, &pInfo->lfFont)) {
+    DeleteObject(dc->SelectObject(GetFont(hdc)));
+    pInfo->lfFont = m_logFont;
+  }
+  char caption[MAX_PATH];
+  GetCaption(m_nAttr, caption);
+  RECT captionRect = Moved(m_rcCaption, box.TopLeft());
+  int oldMode = SetBkMode(hdc, TRANSPARENT);
+  DrawTextA(hdc, caption, -1, &captionRect, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT);
+  SetBkMode(hdc, oldMode);
+
+  if (m_pChild) {
+    m_pChild->Draw(pInfo, box.TopLeft(), visible, false);
+  } else if (m_rcChild.right > m_rcChild.left && m_rcChild.bottom > m_rcChild.top) {
+    RECT slot = Moved(m_rcChild, box.TopLeft());
+    KVDrawFrame(hdc, slot);
+    Diagonal(hdc, slot);
+  }
+  if (bSelected) dc->InvertRect(box);
+  if (m_nAttr & LA_BORDER) KVDrawFrame(hdc, box);
+  if (m_file.FileType() == FT_MISSING) Diagonal(hdc, box);
+}

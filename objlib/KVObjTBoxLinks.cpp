@@ -1,0 +1,115 @@
+// The text box's link operations, and links built from addresses and dropped files.
+#include <string>
+
+#include "ClipboardFormats.h"
+#include "KVObjLink.h"
+#include "KVObjTBox.h"
+#include "KVProfile.h"
+
+namespace {
+
+KVObjLink* AsLink(LIST* node) {
+  return node->pObj->m_wCode == SEG_LINK ? dynamic_cast<KVObjLink*>(node->pObj) : nullptr;
+}
+
+void Append(LIST*& first, LIST*& last, KVObject* object) {
+  LIST* node = KVNewNode(object);
+  node->pPrev = last;
+  (last ? last->pNext : first) = node;
+  last = node;
+}
+
+}  // namespace
+
+bool KVObjTBox::ForSelectedLinks(void (*action)(KVObjLink*)) {
+  bool any = false;
+  if (m_pSelTop == m_pSelEnd) {
+    if (KVObjLink* link = AsLink(m_pCurPos)) action(link), any = true;
+    return any;
+  }
+  for (LIST* n = m_pSelTop; n != m_pSelEnd; n = n->pNext)
+    if (KVObjLink* link = AsLink(n)) action(link), any = true;
+  return any;
+}
+
+int KVObjTBox::OpenLink() {
+  if (!ForSelectedLinks([](KVObjLink* link) { link->Open(); })) return 0;
+  Layout(nullptr);
+  return 1;
+}
+
+int KVObjTBox::CloseLink() {
+  if (!ForSelectedLinks([](KVObjLink* link) { link->Close(); })) return 0;
+  Layout(nullptr);
+  return 1;
+}
+
+int KVObjTBox::ExecLink() {
+  ForSelectedLinks([](KVObjLink* link) { link->Action(); });
+  return 0;
+}
+
+// Replaces one memo link by the content of the memo it points to.
+int KVObjTBox::ExtendSub(LIST* pNode) {
+  KVObjLink* link = AsLink(pNode);
+  if (!link || link->FileType() != FT_MEMO) return 0;
+  void* block = nullptr;
+  if (link->GetLinkFileData(&block) <= 0) {
+    if (block) GlobalFree(static_cast<HGLOBAL>(block));
+    return 1;
+  }
+  m_pSelTop = m_pCurPos = pNode;
+  m_pSelEnd = pNode->pNext;
+  Insert(static_cast<int>(KVGetClipboardFormats().extendFile), block, CPoint(0, 0));
+  GlobalFree(static_cast<HGLOBAL>(block));
+  return 1;
+}
+
+int KVObjTBox::ExtendLink() {
+  if (m_pSelTop == m_pSelEnd) return ExtendSub(m_pCurPos);
+  const bool caretAtTop = m_pCurPos == m_pSelTop;
+  LIST* before = m_pSelTop->pPrev;
+  LIST* end = m_pSelEnd;
+  bool any = false;
+  for (LIST* n = m_pSelTop; n != end;) {
+    LIST* next = n->pNext;
+    if (ExtendSub(n)) any = true;
+    n = next;
+  }
+  if (!any) return 0;
+  m_pSelTop = before ? before->pNext : m_list.pHead;
+  m_pSelEnd = end;
+  m_pCurPos = caretAtTop ? m_pSelTop : m_pSelEnd;
+  Layout(nullptr);
+  return 1;
+}
+
+LIST* KVObjTBox::LinkFromAddress(HGLOBAL address) {
+  const char* text = address ? static_cast<const char*>(GlobalLock(address)) : nullptr;
+  if (!text) return nullptr;
+  std::string url(text, strnlen(text, GlobalSize(address)));
+  GlobalUnlock(address);
+  KVFile file;
+  file.Attach(url.c_str());
+  return KVNewNode(new KVObjLink(nullptr, file));
+}
+
+// One link per dropped file, a line break after every "LinksOfLine" of them.
+LIST* KVObjTBox::LinksFromDrop(HDROP drop) {
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT perLine = KVGetProfileInt("OPTION", "LinksOfLine", 5);
+  LIST* first = nullptr;
+  LIST* last = nullptr;
+  for (UINT i = 0; i < count; ++i) {
+    if (perLine != 0 && i != 0 && i % perLine == 0)
+      Append(first, last, new KVObjChar(KV_CODE_NEWLINE, CaretObject()->m_crColor,
+                                        &CaretObject()->m_logFont));
+    char path[MAX_PATH] = "";
+    if (DragQueryFileA(drop, i, path, sizeof path) == 0) continue;
+    KVFile file;
+    file.Attach(path);
+    Append(first, last, new KVObjLink(nullptr, file));
+    file.Detach();
+  }
+  return first;
+}

@@ -1,0 +1,202 @@
+// Links: captions, sizes and the open switch, the segment in both layouts, nested memos
+// opened in place, reloading, and bodies that lie.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "DocSupport.h"
+#include "KVErrors.h"
+#include "KVObjLink.h"
+#include "SegWriter.h"
+
+namespace {
+
+KVObjLink* LinkTo(const std::string& path, const char* caption = nullptr) {
+  KVFile file;
+  file.Attach(path.c_str());
+  return new KVObjLink(caption, file);
+}
+
+Bytes SegmentOf(KVObject& object) {
+  Bytes out(object.DataLength(), '\0');
+  int written = 0;
+  object.GetData(&out[0], static_cast<int>(out.size()), &written);
+  return out;
+}
+
+int Read(KVObjLink& link, const Bytes& bytes, int version = 512) {
+  return link.SetData(version, reinterpret_cast<SEG_HEAD*>(const_cast<char*>(bytes.data())),
+                      static_cast<int>(bytes.size()));
+}
+
+Bytes LinkRecord(const std::string& path) {
+  Bytes record = U16(1) + U32(0) + path + Bytes(260 - path.size(), '\0') + Bytes(260, '\0');
+  return record;
+}
+
+// A memo whose text box holds one link, collapsed or open, to another memo.
+Bytes MemoLinkingTo(const std::string& target) {
+  KVObjLink* link = LinkTo(target);
+  link->Open();
+  LIST* node = KVNewNode(link);
+  Bytes run(KVRunDataLength(node, nullptr), '\0');
+  KVWriteRun(node, nullptr, &run[0], static_cast<int>(run.size()));
+  KVFreeChain(node);
+  return run;
+}
+
+KVObjLink* FirstLink(KVDocText& doc) {
+  for (LIST* n = doc.Box()->m_list.pHead; n; n = n->pNext)
+    if (auto* link = dynamic_cast<KVObjLink*>(n->pObj)) return link;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(LinkCaption, ModesAndTheUntitledName) {
+  std::string path = TestFolder() + "Report.final.txt";
+  WriteBytes(path, "x");
+  KVObjLink* link = LinkTo(path);
+  EXPECT_EQ(FT_TEXT, link->FileType());
+  EXPECT_EQ("Report.final.txt", link->m_strCaption);  // a file link: name and extension
+  link->m_nAttr = LA_FILENAME | LA_HIDEPATH | LA_HIDEEXT;
+  char text[64];
+  int written = 0;
+  link->GetText(text, sizeof text, &written);
+  EXPECT_STREQ("Report.final", text);
+  link->m_nAttr = LA_FILENAME | LA_DOCNAME;  // a text file has no title
+  link->GetText(text, sizeof text, &written);
+  EXPECT_STREQ("無題", text);
+  link->m_nAttr = 0;
+  link->m_strCaption.clear();
+  EXPECT_EQ(4, link->TextLength());
+  EXPECT_EQ(4, link->GetText(text, 4, &written));  // no room for the zero: nothing
+  EXPECT_EQ(0, written);
+  delete link;
+
+  KVObjLink* url = LinkTo("http://example.com/a");
+  EXPECT_EQ("http://example.com/a", url->m_strCaption);
+  delete url;
+}
+
+TEST(LinkSize, OpensAtTwiceTheRowHeight) {
+  std::string memo = WriteMemo("small.kvm", "hello", "Small");
+  KVObjLink* link = LinkTo(memo);
+  const int h = link->MinSize().cy;
+  EXPECT_EQ(h, link->cy);
+  EXPECT_EQ(nullptr, link->m_pChild);
+  EXPECT_STREQ("Small", link->m_szDocName);
+  link->SetSize(CSize(200, 2 * h - 1));
+  EXPECT_EQ(h, link->cy);
+  EXPECT_EQ(nullptr, link->m_pChild);
+  link->SetSize(CSize(200, 2 * h));
+  ASSERT_NE(nullptr, link->m_pChild);
+  EXPECT_TRUE(link->m_nAttr & LA_OPEN);
+  EXPECT_EQ("hello", TextOf(*static_cast<KVDocText*>(link->m_pChild)));
+  link->Close();
+  EXPECT_EQ(nullptr, link->m_pChild);
+  EXPECT_FALSE(link->m_nAttr & LA_OPEN);
+  delete link;
+
+  KVObjLink* missing = LinkTo(TestFolder() + "gone.dat");
+  EXPECT_EQ(FT_MISSING, missing->FileType());
+  missing->SetSize(CSize(100, 500));
+  EXPECT_EQ(missing->MinSize().cy, missing->cy);  // a missing target never opens
+  delete missing;
+}
+
+TEST(LinkSegment, RoundTripInTheCurrentLayout) {
+  std::string memo = WriteMemo("target.kvm", "t");
+  KVObjLink* link = LinkTo(memo, "caption 見出し");
+  link->x = 11;
+  link->y = 12;
+  Bytes saved = SegmentOf(*link);
+  EXPECT_EQ(6 + 563 + static_cast<int>(link->m_strCaption.size()), static_cast<int>(saved.size()));
+  // The target lies in the profile folder: stored with %usr%.
+  EXPECT_EQ(0, std::memcmp(saved.data() + 38 + 6, "%usr%files\\target.kvm", 21));
+  char small[8];
+  int written = -1;
+  EXPECT_EQ(static_cast<int>(saved.size()), link->GetData(small, sizeof small, &written));
+  EXPECT_EQ(0, written);
+
+  KVObjLink back;
+  EXPECT_EQ(static_cast<int>(saved.size()), Read(back, saved));
+  EXPECT_EQ(link->m_nAttr, back.m_nAttr);
+  EXPECT_EQ(link->m_crBackColor, back.m_crBackColor);
+  EXPECT_EQ(11, back.x);
+  EXPECT_EQ(link->cx, back.cx);
+  EXPECT_EQ(link->m_strCaption, back.m_strCaption);
+  EXPECT_STREQ(memo.c_str(), back.m_szPath);
+  EXPECT_FALSE(back.m_bDerty);
+  EXPECT_EQ(saved, SegmentOf(back));
+  delete link;
+}
+
+TEST(LinkSegment, OldLayoutReadsAndSavesEightBytesLonger) {
+  std::string target = TestFolder() + "old.txt";
+  WriteBytes(target, "x");
+  Bytes body = U32(0x20000001) + U32(RGB(1, 2, 3)) + U32(150) + U32(10) + U32(0) + U32(0) +
+               LinkRecord(target) + U32(3) + "abc" + Bytes(1, '\0');
+  Bytes old = Segment(SEG_LINK, body);
+  KVObjLink link;
+  EXPECT_EQ(static_cast<int>(old.size()), Read(link, old, 255));
+  EXPECT_EQ(0, link.x);
+  EXPECT_EQ(150, link.cx);
+  EXPECT_EQ("abc", link.m_strCaption);
+  EXPECT_EQ(RGB(1, 2, 3), link.m_crBackColor);
+  EXPECT_STREQ(target.c_str(), link.m_szPath);
+  EXPECT_EQ(old.size() + 8, SegmentOf(link).size());
+}
+
+TEST(LinkSegment, LyingBodiesAreRefused) {
+  std::string target = TestFolder() + "t.txt";
+  Bytes good = Segment(SEG_LINK, U32(0) + U32(0) + U32(0) + U32(0) + U32(100) + U32(10) + U32(0) +
+                                     U32(0) + LinkRecord(target) + U32(2) + "ok" + Bytes(1, '\0'));
+  KVObjLink link;
+  ASSERT_EQ(static_cast<int>(good.size()), Read(link, good));
+  Bytes unterminated = good.substr(0, good.size() - 1);
+  KVWriteU32(&unterminated[2], static_cast<uint32_t>(unterminated.size() - 6));
+  Bytes shortBody = Segment(SEG_LINK, Bytes(100, '\0'));
+  Bytes lyingLength = good;
+  KVWriteU32(&lyingLength[2], 100000);
+  for (const Bytes& bad : {unterminated, shortBody, lyingLength, good.substr(0, 300)})
+    EXPECT_EQ(KV_ERR_READ_WRITE, Read(link, bad));
+  EXPECT_EQ("ok", link.m_strCaption);
+}
+
+TEST(LinkNesting, OnlyTwoLevelsOfMemosOpenInPlace) {
+  std::string d = WriteMemo("d.kvm", "deepest");
+  std::string c = WriteMemo("c.kvm", MemoLinkingTo(d));
+  std::string b = WriteMemo("b.kvm", MemoLinkingTo(c));
+  std::string a = WriteMemo("a.kvm", MemoLinkingTo(b));
+  KVDocText top;
+  KVFile file;
+  file.Attach(a.c_str());
+  ASSERT_EQ(1, top.Load(&file));
+  KVObjLink* toB = FirstLink(top);
+  ASSERT_NE(nullptr, toB);
+  ASSERT_NE(nullptr, toB->m_pChild);  // b opens in place
+  KVObjLink* toC = FirstLink(*static_cast<KVDocText*>(toB->m_pChild));
+  ASSERT_NE(nullptr, toC);
+  ASSERT_NE(nullptr, toC->m_pChild);  // c opens inside b
+  KVObjLink* toD = FirstLink(*static_cast<KVDocText*>(toC->m_pChild));
+  ASSERT_NE(nullptr, toD);
+  EXPECT_EQ(nullptr, toD->m_pChild);  // no third level
+}
+
+TEST(LinkReload, AChangedFileIsReadAgainNestedLinksToo) {
+  std::string inner = WriteMemo("inner.kvm", "first");
+  std::string outer = WriteMemo("outer.kvm", MemoLinkingTo(inner));
+  KVObjLink* link = LinkTo(outer);
+  link->Open();
+  KVObjLink* nested = FirstLink(*static_cast<KVDocText*>(link->m_pChild));
+  ASSERT_NE(nullptr, nested);
+  ASSERT_NE(nullptr, nested->m_pChild);
+  WriteMemo("inner.kvm", "second");
+  KVFile changed;
+  changed.Attach(inner.c_str());
+  link->ReloadLinkFile(changed.GetLink());  // another file: passed on to nested links
+  nested = FirstLink(*static_cast<KVDocText*>(link->m_pChild));
+  EXPECT_EQ("second", TextOf(*static_cast<KVDocText*>(nested->m_pChild)));
+  delete link;
+}
