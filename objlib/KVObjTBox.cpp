@@ -111,6 +111,15 @@ bool KVObjTBox::IsObjSelected() const {
   return SelectionHolds(m_pCurPos, m_pSelTop, m_pSelEnd, IsObject);
 }
 
+// Converted for another device (a printer), the box wraps at the converted width and
+// lays its children out again in that device's pixels.
+void KVObjTBox::CalcSize(HDC hdc) {
+  KVObjList::CalcSize(hdc);
+  if (!hdc) return;
+  m_nWidth = DevPixelX(m_nWidth, hdc);
+  Layout(hdc);
+}
+
 void KVObjTBox::SetSize(CSize size) {
   m_nWidth = size.cx;
   Layout(nullptr);

@@ -57,6 +57,7 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   LIST* MoveCurPos(int code, CSize page);
 
   // Layout and hit tests.
+  void CalcSize(HDC hdc) override;
   void Layout(HDC hdc);
   void SetSize(CSize size) override;
   LIST* Find(CPoint pt);

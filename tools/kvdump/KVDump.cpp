@@ -1,24 +1,19 @@
-// KVDump: reads a memo file (or any other file as plain text) through the library and
-// prints the objects it built, one line each, then the text export. Text is printed as
-// UTF-8 so a Linux terminal shows it.
+// KVDump: opens a memo file (or any other file as plain text) as the memo editor will, and
+// prints what the library built: the document, its objects and its text. With --render it
+// also draws the memo into a bitmap file, to look at the layout without the editor.
+// Text is printed as UTF-8 so a Linux terminal shows it.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "KVErrors.h"
-#include "KVFont.h"
-#include "KVObjList.h"
-#include "KVProfile.h"
-#include "StreamHead.h"
+#include "KVDocText.h"
+#include "KVFile.h"
+#include "KVObjLink.h"
+#include "Render.h"
 
 namespace {
-
-class DumpList : public KVObjList {
- public:
-  using KVObjList::SegToList;
-};
 
 std::string ToUtf8(const std::string& sjis) {
   if (sjis.empty()) return sjis;
@@ -31,89 +26,72 @@ std::string ToUtf8(const std::string& sjis) {
   return out;
 }
 
-bool ReadWholeFile(const char* path, std::string* bytes) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes->append(buffer, read);
-  CloseHandle(file);
-  return true;
+std::string TextOf(KVObject* object) {
+  std::vector<char> buffer(object->TextLength() + 1);
+  int written = 0;
+  object->GetText(buffer.data(), static_cast<int>(buffer.size()), &written);
+  return std::string(buffer.data(), written);
 }
 
-const char* SegmentName(unsigned code) {
-  switch (code) {
-    case SEG_TBOX: return "text box head";
-    case SEG_TBOX_END: return "text box end";
-    case SEG_FBOX: return "figure box head";
-    case SEG_FBOX_END: return "figure box end";
-    case SEG_BMAP: return "bitmap";
-    case SEG_LINK: return "link";
-    default: return "segment";
-  }
+std::string Describe(KVObject* object) {
+  unsigned code = object->m_wCode;
+  if (code == KV_CODE_NEWLINE) return "line break";
+  if (KVIsCharCode(code)) return "'" + TextOf(object) + "'";
+  if (auto* link = dynamic_cast<KVObjLink*>(object))
+    return "link \"" + TextOf(link) + "\" -> " + link->m_szPath + (link->m_pChild ? " (open)" : "");
+  if (dynamic_cast<KVObjTBox*>(object)) return "text box \"" + TextOf(object) + "\"";
+  return "object of type " + std::to_string(code) + ", " + std::to_string(object->m_nDataSize) +
+         " bytes kept as they are";
 }
 
 void PrintObject(int index, KVObject* object) {
-  unsigned code = object->m_wCode;
-  std::string what;
-  if (code == KV_CODE_NEWLINE) {
-    what = "line break";
-  } else if (KVIsCharCode(code)) {
-    char bytes[3] = {0};
-    int written = 0;
-    object->GetText(bytes, 2, &written);
-    what = "'" + std::string(bytes, written) + "'";
-  } else {
-    what = std::string(SegmentName(code)) + ", " + std::to_string(object->m_nDataSize) + " body bytes";
-  }
   // Padded in Shift-JIS, where a character's bytes equal its columns on a terminal.
+  std::string what = Describe(object);
   what.resize(what.size() < 28 ? 28 : what.size(), ' ');
-  std::printf("%6d  %04X  %s colour %06lX  font %s %ld\n", index, code, ToUtf8(what).c_str(),
-              static_cast<unsigned long>(object->m_crColor),
+  std::printf("%6d  %04X  %s colour %06lX  font %s %ld  at (%d, %d) %dx%d\n", index,
+              object->m_wCode, ToUtf8(what).c_str(), static_cast<unsigned long>(object->m_crColor),
               ToUtf8(object->m_logFont.lfFaceName).c_str(),
-              static_cast<long>(object->m_logFont.lfHeight));
+              static_cast<long>(object->m_logFont.lfHeight), object->x, object->y, object->cx,
+              object->cy);
+}
+
+void PrintDocument(KVDocText& doc) {
+  PAGESIZE page;
+  doc.m_page.GetPageSize(&page);
+  std::printf("name \"%s\", path %s\n", ToUtf8(doc.m_strDocName).c_str(), doc.m_szPath);
+  std::printf("page: orientation %d, paper %d, %dx%d (0.1 mm), margins %d %d %d %d (0.01 mm)\n",
+              page.nOrientation, page.nPaperSize, page.nPaperWidth, page.nPaperLength, page.nLeft,
+              page.nTop, page.nRight, page.nBottom);
+  std::printf("text box: attributes %08lX, background %06lX, width %d, laid out %dx%d\n\n",
+              static_cast<unsigned long>(doc.Box()->m_nAttr),
+              static_cast<unsigned long>(doc.Box()->m_crBackColor), doc.Box()->m_nWidth,
+              doc.Box()->cx, doc.Box()->cy);
+  int index = 0;
+  for (LIST* n = doc.Box()->m_list.pHead; n != doc.Box()->m_list.pTail; n = n->pNext)
+    PrintObject(index++, n->pObj);
+  std::printf("%d objects; text:\n%s\n", index, ToUtf8(TextOf(doc.Box())).c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: KVDump file\n");
+  if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--render")) {
+    std::fprintf(stderr, "usage: KVDump file [--render picture.bmp]\n");
     return 2;
   }
-  std::string bytes;
-  if (!ReadWholeFile(argv[1], &bytes)) {
-    std::fprintf(stderr, "KVDump: cannot read %s\n", argv[1]);
-    return 1;
-  }
-  const char* end = bytes.data() + bytes.size();
-  KVStreamHead head = {};
-  int result = KVScanStreamHead(bytes.data(), end, &head);
-  LIST* chain = nullptr;
-  if (result == 0 && head.docHead) {
-    std::printf("memo file, format version %d\n", head.version);
-    DumpList list;
-    auto* cursor = reinterpret_cast<SEG_HEAD*>(const_cast<char*>(head.content));
-    chain = list.SegToList(head.version, &cursor, SEG_END, end, &result);
-  } else if (result == 0) {
-    std::printf("plain text\n");
-    chain = StrToList(bytes.c_str(), KVGetProfileInt("Font", "Color", 0), &g_DefaultFont);
-  }
+  KVFile file;
+  file.Attach(argv[1]);
+  KVDocText doc;
+  int result = doc.Load(&file);
   if (result < 0) {
-    std::fprintf(stderr, "KVDump: %s is damaged or too new (result %d); nothing was read\n",
-                 argv[1], result);
+    std::fprintf(stderr, "KVDump: cannot read %s (result %d); nothing was loaded\n", argv[1], result);
     return 1;
   }
-  std::string text;
-  int index = 0;
-  for (LIST* node = chain; node; node = node->pNext, ++index) {
-    PrintObject(index, node->pObj);
-    std::vector<char> buffer(node->pObj->TextLength() + 1);
-    int written = 0;
-    node->pObj->GetText(buffer.data(), static_cast<int>(buffer.size()), &written);
-    text.append(buffer.data(), written);
+  std::printf("%s\n", file.FileType() == FT_MEMO ? "memo file" : "plain text, read as a memo");
+  PrintDocument(doc);
+  if (argc == 4 && !RenderToBitmapFile(doc, argv[3])) {
+    std::fprintf(stderr, "KVDump: cannot write %s\n", argv[3]);
+    return 1;
   }
-  std::printf("%d objects; text:\n%s\n", index, ToUtf8(text).c_str());
-  KVFreeChain(chain);
   return 0;
 }
