@@ -42,7 +42,8 @@ class KVOBJ_API KVFile {
   virtual ~KVFile();
 
   // Takes a record, expands its macro and classifies it: 0 when the target exists, -7 when
-  // not (attached either way), -10 when already attached (nothing changes).
+  // not (attached either way), -10 when already attached and -12 when the path does not
+  // fit 259 bytes (nothing changes).
   int Attach(const LINK* pLink);
   int Attach(const char* pszPath);
   int Detach();
