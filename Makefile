@@ -6,9 +6,9 @@ B64   := $(ROOT)/build/x86_64
 B32   := $(ROOT)/build/i686
 WINE_ENV := KV_BUILD=$(B64)
 
-.PHONY: test run bench setup build build32 prefix fuzz-smoke clean
+.PHONY: test run bench setup build build32 printer prefix fuzz-smoke clean
 
-test: build build32 prefix
+test: build build32 printer prefix
 	@$(WINE_ENV) scripts/wine-start.sh
 	@cd $(B64) && ctest --output-on-failure -j2; rc=$$?; \
 	  $(WINE_ENV) bash -c '. $(ROOT)/scripts/wine-env.sh; /usr/lib/wine/wineserver -k'; exit $$rc
@@ -37,6 +37,10 @@ build32: setup
 	  -DCMAKE_BUILD_TYPE=Release -DKV_PLUGINS_ONLY=ON > $(ROOT)/build/configure-i686.log || \
 	  { cat $(ROOT)/build/configure-i686.log; exit 1; }
 	@cmake --build $(B32) -j2
+
+# A PDF print queue as the default printer, set up before Wine starts: the print tests use it.
+printer: setup
+	@scripts/printer-start.sh
 
 prefix: setup
 	@$(WINE_ENV) scripts/wine-prefix.sh

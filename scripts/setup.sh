@@ -10,6 +10,7 @@ packages=(
   wine wine64 xvfb xauth x11-apps imagemagick
   locales fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine
   clang libclang-rt-14-dev
+  cups printer-driver-cups-pdf poppler-utils fonts-dejavu-core
 )
 
 missing=()
