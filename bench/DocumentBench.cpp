@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "KVDocText.h"
 #include "KVFile.h"
 #include "KVObjLink.h"
@@ -17,11 +18,6 @@ const int kLines = 20400;  // lines of about 49 objects: about a million in all
 const int kLinks = 300;    // one link every kLines / kLinks lines
 const int kViewWidth = 640;
 
-double Ms(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
-      .count();
-}
-
 std::string Folder() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
@@ -32,10 +28,7 @@ std::string Folder() {
 
 // The memo's text with a link to a small text file after every few lines.
 void Fill(KVDocText& doc, const std::string& folder) {
-  LOGFONT font = {};
-  font.lfHeight = -16;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpyA(font.lfFaceName, "ＭＳ ゴシック");
+  LOGFONT font = BenchFont();
   doc.Box()->m_list.pTail->pObj->ChangeFont(&font);
   doc.Box()->m_nAttr |= KV_ATTR_WRAP;
   std::string text;
@@ -91,13 +84,13 @@ int main() {
   file.Attach(path.c_str());
   auto start = std::chrono::steady_clock::now();
   int loaded = doc.Load(&file);
-  const double load = Ms(start);
+  const double load = MsSince(start);
   start = std::chrono::steady_clock::now();
   doc.SetSize(CSize(kViewWidth, 480));
-  const double layout = Ms(start);
+  const double layout = MsSince(start);
   start = std::chrono::steady_clock::now();
   int saved = doc.Save(nullptr, &file);
-  const double save = Ms(start);
+  const double save = MsSince(start);
 
   std::printf("memo: %d objects (%d links), %.2f MB on disk\n\n", characters, kLinks, megabytes);
   std::printf("| %-30s | %10s | %10s |\n", "operation", "ms", "ms per MB");

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "KVFont.h"
 #include "KVObjList.h"
 #include "SegWriter.h"
@@ -21,9 +22,7 @@ class BenchList : public KVObjList {
   using KVObjList::SegToList;
 };
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
+double Seconds(std::chrono::steady_clock::time_point since) { return MsSince(since) / 1000; }
 
 // Bytes in use on the C runtime heap, which every object and node comes from.
 size_t HeapBytesInUse() {
@@ -75,10 +74,7 @@ void Row(const char* what, int chars, double seconds, const char* note = "") {
 }  // namespace
 
 int main() {
-  LOGFONT font = {};
-  font.lfHeight = -16;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpyA(font.lfFaceName, "ＭＳ ゴシック");
+  LOGFONT font = BenchFont();
   std::string text = MemoText();
 
   size_t before = HeapBytesInUse();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "KVObjTBox.h"
 
 namespace {
@@ -14,11 +15,6 @@ const int kSmall = 100000;
 const int kLarge = 1000000;
 const int kWrapWidth = 480;    // pixels: at the test font every line wraps once
 const double kFrameMs = 16.0;  // one frame at 60 Hz
-
-double Ms(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
-      .count();
-}
 
 // About `chars` characters of memo text in lines of about 60: ASCII, kanji, kana.
 std::string MemoText(int chars) {
@@ -65,7 +61,7 @@ template <typename Work>
 double AverageMs(int runs, Work work) {
   auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < runs; ++i) work();
-  return Ms(start) / runs;
+  return MsSince(start) / runs;
 }
 
 double LayoutMs(KVObjTBox& box) {
@@ -96,7 +92,7 @@ Walk CaretDownToTheEnd(KVObjTBox& box) {
     box.SetCurPos(next);
     ++walk.steps;
   }
-  walk.ms = Ms(start);
+  walk.ms = MsSince(start);
   return walk;
 }
 
@@ -107,10 +103,7 @@ void Row(const char* what, int chars, double ms, const char* note = "") {
 }  // namespace
 
 int main() {
-  LOGFONT font = {};
-  font.lfHeight = -16;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpyA(font.lfFaceName, "ＭＳ ゴシック");
+  LOGFONT font = BenchFont();
 
   KVObjTBox* small = MakeBox(kSmall, &font);
   KVObjTBox* large = MakeBox(kLarge, &font);

@@ -47,26 +47,6 @@ void ExpectStyledPaste(KVDocText& doc) {
   EXPECT_EQ(-12, b->pObj->m_logFont.lfHeight);
 }
 
-int RunChildTest(const char* filter) {
-  char module[MAX_PATH];
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string command = std::string("\"") + module + "\" --gtest_filter=" + filter;
-  SetEnvironmentVariableA("KV_CLIPBOARD_CHILD", "1");
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION child = {};
-  BOOL started = CreateProcessA(module, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                &startup, &child);
-  SetEnvironmentVariableA("KV_CLIPBOARD_CHILD", nullptr);
-  if (!started) return -1;
-  WaitForSingleObject(child.hProcess, INFINITE);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(child.hProcess, &exitCode);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
-  return static_cast<int>(exitCode);
-}
-
 bool IsChild() { return GetEnvironmentVariableA("KV_CLIPBOARD_CHILD", nullptr, 0) != 0; }
 
 }  // namespace
@@ -155,7 +135,7 @@ TEST(Clipboard, PastesInAnotherProcess) {
   FillStyled(source);
   source.SelectAll();
   source.PutClipboard(KVGetClipboardFormats().dataBus, false);
-  EXPECT_EQ(0, RunChildTest("ClipboardChild.*"));
+  EXPECT_EQ(0, RunSelfAsChild("ClipboardChild.*", "KV_CLIPBOARD_CHILD"));
 }
 
 TEST(ClipboardChild, PasteWhatTheParentCopied) {

@@ -22,16 +22,7 @@ inline void WriteBytes(const std::string& path, const Bytes& bytes) {
   CloseHandle(file);
 }
 
-inline Bytes ReadBytes(const std::string& path) {
-  Bytes bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
+inline Bytes ReadBytes(const std::string& path) { return ReadFileBytes(path); }
 
 // The document head segment as a memo file starts: version, placement, scroll, name.
 inline Bytes DocHead(const std::string& name, unsigned version = 512, int scrollX = 0,

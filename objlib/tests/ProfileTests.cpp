@@ -133,21 +133,6 @@ TEST_F(Profile, DefaultFontIsReadWhenTheLibraryLoads) {
   }
   LOGFONT font = JapaneseFont(-20);
   KVWriteProfileFont("Font", "Default", &font);
-  char module[MAX_PATH];
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string command = std::string("\"") + module +
-                        "\" --gtest_filter=Profile.DefaultFontIsReadWhenTheLibraryLoads";
-  SetEnvironmentVariableA("KV_CHILD_EXPECTS_FONT", "1");
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION child = {};
-  ASSERT_TRUE(CreateProcessA(module, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &child));
-  SetEnvironmentVariableA("KV_CHILD_EXPECTS_FONT", nullptr);
-  WaitForSingleObject(child.hProcess, INFINITE);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(child.hProcess, &exitCode);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
-  EXPECT_EQ(0u, exitCode);
+  EXPECT_EQ(0, RunSelfAsChild("Profile.DefaultFontIsReadWhenTheLibraryLoads",
+                              "KV_CHILD_EXPECTS_FONT"));
 }

@@ -17,16 +17,39 @@ inline void MakeConfigFolder() {
 
 inline void RemoveSettingsFile() { DeleteFileA(KVGetFolders().settings); }
 
-inline std::string ReadSettingsFile() {
-  std::string text;
-  HANDLE file = CreateFileA(KVGetFolders().settings, GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return text;
-  char buffer[4096];
+inline std::string ReadFileBytes(const std::string& path) {
+  std::string bytes;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[65536];
   DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) text.append(buffer, read);
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
   CloseHandle(file);
-  return text;
+  return bytes;
+}
+
+inline std::string ReadSettingsFile() { return ReadFileBytes(KVGetFolders().settings); }
+
+// Runs this test program again, in a second process, with only the tests matching filter
+// and the environment variable childFlag set; returns its exit code (-1: not started).
+inline int RunSelfAsChild(const char* filter, const char* childFlag) {
+  char module[MAX_PATH];
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string command = std::string("\"") + module + "\" --gtest_filter=" + filter;
+  SetEnvironmentVariableA(childFlag, "1");
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child = {};
+  BOOL started = CreateProcessA(module, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                &startup, &child);
+  SetEnvironmentVariableA(childFlag, nullptr);
+  if (!started) return -1;
+  WaitForSingleObject(child.hProcess, INFINITE);
+  DWORD exitCode = 1;
+  GetExitCodeProcess(child.hProcess, &exitCode);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+  return static_cast<int>(exitCode);
 }
 
 // A Japanese TrueType font, as memos use (mapped to IPA Gothic in the test prefix).
