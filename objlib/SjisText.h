@@ -3,14 +3,16 @@
 
 #include <cstddef>
 
+#include "KVObjApi.h"
+
 inline bool KVIsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 // Length of the longest prefix of text (at most maxBytes) that ends on a character boundary.
-size_t KVCutLength(const char* text, size_t maxBytes);
+KVOBJ_API size_t KVCutLength(const char* text, size_t maxBytes);
 
 // Copies text into dest (capacity size, zero-terminated), cutting at a character boundary.
 // Returns false when the text had to be cut.
-bool KVCopyCut(char* dest, size_t size, const char* text);
+KVOBJ_API bool KVCopyCut(char* dest, size_t size, const char* text);
 
 // dest = first + second when it fits in size bytes with its zero; else dest = "" and false.
-bool KVJoin(char* dest, size_t size, const char* first, const char* second);
+KVOBJ_API bool KVJoin(char* dest, size_t size, const char* first, const char* second);

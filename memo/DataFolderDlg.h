@@ -1,0 +1,23 @@
+// CDataFolderDlg: lets the user pick the data folder a new memo is filed in.
+#pragma once
+
+#include "Dialog.h"
+#include "MemoGlobals.h"
+
+class CDataFolderDlg : public CDialog {
+ public:
+  CDataFolderDlg();
+
+  char m_szPath[kPathSize];  // the chosen folder, read after OK
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void OnSelChange();
+};
+
+// The path of a data folder by name: "USER" (any case) is the per-user folder, any other
+// name is looked up in the settings' "DataFolder" section ("" when missing).
+void DataFolderPath(const char* name, char path[kPathSize]);

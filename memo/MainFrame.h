@@ -1,0 +1,43 @@
+// CMainFrame: the one top-level window of a memo process: view, status bar, title, the
+// close and save logic, and the answers to other memo windows.
+#pragma once
+
+#include "FrameWnd.h"
+#include "MemoView.h"
+
+class KVFile;
+
+class CMainFrame : public CFrameWnd {
+ public:
+  CMainFrame();
+
+  // The title from the "Title" settings, the document name and the file path.
+  void UpdateTitle();
+  int OnFileSave();
+  int OnFileSaveAs();
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(UINT id, CCmdUI* ui) override;
+
+  bool m_bPlacementChanged;
+  CMemoView m_wndView;
+
+ protected:
+  const char* FrameClassName() const override { return "KVMemoFrame"; }
+  CWnd* GetActiveView() override { return m_wndView.m_hWnd ? &m_wndView : nullptr; }
+  CCmdTarget* GetActiveViewTarget() override { return m_wndView.m_hWnd ? &m_wndView : nullptr; }
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  int OnCreate();
+  void OnClose();
+  bool OnSetCursor(UINT hitTest, UINT mouseMessage);
+  void OnNotifyClose(LPARAM lParam);
+  void OnViewStatusBar();
+  void OnCloseAll();
+  void OnFileSaveCommand() { OnFileSave(); }
+  void OnFileSaveAsCommand() { OnFileSaveAs(); }
+  bool IsStatusBarShown() { return m_wndStatusBar.IsVisible(); }
+  static const CommandEntry<CMainFrame> kCommands[];
+  // Saves through the view; shows the write error on failure.
+  int SaveTo(KVFile* file, bool notify);
+};

@@ -1,0 +1,74 @@
+// The start of a memo process: OLE, clipboard formats, folders, cursors, the command line,
+// the hand-over to a window that already shows the file, and the main frame.
+#include "MemoApp.h"
+
+#include <direct.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "CommandLine.h"
+#include "Cursors.h"
+#include "Dialog.h"
+#include "KVProfile.h"
+#include "MainFrame.h"
+#include "MemoGlobals.h"
+#include "MemoWindows.h"
+#include "SjisText.h"
+#include "resource.h"
+
+// The folders as the library computes them; unlike the library the program creates them.
+void CMemoApp::ComputeFolders() {
+  const KVFolders& folders = KVGetFolders();
+  _mkdir(folders.app);
+  _mkdir(folders.config);
+  _mkdir(folders.data);
+  KVCopyCut(g_szUserDataDir, kPathSize, folders.data);
+  KVCopyCut(g_szProgramDir, kPathSize, folders.program);
+}
+
+bool CMemoApp::InitInstance() {
+  if (FAILED(OleInitialize(nullptr))) return false;
+  g_cfKaveloDataBus = RegisterClipboardFormatA("CF_KAVELO_DATA_BUS");
+  g_cfKaveloExtendFile = RegisterClipboardFormatA("CF_KAVELO_EXTEND_FILE");
+  g_cfUniformResourceLocator = RegisterClipboardFormatA("UniformResourceLocator");
+  ComputeFolders();
+  LoadCursorTable(KVGetProfileInt("Option", "UseTronPointer", 0) != 0);
+  m_hcurWait = g_hcurWait;
+  ParseCommandLine(m_lpCmdLine, g_szFilePath);
+  g_szDocName[0] = '\0';
+  if (g_szFilePath[0] && KVGetProfileInt("Option", "SFN2LFN", 0)) ConvertToLongPath(g_szFilePath);
+  if (g_szFilePath[0] && ActivateWindowShowing(g_szFilePath)) return false;
+
+  auto* frame = new CMainFrame;
+  m_pMainWnd = frame;
+  if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW,
+                        KVGetProfileInt("Option", "UseMenuBar", 1) != 0)) {
+    m_pMainWnd = nullptr;
+    delete frame;
+    return false;
+  }
+  frame->UpdateTitle();
+  frame->ShowWindow(SW_SHOW);
+  UpdateWindow(frame->m_hWnd);
+  frame->m_bPlacementChanged = false;
+  return true;
+}
+
+const CommandEntry<CMemoApp> CMemoApp::kCommands[] = {
+    {ID_APP_ABOUT, &CMemoApp::OnAppAbout, nullptr},
+};
+
+bool CMemoApp::OnCommand(UINT id) {
+  return RunCommand(this, kCommands, id) || CWinApp::OnCommand(id);
+}
+
+bool CMemoApp::OnUpdateCommand(UINT id, CCmdUI* ui) {
+  return UpdateCommand(this, kCommands, id, ui) || CWinApp::OnUpdateCommand(id, ui);
+}
+
+void CMemoApp::OnAppAbout() {
+  CDialog about(IDD_ABOUTBOX);
+  about.DoModal(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
+}

@@ -1,0 +1,16 @@
+// CMemoApp: the memo editor's application object and its start sequence.
+#pragma once
+
+#include "WinApp.h"
+
+class CMemoApp : public CWinApp {
+ public:
+  bool InitInstance() override;
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(UINT id, CCmdUI* ui) override;
+
+ private:
+  void ComputeFolders();
+  void OnAppAbout();
+  static const CommandEntry<CMemoApp> kCommands[];
+};

@@ -1,0 +1,25 @@
+// The title of a memo window from the "Title" settings.
+#include "MemoTitle.h"
+
+#include <cstdlib>
+
+#include "KVProfile.h"
+
+TitleOptions ReadTitleOptions() {
+  return {KVGetProfileInt("Title", "UseDocName", 1) != 0,
+          KVGetProfileInt("Title", "HavePath", 1) != 0,
+          KVGetProfileInt("Title", "HaveExt", 1) != 0};
+}
+
+std::string MemoWindowTitle(const TitleOptions& options, const char* docName,
+                            const char* filePath) {
+  std::string title = "KVMemo - ";
+  if (options.useDocName) return title + (docName[0] ? docName : "無題");
+  if (!filePath[0]) return title + "新規ファイル";
+  char drive[_MAX_DRIVE], folder[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
+  _splitpath(filePath, drive, folder, name, ext);
+  if (options.havePath) title += std::string(drive) + folder;
+  title += name;
+  if (options.haveExt) title += ext;
+  return title;
+}

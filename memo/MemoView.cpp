@@ -1,0 +1,161 @@
+// The memo view: creation, double-buffered painting, size, caret, refreshing, load and save.
+#include "MemoView.h"
+
+#include <windows.h>
+#include <imm.h>
+
+#include <cstdlib>
+
+#include "Cursors.h"
+#include "Dialog.h"
+#include "KVFile.h"
+#include "KVFont.h"
+#include "KVPaintPass.h"
+#include "KVProfile.h"
+#include "MemoGlobals.h"
+#include "MemoWindows.h"
+#include "resource.h"
+
+const char CMemoView::kClassName[] = "KVMemoView";
+
+namespace {
+
+// An off-screen bitmap the size of the client area, selected into a memory DC for one paint.
+class OffscreenBuffer {
+ public:
+  OffscreenBuffer(HDC target, int width, int height)
+      : m_dc(CreateCompatibleDC(target)),
+        m_bitmap(CreateCompatibleBitmap(target, width, height)),
+        m_old(SelectObject(m_dc, m_bitmap)) {}
+  ~OffscreenBuffer() {
+    SelectObject(m_dc, m_old);
+    DeleteDC(m_dc);
+    DeleteObject(m_bitmap);
+  }
+  OffscreenBuffer(const OffscreenBuffer&) = delete;
+  OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
+  HDC dc() const { return m_dc; }
+
+ private:
+  HDC m_dc;
+  HBITMAP m_bitmap;
+  HGDIOBJ m_old;
+};
+
+}  // namespace
+
+CMemoView::CMemoView()
+    : m_nClickTimer(0), m_nScrollTimer(0), m_nMouseState(0), m_ptPress(), m_nPressFlags(0),
+      m_nDragMode(0), m_ptDragStart(), m_pDragTarget(nullptr), m_rcDrag(), m_bDragOut(false),
+      m_ptCaret{-1, -1}, m_nCaretHeight(0) {
+  m_doc.x = kLeftMargin;
+  m_doc.y = 0;
+}
+
+bool CMemoView::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
+                         const RECT& rect, HWND parent, HMENU id) {
+  if (!RegisterClass(className, CS_HREDRAW | CS_VREDRAW, g_hcurArrow, nullptr)) return false;
+  return CWnd::CreateEx(exStyle | WS_EX_CLIENTEDGE, className, title, style & ~WS_BORDER, rect,
+                        parent, id);
+}
+
+int CMemoView::OnCreate(LPARAM) {
+  g_hwndView = m_hWnd;
+  if (KVGetProfileInt("Option", "IMMOpen", 1)) {
+    HIMC context = ImmGetContext(m_hWnd);
+    if (context) {
+      ImmSetOpenStatus(context, TRUE);
+      ImmReleaseContext(m_hWnd, context);
+    }
+  }
+  return 0;
+}
+
+void CMemoView::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(m_hWnd, &paint);
+  CRect client = ClientRect();
+  {
+    OffscreenBuffer buffer(dc, client.Width(), client.Height());
+    HBRUSH background = CreateSolidBrush(m_doc.m_crBackColor);
+    FillRect(buffer.dc(), &client, background);
+    DeleteObject(background);
+    SetBkMode(buffer.dc(), TRANSPARENT);
+    CDC memoryDC(buffer.dc());
+    {
+      KVPaintPass pass(&memoryDC, 0, g_DefaultFont);  // the default font, selected and released
+      m_doc.Draw(pass.Info(), CPoint(0, 0), client, true);
+    }
+    BitBlt(dc, 0, 0, client.Width(), client.Height(), buffer.dc(), 0, 0, SRCCOPY);
+  }
+  EndPaint(m_hWnd, &paint);
+}
+
+void CMemoView::OnSize(int cx, int cy) {
+  m_doc.SetSize(CSize(cx - kLeftMargin, cy));
+  Refresh();
+}
+
+void CMemoView::OnSetFocus() {
+  m_nCaretHeight = 0;
+  ShowCaretAt();
+}
+
+void CMemoView::OnKillFocus() {
+  HideCaret(m_hWnd);
+  m_ptCaret = {-1, -1};
+  m_nCaretHeight = 0;
+}
+
+void CMemoView::UpdateScrollBars() {
+  SCROLLINFO info = {};
+  m_doc.GetScrollInfo(SB_VERT, &info);
+  SetScrollInfo(m_hWnd, SB_VERT, &info, TRUE);
+  info = {};
+  m_doc.GetScrollInfo(SB_HORZ, &info);
+  SetScrollInfo(m_hWnd, SB_HORZ, &info, TRUE);
+}
+
+void CMemoView::ShowCaretAt(LIST* node) {
+  if (GetFocus() != m_hWnd) return;  // the caret exists only while the view has the focus
+  CRect rect = m_doc.GetCharRect(node);
+  int height = rect.Height();
+  if (height != m_nCaretHeight) {
+    m_nCaretHeight = height;
+    CreateCaret(m_hWnd, nullptr, GetSystemMetrics(SM_CXBORDER), height);
+    ShowCaret(m_hWnd);
+  }
+  if (rect.left != m_ptCaret.x || rect.top != m_ptCaret.y) {
+    m_ptCaret = {rect.left, rect.top};
+    SetCaretPos(rect.left, rect.top);
+  }
+}
+
+void CMemoView::ScrollToObject(LIST* node) {
+  if (!m_doc.Scroll(ClientRect(), node)) return;
+  UpdateScrollBars();
+  ShowCaretAt();
+  Invalidate();
+}
+
+void CMemoView::Refresh() {
+  UpdateScrollBars();
+  ShowCaretAt();
+  Invalidate();
+}
+
+void CMemoView::ReloadLinks(LINK* link) {
+  m_doc.ReloadLinkFile(link);
+  m_doc.Layout(nullptr);
+  Refresh();
+}
+
+int CMemoView::SaveDocument(KVFile* file, bool notify) {
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  GetWindowPlacement(GetParent(m_hWnd), &placement);
+  int result = m_doc.Save(&placement, file);
+  if (result < 0) return result;
+  if (notify) NotifyFileSaved(file);
+  return 0;
+}

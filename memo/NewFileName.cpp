@@ -1,0 +1,100 @@
+// New-file naming: the save-file dialog, or the data folder (dialog or default), an
+// optional dated subfolder and the folder's counter file "DataFolder.ini".
+#include "NewFileName.h"
+
+#include <commdlg.h>
+#include <direct.h>
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "DataFolderDlg.h"
+#include "KVFont.h"
+#include "KVProfile.h"
+
+namespace {
+
+const char kMemoFilter[] = "KVMemoﾌｧｲﾙ (*.kvm)\0*.kvm\0";
+
+bool AskSaveFileName(HWND owner, char name[kPathSize]) {
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = kMemoFilter;
+  ofn.lpstrFile = name;
+  ofn.nMaxFile = kPathSize;
+  ofn.lpstrDefExt = "kvm";
+  ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
+  return GetSaveFileNameA(&ofn) != 0;
+}
+
+// The data folder chosen in the dialog or set as the default; false on cancel.
+bool ChooseDataFolder(HWND owner, std::string* folder) {
+  char path[kPathSize] = "";
+  if (KVGetProfileInt("Option", "UseDataFolderDialog", 1)) {
+    CDataFolderDlg dialog;
+    if (dialog.DoModal(owner) != IDOK) return false;
+    lstrcpynA(path, dialog.m_szPath, kPathSize);
+  } else {
+    char name[128] = "";
+    KVGetProfileString("Option", "DefaultDataFolder", "USER", name, sizeof name);
+    DataFolderPath(name, path);
+  }
+  *folder = path;
+  if (folder->empty() || folder->back() != '\\') *folder += '\\';
+  return true;
+}
+
+// The subfolder name "DataFolderType" asks for today; empty for none.
+std::string SubfolderName() {
+  char format[128] = "";
+  switch (KVGetProfileInt("Option", "DataFolderType", 0)) {
+    case 1: lstrcpyA(format, "%Y%m%d"); break;
+    case 2: lstrcpyA(format, "%Y%m"); break;
+    case 3: KVGetProfileString("Option", "SubFolderFmt", "", format, sizeof format); break;
+    default: break;
+  }
+  if (!format[0]) return "";
+  time_t now = time(nullptr);
+  char name[128] = "";
+  KVStrftime(name, sizeof name, format, localtime(&now));
+  return name;
+}
+
+std::string NumberedName(const std::string& folder, unsigned id) {
+  char name[16];
+  std::snprintf(name, sizeof name, "%08X.kvm", id);
+  return folder + name;
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+bool GetNewFileName(HWND owner, char name[kPathSize]) {
+  if (KVGetProfileInt("Option", "UseFileSaveDialog", 1)) return AskSaveFileName(owner, name);
+  std::string dataFolder;
+  if (!ChooseDataFolder(owner, &dataFolder)) return false;
+  const std::string counterFile = dataFolder + "DataFolder.ini";
+  std::string folder = dataFolder;
+  std::string subfolder = SubfolderName();
+  if (!subfolder.empty()) {
+    folder += subfolder;
+    _mkdir(folder.c_str());
+    folder += '\\';
+  }
+  unsigned id =
+      GetPrivateProfileIntA("FileSystem", "LastFID", -1, counterFile.c_str()) + 1;
+  // A counter that was deleted or reset must not hand out the name of an existing memo.
+  while (FileExists(NumberedName(folder, id)) && id != 0xFFFFFFFF) ++id;
+  char value[16];
+  std::snprintf(value, sizeof value, "%d", static_cast<int>(id));
+  WritePrivateProfileStringA("FileSystem", "LastFID", value, counterFile.c_str());
+  std::string path = NumberedName(folder, id);
+  if (path.size() >= kPathSize) return false;
+  lstrcpyA(name, path.c_str());
+  return true;
+}
