@@ -21,6 +21,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAsCommand, nullptr},
     {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar, nullptr},
     {ID_FILE_CLOSE_ALL, &CMainFrame::OnCloseAll, nullptr},
+    {ID_FILE_NEW, &CMainFrame::OnFileNew, nullptr},
 };
 
 CMainFrame::CMainFrame() : m_bPlacementChanged(false) {}

@@ -4,6 +4,7 @@
 
 #include "FrameWnd.h"
 #include "MemoView.h"
+#include "MemoWindows.h"
 
 class KVFile;
 
@@ -34,6 +35,7 @@ class CMainFrame : public CFrameWnd {
   void OnNotifyClose(LPARAM lParam);
   void OnViewStatusBar();
   void OnCloseAll();
+  void OnFileNew() { StartNewMemo(); }
   void OnFileSaveCommand() { OnFileSave(); }
   void OnFileSaveAsCommand() { OnFileSaveAs(); }
   bool IsStatusBarShown() { return m_wndStatusBar.IsVisible(); }

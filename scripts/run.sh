@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# `make run`: the memo editor does not exist yet, so this runs KVDump.exe, which opens a
-# memo file (or plain text) through KVObj.dll as the editor will, prints the objects the
-# library built, and draws the memo into build/x86_64/memo.png to look at.
+# `make run`: opens KVMemo under Wine on the sample memo (FILE=path for another file).
+# With a display the window appears there; without one, a virtual display is started, the
+# window is photographed after a few seconds and the screenshot's path is printed.
 set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
 file=${FILE:-$KV_ROOT/samples/sample.kvm}
-picture=$KV_BUILD/memo.png
-echo "KVDump (the memo editor is not built yet): what KVObj.dll reads from $file"
-echo
+winpath="Z:$(realpath "$file" | tr / '\\')"
+program="$KV_BUILD/bin/KVMemo.exe"
+if [ -n "${DISPLAY:-}" ]; then
+  "$(dirname "$0")/wine-start.sh"
+  exec "$KV_WINE" "$program" "$winpath"
+fi
+pidfile=$KV_BUILD/run-xvfb.pid
+DISPLAY=$("$(dirname "$0")/xvfb-start.sh" "$pidfile")
+export DISPLAY
+trap '"$(dirname "$0")/xvfb-stop.sh" "$pidfile"' EXIT
 "$(dirname "$0")/wine-start.sh"
-"$(dirname "$0")/wine-run.sh" "$KV_BUILD/bin/KVDump.exe" "$file" --render "$KV_BUILD/memo.bmp"
-convert "$KV_BUILD/memo.bmp" "$picture" && rm -f "$KV_BUILD/memo.bmp"
-echo
-echo "The memo as the library draws it: $picture"
+# Wine's virtual desktop draws real title bars and frames around the window.
+"$KV_WINE" explorer /desktop=KVMemo,1024x768 "$program" "$winpath" >/dev/null 2>&1 &
+sleep 6
+shot=$KV_BUILD/kvmemo.png
+import -window root -crop 1024x768+0+0 "$shot"
+"$KV_WINE" taskkill /f /im KVMemo.exe >/dev/null 2>&1 || true
+echo "No display: KVMemo ran on a virtual one. What it showed: $shot"
+echo "Run with DISPLAY set (for example under an X session) to use the window."
