@@ -1,0 +1,74 @@
+// Command-line parsing, window titles and the shared blocks between memo windows.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "CommandLine.h"
+#include "MemoTitle.h"
+#include "SharedMemory.h"
+
+namespace {
+
+std::string Parse(const char* arguments) {
+  char path[kPathSize];
+  std::memset(path, 'x', sizeof path);
+  ParseCommandLine(arguments, path);
+  return path;
+}
+
+TEST(CommandLine, TheLastTokenWinsAndOnlySpacesSeparate) {
+  EXPECT_EQ(Parse(""), "");
+  EXPECT_EQ(Parse("   "), "");
+  EXPECT_EQ(Parse("a.kvm b.kvm"), "b.kvm");
+  EXPECT_EQ(Parse("\"C:\\my memos\\a.kvm\""), "C:\\my memos\\a.kvm");
+  EXPECT_EQ(Parse("x \"C:\\a b.kvm\"  "), "C:\\a b.kvm");
+  EXPECT_EQ(Parse("a\tb"), "a\tb");
+  EXPECT_EQ(Parse("\"C:\\open ended"), "C:\\open ended");
+  EXPECT_EQ(Parse("\"\""), "");
+}
+
+TEST(CommandLine, AnOverlongPathIsCutOnACharacterBoundary) {
+  std::string arguments(258, 'a');
+  arguments += "表表";  // a double-byte character would straddle byte 259
+  std::string path = Parse(arguments.c_str());
+  EXPECT_EQ(path.size(), 258u);
+  EXPECT_EQ(path, std::string(258, 'a'));
+}
+
+TEST(Title, FollowsTheTitleSettings) {
+  const char* file = "C:\\memo\\a.kvm";
+  EXPECT_EQ(MemoWindowTitle({true, true, true}, "", file), "KVMemo - 無題");
+  EXPECT_EQ(MemoWindowTitle({true, false, false}, "買い物", file), "KVMemo - 買い物");
+  EXPECT_EQ(MemoWindowTitle({false, true, true}, "買い物", ""), "KVMemo - 新規ファイル");
+  EXPECT_EQ(MemoWindowTitle({false, false, false}, "", file), "KVMemo - a");
+  EXPECT_EQ(MemoWindowTitle({false, true, true}, "", file), "KVMemo - C:\\memo\\a.kvm");
+  EXPECT_EQ(MemoWindowTitle({false, false, true}, "", file), "KVMemo - a.kvm");
+}
+
+TEST(SharedMemory, ANewBlockIsZeroAndAnOpenBlockIsShared) {
+  CSharedMemory first;
+  ASSERT_EQ(first.Open(kSharedBlockSize, "KVMemoTest_Block"), 0);
+  const char* bytes = static_cast<const char*>(first.m_pView);
+  EXPECT_EQ(std::string(bytes, 8), std::string(8, '\0'));
+  std::strcpy(static_cast<char*>(first.m_pView), "C:\\a.kvm");
+  {
+    CSharedMemory second;
+    ASSERT_EQ(second.Open(kSharedBlockSize, "KVMemoTest_Block"), 0);
+    EXPECT_STREQ(static_cast<const char*>(second.m_pView), "C:\\a.kvm");
+  }
+  first.Close();
+  EXPECT_EQ(first.m_pView, nullptr);
+  CSharedMemory again;
+  ASSERT_EQ(again.Open(kSharedBlockSize, "KVMemoTest_Block"), 0);
+  EXPECT_EQ(static_cast<const char*>(again.m_pView)[0], '\0');  // the last holder let it go
+}
+
+TEST(SharedMemory, ABlockThatCannotBeMadeHoldsNothing) {
+  CSharedMemory block;
+  EXPECT_EQ(block.Open(kSharedBlockSize, "No\\Such\\Namespace"), -4);
+  EXPECT_EQ(block.m_hMap, nullptr);
+  EXPECT_EQ(block.m_pView, nullptr);
+}
+
+}  // namespace
