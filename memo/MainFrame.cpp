@@ -22,6 +22,8 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar, nullptr},
     {ID_FILE_CLOSE_ALL, &CMainFrame::OnCloseAll, nullptr},
     {ID_FILE_NEW, &CMainFrame::OnFileNew, nullptr},
+    {ID_FILE_SAVE_TEXT, &CMainFrame::OnFileSaveText, nullptr},
+    {ID_FILE_PROPERTY, &CMainFrame::OnFileProperty, nullptr},
 };
 
 CMainFrame::CMainFrame() : m_bPlacementChanged(false) {}

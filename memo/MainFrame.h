@@ -36,6 +36,8 @@ class CMainFrame : public CFrameWnd {
   void OnViewStatusBar();
   void OnCloseAll();
   void OnFileNew() { StartNewMemo(); }
+  void OnFileSaveText();
+  void OnFileProperty();
   void OnFileSaveCommand() { OnFileSave(); }
   void OnFileSaveAsCommand() { OnFileSaveAs(); }
   bool IsStatusBarShown() { return m_wndStatusBar.IsVisible(); }

@@ -1,4 +1,7 @@
 // The memo frame's close, save and title logic.
+#include <windows.h>
+#include <commdlg.h>
+
 #include "Dialog.h"
 #include "KVErrors.h"
 #include "KVFile.h"
@@ -56,4 +59,28 @@ int CMainFrame::OnFileSaveAs() {
   lstrcpynA(g_szFilePath, name, kPathSize);
   m_bPlacementChanged = false;
   return 0;
+}
+
+void CMainFrame::OnFileSaveText() {
+  char path[kPathSize] = "";
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = m_hWnd;
+  ofn.lpstrFilter = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)\0*.txt\0すべてのﾌｧｲﾙ (*.*)\0*.*\0";
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = sizeof path;
+  ofn.lpstrDefExt = "txt";
+  ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
+  if (!GetSaveFileNameA(&ofn)) return;
+  KVFile file;
+  file.Attach(path);
+  if (!file.IsAttached() || m_wndView.m_doc.SaveText(&file) < 0)
+    AfxMessageBox(IDS_CANNOT_WRITE, MB_ICONHAND);
+}
+
+void CMainFrame::OnFileProperty() {
+  if (m_wndView.m_doc.DoProperty() == 0) return;
+  lstrcpynA(g_szDocName, m_wndView.m_doc.m_strDocName.c_str(), sizeof g_szDocName);
+  UpdateTitle();
+  m_wndView.Refresh();
 }

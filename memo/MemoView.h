@@ -2,8 +2,12 @@
 // painting, keys, the input method and scrolling into document operations.
 #pragma once
 
+#include <windows.h>
+#include <commdlg.h>
+
 #include "CmdTarget.h"
 #include "KVDocText.h"
+#include "MemoDropTarget.h"
 #include "Window.h"
 
 class KVFile;
@@ -66,10 +70,80 @@ class CMemoView : public CWnd, public CCmdTarget {
   void MoveCaret(int code);
   void OnScroll(int bar, UINT request, UINT position);
   void OnMouseWheel(UINT keys, short delta, POINT screen);
-  void OnViewRefresh() { ReloadLinks(nullptr); }
   // Loads a file into the document; false after showing why it failed.
   bool LoadFile(const char* path);
 
+  // Mouse (MemoViewMouse.cpp).
+  void OnLButtonDown(UINT flags, POINT p);
+  void OnLButtonUp(POINT p);
+  void OnMouseMove(POINT p);
+  void OnTimer(UINT_PTR id);
+  void KillClickTimer();
+  bool IsInsideClickArea(POINT p) const;
+  void SingleClick(POINT p);
+  void DoubleClick(POINT p);
+  void HoverCursor(POINT p);
+  void BeginDrag(POINT p);
+  void DragMove(POINT p);
+  void EndDrag(POINT p);
+  void AutoScrollStep();
+  void DragOut();
+  void OnRButtonDown(UINT flags, POINT p);
+  void OnContextMenu();
+  void OpenContextMenu(POINT p);
+  LRESULT OnDragOverData(DROPINFO* info);
+  LRESULT OnDropData(DROPINFO* info);
+
+  // Commands and their enabling rules (MemoViewEdit.cpp, MemoViewLinks.cpp, MemoViewFind.cpp).
+  bool CanUndo() { return m_doc.CanUndo(); }
+  bool IsSelected() { return m_doc.IsSelected(); }
+  bool CanPaste() { return m_doc.CanPaste(); }
+  bool CanMakePathLink();
+  bool IsLinkSelected() { return m_doc.IsLinkSelected(); }
+  bool IsObjSelected() { return m_doc.IsObjSelected(); }
+  bool HasFile();
+  void OnEditUndo();
+  void OnEditCut();
+  void OnEditCopy();
+  void OnEditCopyText();
+  void OnEditPaste();
+  void OnEditSelectAll();
+  void OnEditClear();
+  void OnInsertDate();
+  void OnInsertTime();
+  void InsertTimeStamp(const char* key, const char* defaultFormat);
+  void OnCharColor();
+  void OnCharFont();
+  void OnViewRefresh() { ReloadLinks(nullptr); }
+  void OnPathToLink();
+  void OnMakeLink();
+  void OnMakeMutualLink();
+  void MakeLinkedFile(char* backPath);
+  void OnExtendLink();
+  void OnObjProperty();
+  void OnSelfLink();
+  void OnInsertLink();
+  void InsertLinkTo(const char* path);
+  void OnLinkOpen();
+  void OnLinkClose();
+  void OnLinkExec();
+  void OnFileOpen();
+  void OnFilePrint();
+  void OnHelp();
+  void OnEditFind() { OpenFindDialog(false); }
+  void OnEditReplace() { OpenFindDialog(true); }
+  void OpenFindDialog(bool replace);
+  void OnFindReplace(FINDREPLACEA* request);
+  void FindNext(bool down, bool matchCase);
+  void ReplaceNext(bool down, bool matchCase);
+  void ReplaceAll(bool matchCase);
+
   static const CommandEntry<CMemoView> kCommands[];
-  UINT m_nLeadByte = 0;  // first byte of a double-byte character typed in two messages
+  UINT m_nLeadByte = 0;
+  CMemoDropTarget m_dropTarget;
+  // The find/replace dialog opened last and the request record it reports through.
+  HWND m_hFindDialog = nullptr;
+  FINDREPLACEA m_findRequest = {};
+  char m_szFindWhat[256] = "";
+  char m_szReplaceWith[256] = "";  // first byte of a double-byte character typed in two messages
 };

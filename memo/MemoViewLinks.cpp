@@ -1,0 +1,123 @@
+// The memo view's link and file commands: links made from paths, selections and files,
+// links opened, closed, run and expanded, and memos opened or printed.
+#include <windows.h>
+#include <commdlg.h>
+#include <mbstring.h>
+
+#include <cstdlib>
+
+#include "Dialog.h"
+#include "KVFile.h"
+#include "KVObjLink.h"
+#include "MemoGlobals.h"
+#include "MemoView.h"
+#include "NewFileName.h"
+#include "resource.h"
+
+bool CMemoView::CanMakePathLink() {
+  return m_doc.IsSelected() && !m_doc.IsLinkSelected() && !m_doc.IsObjSelected();
+}
+
+void CMemoView::OnPathToLink() {
+  if (!CanMakePathLink()) return;
+  if (m_doc.PathToLink() < 0)
+    AfxMessageBox(IDS_SELECTION_TOO_LONG, MB_ICONHAND);
+  else
+    Refresh();
+}
+
+// The selection goes into a new file named after its first line (cut before the first
+// character a file name cannot hold) and is replaced by a link to it.
+void CMemoView::MakeLinkedFile(char* backPath) {
+  char name[kPathSize] = "";
+  m_doc.GetTopOfSelectedLine(name, sizeof name, nullptr);
+  name[_mbscspn(reinterpret_cast<unsigned char*>(name),
+                reinterpret_cast<const unsigned char*>("\\/:*\"<>"))] = '\0';
+  if (!GetNewFileName(GetParent(m_hWnd), name)) return;
+  KVFile file;
+  file.Attach(name);
+  if (m_doc.MakeLink(&file, backPath) == 1) Refresh();
+}
+
+void CMemoView::OnMakeLink() { MakeLinkedFile(nullptr); }
+
+void CMemoView::OnMakeMutualLink() {
+  if (HasFile()) MakeLinkedFile(g_szFilePath);
+}
+
+void CMemoView::OnExtendLink() {
+  if (m_doc.IsLinkSelected() && m_doc.ExtendLink() == 1) Refresh();
+}
+
+void CMemoView::OnObjProperty() {
+  if (m_doc.IsObjSelected() && m_doc.DoChildProperty() != 0) Refresh();
+}
+
+void CMemoView::InsertLinkTo(const char* path) {
+  KVFile file;
+  file.Attach(path);
+  m_doc.Insert(new KVObjLink(nullptr, file));
+  UpdateScrollBars();
+  ShowCaretAt();
+  Invalidate();
+}
+
+void CMemoView::OnSelfLink() {
+  if (HasFile()) InsertLinkTo(g_szFilePath);
+}
+
+void CMemoView::OnInsertLink() {
+  char path[kPathSize] = "";
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = GetParent(m_hWnd);
+  ofn.lpstrFilter = "すべてのﾌｧｲﾙ (*.*)\0*.*\0";
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = sizeof path;
+  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+  if (GetOpenFileNameA(&ofn)) InsertLinkTo(path);
+}
+
+void CMemoView::OnLinkOpen() {
+  if (m_doc.IsLinkSelected() && m_doc.OpenLink() != 0) Refresh();
+}
+
+void CMemoView::OnLinkClose() {
+  if (m_doc.IsLinkSelected() && m_doc.CloseLink() != 0) Refresh();
+}
+
+void CMemoView::OnLinkExec() {
+  if (m_doc.IsLinkSelected()) m_doc.ExecLink();
+}
+
+// Another memo opens in a process of its own, through the shell's association of ".kvm".
+void CMemoView::OnFileOpen() {
+  char path[kPathSize] = "";
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = GetParent(m_hWnd);
+  ofn.lpstrFilter = "KVMemoﾌｧｲﾙ (*.kvm)\0*.kvm\0";
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = sizeof path;
+  ofn.lpstrDefExt = "kvm";
+  ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  if (!GetOpenFileNameA(&ofn)) return;
+  KVFile file;
+  if (file.Attach(path) >= 0) file.ExecFile();
+}
+
+void CMemoView::OnFilePrint() {
+  char jobName[kPathSize] = "無題";
+  if (HasFile()) {
+    char name[_MAX_FNAME], ext[_MAX_EXT];
+    _splitpath(g_szFilePath, nullptr, nullptr, name, ext);
+    lstrcpynA(jobName, name, sizeof jobName);
+    lstrcatA(jobName, ext);
+  }
+  m_doc.DoPrint(jobName);
+}
+
+void CMemoView::OnHelp() {
+  KVFile file;
+  if (file.Attach("%bin%help\\help.kvm") >= 0) file.ExecFile();
+}
