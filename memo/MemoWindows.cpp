@@ -27,12 +27,17 @@ bool SendToMemoWindow(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam 
 
 struct QueryState {
   const char* path;
+  char* block;  // the asker's own view of the query block
   bool found;
 };
 
 BOOL CALLBACK QueryWindow(HWND hwnd, LPARAM param) {
   auto* state = reinterpret_cast<QueryState*>(param);
-  if (!IsMemoWindow(hwnd) || !SendToMemoWindow(hwnd, WM_QUERYLINK)) return TRUE;
+  if (!IsMemoWindow(hwnd)) return TRUE;
+  // A window that takes the message but writes nothing must not be matched by the path
+  // the window before it left in the block.
+  std::memset(state->block, 0, kPathSize);
+  if (!SendToMemoWindow(hwnd, WM_QUERYLINK)) return TRUE;
   CSharedMemory block;
   if (block.Open(kSharedBlockSize, kQueryBlock) < 0) return TRUE;
   const char* answer = static_cast<const char*>(block.m_pView);
@@ -66,7 +71,7 @@ bool ActivateWindowShowing(const char* path) {
   // Held open through the whole enumeration, so the block outlives each answer.
   CSharedMemory block;
   if (block.Open(kSharedBlockSize, kQueryBlock) < 0) return false;
-  QueryState state = {path, false};
+  QueryState state = {path, static_cast<char*>(block.m_pView), false};
   EnumWindows(QueryWindow, reinterpret_cast<LPARAM>(&state));
   return state.found;
 }
