@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "Dialog.h"
+#include "FileDialogs.h"
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVProfile.h"
@@ -63,15 +64,9 @@ int CMainFrame::OnFileSaveAs() {
 
 void CMainFrame::OnFileSaveText() {
   char path[kPathSize] = "";
-  OPENFILENAMEA ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)\0*.txt\0すべてのﾌｧｲﾙ (*.*)\0*.*\0";
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = sizeof path;
-  ofn.lpstrDefExt = "txt";
-  ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
-  if (!GetSaveFileNameA(&ofn)) return;
+  if (!AskSaveFileName(m_hWnd, "ﾃｷｽﾄﾌｧｲﾙ (*.txt)\0*.txt\0すべてのﾌｧｲﾙ (*.*)\0*.*\0", "txt",
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT, path))
+    return;
   KVFile file;
   file.Attach(path);
   if (!file.IsAttached() || m_wndView.m_doc.SaveText(&file) < 0)

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "Dialog.h"
+#include "FileDialogs.h"
 #include "KVFile.h"
 #include "KVObjLink.h"
 #include "MemoGlobals.h"
@@ -68,14 +69,9 @@ void CMemoView::OnSelfLink() {
 
 void CMemoView::OnInsertLink() {
   char path[kPathSize] = "";
-  OPENFILENAMEA ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = GetParent(m_hWnd);
-  ofn.lpstrFilter = "すべてのﾌｧｲﾙ (*.*)\0*.*\0";
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = sizeof path;
-  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-  if (GetOpenFileNameA(&ofn)) InsertLinkTo(path);
+  if (AskOpenFileName(GetParent(m_hWnd), "すべてのﾌｧｲﾙ (*.*)\0*.*\0", nullptr,
+                      OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, path))
+    InsertLinkTo(path);
 }
 
 void CMemoView::OnLinkOpen() {
@@ -93,15 +89,9 @@ void CMemoView::OnLinkExec() {
 // Another memo opens in a process of its own, through the shell's association of ".kvm".
 void CMemoView::OnFileOpen() {
   char path[kPathSize] = "";
-  OPENFILENAMEA ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = GetParent(m_hWnd);
-  ofn.lpstrFilter = "KVMemoﾌｧｲﾙ (*.kvm)\0*.kvm\0";
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = sizeof path;
-  ofn.lpstrDefExt = "kvm";
-  ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  if (!GetOpenFileNameA(&ofn)) return;
+  if (!AskOpenFileName(GetParent(m_hWnd), kMemoFileFilter, "kvm",
+                       OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, path))
+    return;
   KVFile file;
   if (file.Attach(path) >= 0) file.ExecFile();
 }

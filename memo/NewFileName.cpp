@@ -10,24 +10,11 @@
 #include <string>
 
 #include "DataFolderDlg.h"
+#include "FileDialogs.h"
 #include "KVFont.h"
 #include "KVProfile.h"
 
 namespace {
-
-const char kMemoFilter[] = "KVMemoﾌｧｲﾙ (*.kvm)\0*.kvm\0";
-
-bool AskSaveFileName(HWND owner, char name[kPathSize]) {
-  OPENFILENAMEA ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = kMemoFilter;
-  ofn.lpstrFile = name;
-  ofn.nMaxFile = kPathSize;
-  ofn.lpstrDefExt = "kvm";
-  ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
-  return GetSaveFileNameA(&ofn) != 0;
-}
 
 // The data folder chosen in the dialog or set as the default; false on cancel.
 bool ChooseDataFolder(HWND owner, std::string* folder) {
@@ -75,7 +62,9 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 bool GetNewFileName(HWND owner, char name[kPathSize]) {
-  if (KVGetProfileInt("Option", "UseFileSaveDialog", 1)) return AskSaveFileName(owner, name);
+  if (KVGetProfileInt("Option", "UseFileSaveDialog", 1))
+    return AskSaveFileName(owner, kMemoFileFilter, "kvm",
+                           OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT, name);
   std::string dataFolder;
   if (!ChooseDataFolder(owner, &dataFolder)) return false;
   const std::string counterFile = dataFolder + "DataFolder.ini";
