@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "KVFont.h"
+#include "MeasuringDC.h"
 #include "ScopedGdi.h"
 
 namespace {
 
 CSize MeasureOnDevice(const LOGFONT& scaledFont, HDC hdc, UINT code) {
-  ScopedWindowDC desktop(hdc ? nullptr : GetDesktopWindow());
-  HDC target = hdc ? hdc : desktop.Get();
+  MeasuringDC target(hdc);
   ScopedFont font(CreateFontIndirectA(&scaledFont));
   ScopedSelect select(target, font.Get());
   INT width = 0;

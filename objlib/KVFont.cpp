@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "MeasuringDC.h"
 #include "ScopedGdi.h"
 #include "SjisText.h"
 
@@ -75,8 +76,7 @@ HFONT KVGetFont(HDC hdc, const LOGFONT* pFont) {
 }
 
 CSize KVGetFontSize(HDC hdc, const LOGFONT* pFont) {
-  ScopedWindowDC desktop(hdc ? nullptr : GetDesktopWindow());
-  HDC target = hdc ? hdc : desktop.Get();
+  MeasuringDC target(hdc);
   ScopedFont font(KVGetFont(hdc, pFont));
   ScopedSelect select(target, font.Get());
   TEXTMETRICA metrics = {};

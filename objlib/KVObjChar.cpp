@@ -1,6 +1,29 @@
 // Characters: their data form (memo stream), text form (export) and measuring.
 #include "KVObjChar.h"
 
+#include "FixedPool.h"
+
+namespace {
+
+// Never destroyed: a character may be freed while the library unloads.
+FixedPool& Pool() {
+  static FixedPool* pool = new FixedPool(sizeof(KVObjChar));
+  return *pool;
+}
+
+}  // namespace
+
+void* KVObjChar::operator new(std::size_t size) {
+  return size == sizeof(KVObjChar) ? Pool().Allocate() : ::operator new(size);
+}
+
+void KVObjChar::operator delete(void* p, std::size_t size) {
+  if (size == sizeof(KVObjChar))
+    Pool().Release(p);
+  else
+    ::operator delete(p);
+}
+
 KVObjChar::KVObjChar() = default;
 
 KVObjChar::KVObjChar(const KVObjChar& other) : KVObject(other) {}

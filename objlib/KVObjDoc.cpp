@@ -7,6 +7,7 @@
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVProfile.h"
+#include "MeasuringDC.h"
 #include "SjisText.h"
 #include "StreamHead.h"
 
@@ -100,6 +101,7 @@ int KVObjDoc::SetData(int version, SEG_HEAD* pSeg, int nAvail) {
 }
 
 int KVObjDoc::Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile) {
+  KVProfileSnapshot settings;  // each link's path is put in macro form from the settings
   if (pPlacement) m_wndpl = *pPlacement;
   int length = DataLength();
   char* buffer = new (std::nothrow) char[length]();
@@ -113,6 +115,8 @@ int KVObjDoc::Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile) {
 }
 
 int KVObjDoc::Load(KVFile* pFile) {
+  MeasuringDC::Hold measuring;
+  KVProfileSnapshot settings;
   void* block = nullptr;
   int length = pFile->ReadFile(&block);
   if (length < 0) return length;

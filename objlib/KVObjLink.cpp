@@ -6,6 +6,7 @@
 
 #include "KVDocText.h"
 #include "KVProfile.h"
+#include "MeasuringDC.h"
 #include "SjisText.h"
 
 namespace {
@@ -51,6 +52,8 @@ KVObjLink::KVObjLink(int version, SEG_HEAD* pSeg, int nAvail) : KVObjLink() {
 }
 
 KVObjLink::KVObjLink(const char* pszCaption, const KVFile& file) : KVObjLink() {
+  MeasuringDC::Hold measuring;
+  KVProfileSnapshot settings;
   const char* group = KeyGroup(file.FileType());
   const UINT attrDefault = file.FileType() == FT_MEMO ? 0x78000001
                            : file.FileType() == FT_URL ? 0x60000001 : 0x70000001;

@@ -3,9 +3,31 @@
 #include "KVObjList.h"
 
 #include "ClipboardFormats.h"
+#include "FixedPool.h"
 #include "KVObjLink.h"
 #include "KVProfile.h"
 #include "ObjectFactory.h"
+
+namespace {
+
+// Never destroyed: a node may be freed while the library unloads.
+FixedPool& NodePool() {
+  static FixedPool* pool = new FixedPool(sizeof(LIST));
+  return *pool;
+}
+
+}  // namespace
+
+void* LIST::operator new(std::size_t size) {
+  return size == sizeof(LIST) ? NodePool().Allocate() : ::operator new(size);
+}
+
+void LIST::operator delete(void* p, std::size_t size) {
+  if (size == sizeof(LIST))
+    NodePool().Release(p);
+  else
+    ::operator delete(p);
+}
 
 LIST* KVNewNode(KVObject* pObj) { return new LIST{nullptr, nullptr, pObj}; }
 

@@ -2,16 +2,22 @@
 // edited only by recorded inserts and deletes that can be undone group by group.
 #pragma once
 
+#include <cstddef>
+
 #include "KVObjChar.h"
 #include "KVObject.h"
 
 // One node of a doubly linked list; it owns its object.
 struct LINK;
 
-struct LIST {
+struct KVOBJ_API LIST {
   LIST* pNext;
   LIST* pPrev;
   KVObject* pObj;
+
+  // Nodes come from a pool (FixedPool.h): a memo holds one per character.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p, std::size_t size);
 };
 
 KVOBJ_API LIST* KVNewNode(KVObject* pObj);

@@ -7,6 +7,7 @@
 #include "FontMetricsCache.h"
 #include "KVErrors.h"
 #include "KVFont.h"
+#include "MeasuringDC.h"
 #include "ScopedGdi.h"
 
 namespace {
@@ -172,8 +173,7 @@ CSize KVObject::CharSize(int code, HDC hdc) {
 }
 
 CSize KVObject::StrSize(const char* text, HDC hdc) {
-  ScopedWindowDC desktop(hdc ? nullptr : GetDesktopWindow());
-  HDC target = hdc ? hdc : desktop.Get();
+  MeasuringDC target(hdc);
   ScopedFont font(GetFont(hdc));
   ScopedSelect select(target, font.Get());
   SIZE extent = {};

@@ -3,15 +3,40 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 #include "SjisText.h"
 
 namespace {
 
 KVFolders g_folders;
+
+// The answers remembered by the thread's outermost KVProfileSnapshot, by query.
+struct Remembered {
+  int depth = 0;
+  std::unordered_map<std::string, UINT> ints;
+  std::unordered_map<std::string, std::pair<int, std::string>> strings;  // result, bytes written
+};
+thread_local Remembered* t_remembered = nullptr;
+
+// Section, key, default and buffer size identify a read; a null default differs from "".
+std::string QueryKey(const char* section, const char* key, const char* pszDefault, int number) {
+  std::string query(section);
+  query.append(1, '\0').append(key).append(1, '\0');
+  if (pszDefault) query.append(1, 'd').append(pszDefault);
+  return query.append(1, '\0').append(std::to_string(number));
+}
+
+void Forget() {
+  if (!t_remembered) return;
+  t_remembered->ints.clear();
+  t_remembered->strings.clear();
+}
 
 // An empty settings path (a profile too long for MAX_PATH) must not fall back to win.ini.
 const char* SettingsFile() { return g_folders.settings[0] ? g_folders.settings : nullptr; }
@@ -39,9 +64,28 @@ void KVLocateFolders() {
   g_folders = f;
 }
 
+KVProfileSnapshot::KVProfileSnapshot() {
+  if (!t_remembered) t_remembered = new Remembered;
+  ++t_remembered->depth;
+}
+
+KVProfileSnapshot::~KVProfileSnapshot() {
+  if (--t_remembered->depth == 0) {
+    delete t_remembered;
+    t_remembered = nullptr;
+  }
+}
+
 UINT KVGetProfileInt(const char* section, const char* key, int nDefault) {
   if (!SettingsFile()) return static_cast<UINT>(nDefault);
-  return GetPrivateProfileIntA(section, key, nDefault, SettingsFile());
+  if (!t_remembered || !section || !key)
+    return GetPrivateProfileIntA(section, key, nDefault, SettingsFile());
+  std::string query = QueryKey(section, key, nullptr, nDefault);
+  auto found = t_remembered->ints.find(query);
+  if (found != t_remembered->ints.end()) return found->second;
+  UINT value = GetPrivateProfileIntA(section, key, nDefault, SettingsFile());
+  t_remembered->ints.emplace(std::move(query), value);
+  return value;
 }
 
 BOOL KVWriteProfileInt(const char* section, const char* key, int nValue) {
@@ -57,12 +101,27 @@ int KVGetProfileString(const char* section, const char* key, const char* pszDefa
     KVCopyCut(pszBuffer, nSize, pszDefault ? pszDefault : "");
     return static_cast<int>(std::strlen(pszBuffer));
   }
-  return static_cast<int>(
-      GetPrivateProfileStringA(section, key, pszDefault, pszBuffer, nSize, SettingsFile()));
+  // Without a section or key the answer is a list of names, which is never remembered.
+  if (!t_remembered || !section || !key)
+    return static_cast<int>(
+        GetPrivateProfileStringA(section, key, pszDefault, pszBuffer, nSize, SettingsFile()));
+  std::string query = QueryKey(section, key, pszDefault, nSize);
+  auto found = t_remembered->strings.find(query);
+  if (found == t_remembered->strings.end()) {
+    int length = static_cast<int>(
+        GetPrivateProfileStringA(section, key, pszDefault, pszBuffer, nSize, SettingsFile()));
+    size_t written = std::min(static_cast<size_t>(length) + 1, static_cast<size_t>(nSize));
+    t_remembered->strings.emplace(std::move(query),
+                                  std::make_pair(length, std::string(pszBuffer, written)));
+    return length;
+  }
+  std::memcpy(pszBuffer, found->second.second.data(), found->second.second.size());
+  return found->second.first;
 }
 
 BOOL KVWriteProfileString(const char* section, const char* key, const char* pszValue) {
   if (!SettingsFile()) return FALSE;
+  Forget();
   return WritePrivateProfileStringA(section, key, pszValue, SettingsFile());
 }
 

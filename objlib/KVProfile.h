@@ -13,6 +13,19 @@ KVOBJ_API BOOL KVWriteProfileString(const char* section, const char* key, const 
 KVOBJ_API int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont);
 KVOBJ_API BOOL KVWriteProfileFont(const char* section, const char* name, const LOGFONT* pFont);
 
+// While one exists, its thread's settings reads are answered from memory after the first
+// read of each key, so a load or save that reads a few keys per link opens the file once
+// per key instead of once per read. The thread sees the settings as they were when it
+// first read them, as if another program's writes came after; KVWriteProfile* forgets
+// what was remembered. Snapshots nest; the outermost one's memory is used.
+class KVOBJ_API KVProfileSnapshot {
+ public:
+  KVProfileSnapshot();
+  ~KVProfileSnapshot();
+  KVProfileSnapshot(const KVProfileSnapshot&) = delete;
+  KVProfileSnapshot& operator=(const KVProfileSnapshot&) = delete;
+};
+
 // The colour picker's sixteen custom colours ("CustomColors", white by default).
 KVOBJ_API void KVLoadCustomColors(COLORREF colors[16]);
 KVOBJ_API void KVSaveCustomColors(const COLORREF colors[16]);

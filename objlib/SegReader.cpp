@@ -8,6 +8,7 @@
 #include "KVFont.h"
 #include "KVObjList.h"
 #include "KVProfile.h"
+#include "MeasuringDC.h"
 #include "ObjectFactory.h"
 #include "SjisText.h"
 
@@ -108,6 +109,9 @@ LIST* KVObjList::SegToList(int version, SEG_HEAD** ppCursor, int endCode, const 
     return nullptr;
   }
   const char* p = reinterpret_cast<const char*>(*ppCursor);
+  // Every new character code and link caption is measured, and every link reads settings.
+  MeasuringDC::Hold measuring;
+  KVProfileSnapshot settings;
   ChainBuilder chain;
   try {
     *pResult = ReadRun(version, p, pEnd, endCode, chain);
@@ -120,6 +124,7 @@ LIST* KVObjList::SegToList(int version, SEG_HEAD** ppCursor, int endCode, const 
 }
 
 LIST* StrToList(const char* pszText, COLORREF color, const LOGFONT* pFont) {
+  MeasuringDC::Hold measuring;
   ChainBuilder chain;
   for (const unsigned char* p = reinterpret_cast<const unsigned char*>(pszText); *p; ++p) {
     int code;
