@@ -1,6 +1,8 @@
 // The slab allocator behind FixedPool.
 #include "FixedPool.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <new>
@@ -50,13 +52,28 @@ struct FixedPool::Slab {
   }
 };
 
+class FixedPool::Lock {
+ public:
+  explicit Lock(std::atomic<bool>& locked) : m_locked(locked) {
+    while (m_locked.exchange(true, std::memory_order_acquire)) {
+      while (m_locked.load(std::memory_order_relaxed)) SwitchToThread();
+    }
+  }
+  ~Lock() { m_locked.store(false, std::memory_order_release); }
+  Lock(const Lock&) = delete;
+  Lock& operator=(const Lock&) = delete;
+
+ private:
+  std::atomic<bool>& m_locked;
+};
+
 FixedPool::FixedPool(std::size_t blockSize)
     : m_blockSize((std::max(blockSize, sizeof(void*)) + kAlignment - 1) & ~(kAlignment - 1)),
       m_blocksPerSlab((kSlabSize - kHeaderSize) / m_blockSize),
+      m_locked(false),
       m_open(nullptr),
       m_spare(nullptr) {
   static_assert(sizeof(Slab) <= kHeaderSize, "the slab header fits its room");
-  InitializeCriticalSection(&m_lock);
 }
 
 FixedPool::Slab* FixedPool::NewSlab() {
@@ -90,14 +107,11 @@ void FixedPool::Unlink(Slab* slab) {
 }
 
 void* FixedPool::Allocate() {
-  EnterCriticalSection(&m_lock);
+  Lock lock(m_locked);
   Slab* slab = m_open;
   if (!slab) {
     slab = NewSlab();
-    if (!slab) {
-      LeaveCriticalSection(&m_lock);
-      throw std::bad_alloc();
-    }
+    if (!slab) throw std::bad_alloc();
     Link(slab);
   }
   void* block = slab->free;
@@ -106,14 +120,13 @@ void* FixedPool::Allocate() {
   else
     block = slab->Block(slab->fresh++, m_blockSize);
   if (++slab->used == m_blocksPerSlab) Unlink(slab);
-  LeaveCriticalSection(&m_lock);
   return block;
 }
 
 void FixedPool::Release(void* block) {
   if (!block) return;
   Slab* slab = reinterpret_cast<Slab*>(reinterpret_cast<std::uintptr_t>(block) & ~(kSlabSize - 1));
-  EnterCriticalSection(&m_lock);
+  Lock lock(m_locked);
   *static_cast<void**>(block) = slab->free;
   slab->free = block;
   if (!slab->open) Link(slab);
@@ -126,5 +139,4 @@ void FixedPool::Release(void* block) {
     else
       m_spare = slab;
   }
-  LeaveCriticalSection(&m_lock);
 }

@@ -2,8 +2,7 @@
 // nodes. The heap's cost per block is most of what loading a long memo takes under Wine.
 #pragma once
 
-#include <windows.h>
-
+#include <atomic>
 #include <cstddef>
 
 // Blocks come from 64 KiB slabs; a slab whose blocks are all free goes back to the system,
@@ -22,13 +21,15 @@ class FixedPool {
 
  private:
   struct Slab;
+  class Lock;
   Slab* NewSlab();
   void Link(Slab* slab);
   void Unlink(Slab* slab);
 
-  CRITICAL_SECTION m_lock;
   std::size_t m_blockSize;
   std::size_t m_blocksPerSlab;
+  // A spin lock: held for a few instructions, and half the price of a critical section.
+  std::atomic<bool> m_locked;
   Slab* m_open;   // slabs with a free block, most recently freed into first
   Slab* m_spare;  // an empty slab kept back
 };

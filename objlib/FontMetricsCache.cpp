@@ -1,8 +1,8 @@
 // The cache behind KVMeasureChar.
 #include "FontMetricsCache.h"
 
+#include <algorithm>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "KVFont.h"
@@ -22,33 +22,35 @@ CSize MeasureOnDevice(const LOGFONT& scaledFont, HDC hdc, UINT code) {
   return CSize(width, metrics.tmHeight);
 }
 
+// Widths by code in pages of 256 codes (one per lead byte), made when first needed; -1
+// until measured.
 struct FontEntry {
   LOGFONT font;
   int dpiX;
   int dpiY;
   int height;
-  int singleByteWidth[256];  // -1 until measured
-  std::unordered_map<UINT, int> doubleByteWidth;
+  std::unique_ptr<int[]> pages[256];
+
+  int* Slot(UINT code) {
+    std::unique_ptr<int[]>& page = pages[code >> 8];
+    if (!page) {
+      page.reset(new int[256]);
+      std::fill(page.get(), page.get() + 256, -1);
+    }
+    return &page[code & 0xFF];
+  }
 };
 
 class MetricsCache {
  public:
   CSize Measure(const LOGFONT& font, HDC hdc, UINT code) {
+    if (code > 0xFFFF) return MeasureOnDevice(font, hdc, code);  // no character code
     FontEntry* entry = Find(font, hdc);
-    int* slot = nullptr;
-    if (code < 256) {
-      slot = &entry->singleByteWidth[code];
-    } else {
-      auto found = entry->doubleByteWidth.find(code);
-      if (found != entry->doubleByteWidth.end()) return CSize(found->second, entry->height);
-    }
-    if (slot && *slot >= 0) return CSize(*slot, entry->height);
+    int* slot = entry->Slot(code);
+    if (*slot >= 0) return CSize(*slot, entry->height);
     CSize measured = MeasureOnDevice(font, hdc, code);
     entry->height = measured.cy;
-    if (slot)
-      *slot = measured.cx;
-    else
-      entry->doubleByteWidth.emplace(code, measured.cx);
+    *slot = measured.cx;
     return measured;
   }
 
@@ -66,7 +68,6 @@ class MetricsCache {
     entry->dpiX = dpiX;
     entry->dpiY = dpiY;
     entry->height = 0;
-    for (int& width : entry->singleByteWidth) width = -1;
     m_entries.push_back(std::move(entry));
     return m_last = m_entries.back().get();
   }
