@@ -1,0 +1,10 @@
+# KVObj sources: Files, paths and links.
+target_include_directories(KVObj PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_sources(KVObj PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/KVFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVFileIO.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVFilePaths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVObjLink.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVObjLinkDraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVObjLinkStream.cpp
+)
