@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "KVDocBmap.h"
+#include "KVDocPlugin.h"
 #include "KVDocText.h"
 #include "KVProfile.h"
 #include "MeasuringDC.h"
@@ -215,13 +217,20 @@ int KVObjLink::Close() {
   return 0;
 }
 
-// Pictures and plug-in documents open in place once their document classes exist.
+// Memos (within the depth limit) and text files open as text, pictures as an image
+// document, files of a registered type through their viewer plug-in.
 int KVObjLink::OpenLinkFile() {
   if (m_pChild) return 0;
   const int type = m_file.FileType();
   const bool memo = type == FT_MEMO;
-  if (!(type == FT_TEXT || (memo && g_openDepth <= kMaxOpenDepth))) return 0;
-  m_pChild = new KVDocText();
+  if (type == FT_TEXT || (memo && g_openDepth <= kMaxOpenDepth))
+    m_pChild = new KVDocText();
+  else if (type == FT_IMAGE)
+    m_pChild = new KVDocBmap();
+  else if (type == FT_PLUGIN)
+    m_pChild = new KVDocPlugin();
+  else
+    return 0;
   m_nAttr |= LA_OPEN;
   m_pChild->x = m_rcChild.left;
   m_pChild->y = m_rcChild.top;

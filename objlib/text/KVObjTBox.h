@@ -134,6 +134,7 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   LIST* StreamToList(const char* data, const char* end, bool skipDocHead);
   LIST* LinkFromAddress(HGLOBAL address);
   LIST* LinksFromDrop(HDROP drop);
+  LIST* BitmapFrom(HBITMAP bitmap);
   // Runs an action on the links of the selection, or on the link at the caret; true when
   // there was any.
   bool ForSelectedLinks(void (*action)(KVObjLink*));

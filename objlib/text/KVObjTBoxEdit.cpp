@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ClipboardFormats.h"
+#include "KVObjBmap.h"
 #include "KVObjTBox.h"
 #include "StreamHead.h"
 
@@ -91,9 +92,23 @@ int KVObjTBox::Insert(int nFormat, void* pData, CPoint) {
     run = LinkFromAddress(static_cast<HGLOBAL>(pData));
   } else if (format == CF_HDROP) {
     run = LinksFromDrop(static_cast<HDROP>(pData));
+  } else if (format == CF_BITMAP) {
+    run = BitmapFrom(static_cast<HBITMAP>(pData));
   }
-  // Pictures (CF_BITMAP) come with the bitmap object.
   return Insert(run);
+}
+
+// A bitmap the picture cannot be taken from (no bitmap, unknown depth, too large) yields
+// nothing.
+LIST* KVObjTBox::BitmapFrom(HBITMAP bitmap) {
+  KVObjBmap* picture = new KVObjBmap();
+  if (picture->Attach(bitmap) < 0) {
+    delete picture;
+    return nullptr;
+  }
+  picture->m_crColor = CaretObject()->m_crColor;
+  picture->m_logFont = CaretObject()->m_logFont;
+  return KVNewNode(picture);
 }
 
 // The objects of a memo-data block or of a whole memo file (behind its head segments);

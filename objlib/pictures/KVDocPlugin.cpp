@@ -1,0 +1,98 @@
+// The viewer plug-in host: registration by extension, loading, and the calls into the
+// plug-in. A plug-in is someone else's code: whatever it lacks leaves an empty area.
+#include "KVDocPlugin.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "KVErrors.h"
+#include "KVFile.h"
+#include "KVFont.h"
+#include "KVFrame.h"
+#include "KVProfile.h"
+#include "SavedDC.h"
+
+namespace {
+
+const char* const kRequired[] = {"Create", "OnPaint", "OnNotPaint", "Destroy"};
+
+template <typename Function>
+Function As(FARPROC entry) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(entry));
+}
+
+}  // namespace
+
+// No content of its own: an empty list stands in, so the document root's operations that
+// consult the content (scrolling, dirty state) find nothing to do.
+KVDocPlugin::KVDocPlugin() : m_hInstance(0), m_szTarget(), m_hLibrary(nullptr) {
+  m_pContent = new KVObjList();
+}
+
+KVDocPlugin::~KVDocPlugin() { Unload(); }
+
+int KVDocPlugin::SetData(int, SEG_HEAD*, int) { return KV_ERR_NOT_SUPPORTED; }
+int KVDocPlugin::Save(WINDOWPLACEMENT*, KVFile*) { return KV_ERR_NOT_SUPPORTED; }
+
+void KVDocPlugin::SetSize(CSize size) {
+  cx = size.cx;
+  cy = size.cy;
+}
+
+FARPROC KVDocPlugin::Entry(const char* name) const {
+  return m_hLibrary ? GetProcAddress(m_hLibrary, name) : nullptr;
+}
+
+bool KVDocPlugin::HasRequiredEntries() const {
+  for (const char* name : kRequired)
+    if (!Entry(name)) return false;
+  return true;
+}
+
+int KVDocPlugin::Load(KVFile* pFile) {
+  Unload();
+  m_szTarget[0] = '\0';
+  pFile->GetPathName(m_szTarget);
+  char drive[_MAX_DRIVE], dir[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
+  _splitpath(m_szTarget, drive, dir, name, ext);
+  if (std::strlen(ext) <= 1) return 0;
+  char library[MAX_PATH] = "";
+  KVGetProfileString("Plugin", ext + 1, "", library, sizeof library);
+  if (!library[0] || !(m_hLibrary = LoadLibraryA(library))) return 0;
+  if (!HasRequiredEntries()) {
+    Unload();
+    return 0;
+  }
+  const RECT area = {x, y, x + cx, y + cy};
+  m_hInstance = As<KVViewerCreate>(Entry("Create"))(g_hwndView, area, m_szTarget);
+  if (m_hInstance == 0) Unload();  // refused: nothing to destroy
+  return 0;
+}
+
+// Destroy comes only for an instance that Create gave.
+void KVDocPlugin::Unload() {
+  if (!m_hLibrary) return;
+  if (m_hInstance) As<KVViewerNotice>(Entry("Destroy"))(g_hwndView, m_hInstance);
+  FreeLibrary(m_hLibrary);
+  m_hLibrary = nullptr;
+  m_hInstance = 0;
+}
+
+// The plug-in draws first, kept inside its area; the frame and the selection come after.
+void KVDocPlugin::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) {
+  if (!m_hLibrary) return;
+  CRect area(x + origin.x, y + origin.y, x + origin.x + cx, y + origin.y + cy);
+  CRect visible;
+  if (!IntersectRect(&visible, &area, &clip)) return;
+  HDC hdc = pInfo->pDC->GetSafeHdc();
+  {
+    SavedDC saved(hdc, visible);
+    As<KVViewerPaint>(Entry("OnPaint"))(g_hwndView, m_hInstance, hdc, area);
+  }
+  if (m_nAttr & 1) KVDrawFrame(hdc, area);
+  if (bSelected) pInfo->pDC->InvertRect(area);
+}
+
+void KVDocPlugin::NoDraw() {
+  if (m_hLibrary) As<KVViewerNotice>(Entry("OnNotPaint"))(g_hwndView, m_hInstance);
+}

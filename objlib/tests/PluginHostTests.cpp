@@ -1,0 +1,134 @@
+// The viewer plug-in host with the sample plug-in: a registered extension opens through
+// ImagePane.dll and imgfilt.spi, notices follow scrolling, closing unloads the library;
+// plug-ins that cannot serve leave an empty, frameless area.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "Canvas.h"
+#include "DocSupport.h"
+#include "KVDocPlugin.h"
+#include "KVFont.h"
+#include "KVObjLink.h"
+#include "KVPaintPass.h"
+#include "MagEncoder.h"
+#include "PaneRecord.h"
+#include "PictureSupport.h"
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+
+// The folder of the test program, where the build puts ImagePane.dll and Susie\imgfilt.spi.
+std::string ProgramFolder() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  *(std::strrchr(path, '\\') + 1) = '\0';
+  return path;
+}
+
+class PluginHost : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MakeConfigFolder();
+    RemoveSettingsFile();
+    KVWriteProfileString("Plugin", "mag", (ProgramFolder() + "ImagePane.dll").c_str());
+    KVWriteProfileString("Plugin", "abc", (ProgramFolder() + "Susie\\imgfilt.spi").c_str());
+    KVWriteProfileString("Plugin", "def", (ProgramFolder() + "nowhere.dll").c_str());
+  }
+  void TearDown() override { RemoveSettingsFile(); }
+
+  // A link to the file, opened with a child area of 146 × 98.
+  static KVObjLink* OpenLinkTo(const std::string& path) {
+    KVFile file;
+    file.Attach(path.c_str());
+    auto* link = new KVObjLink(nullptr, file);
+    link->SetSize(CSize(150, link->MinSize().cy + 100));
+    return link;
+  }
+  static KVDocPlugin* Viewer(KVObjLink& link) { return dynamic_cast<KVDocPlugin*>(link.m_pChild); }
+  static const PaneRecord* Record(KVObjLink& link) {
+    return reinterpret_cast<const PaneRecord*>(Viewer(link)->m_hInstance);
+  }
+  template <typename Drawable>
+  static void Draw(Drawable& object, Canvas& canvas) {
+    KVPaintPass pass(&canvas.cdc, 0, g_DefaultFont);
+    object.Draw(pass.Info(), CPoint(0, 0), CRect(0, 0, 400, 400), false);
+  }
+};
+
+// 64 × 40 pixels in 256 colours.
+MagImage Picture() { return MakeTestImage(0x80, 0, 0, 63, 39, 11); }
+
+COLORREF ColourAt(const MagImage& image, int px, int py) {
+  const uint8_t* rgb = &image.rgb[3 * image.pixels[py * image.Stride() + px]];
+  return RGB(rgb[0], rgb[1], rgb[2]);
+}
+
+}  // namespace
+
+TEST_F(PluginHost, ARegisteredExtensionIsDrawnByItsPluginUntilTheLinkCloses) {
+  const MagImage image = Picture();
+  const std::string path = TestFolder() + "picture.mag";
+  const auto mag = EncodeMag(image, CopyPolicy::Rotate).bytes;
+  WriteBytes(path, Bytes(mag.begin(), mag.end()));
+  KVObjLink* link = OpenLinkTo(path);
+  ASSERT_EQ(FT_PLUGIN, link->FileType());
+  ASSERT_NE(nullptr, Viewer(*link));
+  ASSERT_NE(nullptr, Viewer(*link)->m_hLibrary);
+  EXPECT_STREQ(path.c_str(), Record(*link)->szFile);  // the instance is the plug-in's record
+
+  KVDocText doc;
+  doc.SetSize(CSize(300, 300));
+  doc.Insert(link);
+  LIST* node = doc.GetCurPos()->pPrev;
+  doc.Insert(const_cast<char*>(std::string(30, '\r').c_str()));  // lines to scroll into view
+  Canvas canvas(300, 300);
+  Draw(doc, canvas);
+  const CRect box = doc.GetCharRect(node);
+  const RECT area = {box.left + link->m_rcChild.left, box.top + link->m_rcChild.top,
+                     box.left + link->m_rcChild.right, box.top + link->m_rcChild.bottom};
+  EXPECT_EQ(0, Mismatches(canvas, RECT{area.left + 1, area.top + 1, area.left + 65, area.top + 41},
+                          [&](int px, int py) { return ColourAt(image, px, py); }));
+  EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(area.left, area.top));  // the host's frame
+  EXPECT_NE(nullptr, Record(*link)->hInfo);
+
+  doc.m_nScrollY = box.bottom + 10;  // scrolled out of view: the plug-in lets its picture go
+  Draw(doc, canvas);
+  EXPECT_EQ(nullptr, Record(*link)->hInfo);
+  EXPECT_EQ(nullptr, Record(*link)->hBits);
+  doc.m_nScrollY = 0;  // and back: decoded and painted again
+  Canvas again(300, 300);
+  Draw(doc, again);
+  EXPECT_NE(nullptr, Record(*link)->hInfo);
+  EXPECT_EQ(0, Mismatches(again, RECT{area.left + 1, area.top + 1, area.left + 65, area.top + 41},
+                          [&](int px, int py) { return ColourAt(image, px, py); }));
+
+  ASSERT_NE(nullptr, GetModuleHandleA("ImagePane.dll"));
+  link->Close();
+  EXPECT_EQ(nullptr, link->m_pChild);
+  EXPECT_EQ(nullptr, GetModuleHandleA("ImagePane.dll"));
+  link->Open();  // opening again loads it again
+  ASSERT_NE(nullptr, Viewer(*link));
+  EXPECT_NE(nullptr, GetModuleHandleA("ImagePane.dll"));
+}
+
+TEST_F(PluginHost, PluginsThatCannotServeLeaveAnEmptyFramelessArea) {
+  for (const char* name : {"no entry points.abc", "no library.def"}) {
+    SCOPED_TRACE(name);
+    const std::string path = TestFolder() + name;
+    WriteBytes(path, "x");
+    KVObjLink* link = OpenLinkTo(path);
+    ASSERT_EQ(FT_PLUGIN, link->FileType());
+    ASSERT_NE(nullptr, Viewer(*link));
+    EXPECT_EQ(nullptr, Viewer(*link)->m_hLibrary);
+    EXPECT_EQ(nullptr, GetModuleHandleA("imgfilt.spi"));
+    Canvas canvas(200, 200);
+    Draw(*link, canvas);
+    const RECT area = link->m_rcChild;
+    EXPECT_EQ(kWhite, canvas.Pixel(area.left, area.top));
+    EXPECT_EQ(kWhite, canvas.Pixel(area.left + 20, area.top + 20));  // no crossed slot either
+    link->NoDraw();
+    delete link;
+  }
+}

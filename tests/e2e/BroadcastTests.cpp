@@ -1,0 +1,86 @@
+// Memo windows telling each other about saves: a window showing a saved memo as an opened
+// link redraws it, and a hung memo window holds up neither a save nor a start.
+#include <chrono>
+#include <cstdio>
+
+#include "ClientImage.h"
+#include "HungWindow.h"
+#include "KeyboardInput.h"
+#include "MemoBuilder.h"
+#include "MemoTest.h"
+#include "SavedMemo.h"
+#include "WindowQuery.h"
+
+namespace {
+
+// The view's pixels once two captures in a row agree (the window has finished painting).
+ClientImage SettledImage(HWND view) {
+  ClientImage last = ClientImage::Capture(view);
+  WaitUntil([&] {
+    Sleep(100);
+    ClientImage next = ClientImage::Capture(view);
+    bool same = next.Differences(last) == 0;
+    last = next;
+    return same;
+  });
+  return last;
+}
+
+}  // namespace
+
+using SaveBroadcast = MemoTest;
+
+TEST_F(SaveBroadcast, SavingALinkedMemoRedrawsTheWindowThatShowsIt) {
+  const std::string target = Folder() + "target.kvm";
+  const std::string linking = Folder() + "linking.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("リンク先の元の内容").Save(target));
+  ASSERT_TRUE(MemoBuilder().Text("リンク元\n").OpenLink(target).Save(linking));
+
+  MemoProcess& shower = Launch(linking);
+  ASSERT_TRUE(shower.WaitForWindow());
+  Place(shower.Window(), 0, 0, 560, 420);
+  MemoProcess& editor = Launch(target);
+  ASSERT_TRUE(editor.WaitForWindow());
+  Place(editor.Window(), 600, 0, 500, 400);
+  KeyboardInput keys(editor.Window());
+  ASSERT_TRUE(keys.Focus());
+
+  HWND view = shower.View();
+  ASSERT_NE(nullptr, view);
+  ClientImage before = SettledImage(view);
+  ASSERT_GT(before.InkPixels(), 100) << "the linking memo shows nothing";
+
+  keys.Type("WWWWWWWW 書き換えました\n");
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  ASSERT_EQ("WWWWWWWW 書き換えました\r\nリンク先の元の内容", SavedMemo(target).Text());
+  EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(view).Differences(before) > 50; }))
+      << "the window showing the saved memo as a link did not redraw it";
+}
+
+TEST_F(SaveBroadcast, AHungMemoWindowHoldsUpNeitherSaveNorStart) {
+  HungWindow hung;
+  ASSERT_NE(nullptr, hung.Window()) << "the hung helper window did not appear or kept answering";
+
+  // A start with a path asks every memo window whether it shows that file.
+  const std::string path = Folder() + "busy.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("保存").Save(path));
+  MemoProcess& memo = Launch(path);
+  ASSERT_TRUE(memo.WaitForWindow()) << "the start waited for the hung window";
+  ASSERT_TRUE(hung.StillHung());
+
+  // Save tells every memo window, the hung one too; it must give up on that one.
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  keys.Type("h");
+  ASSERT_TRUE(keys.Settle());
+  const auto start = std::chrono::steady_clock::now();
+  Command(memo.Window(), kCmdSave);
+  ASSERT_TRUE(keys.Settle()) << "the save did not return while a memo window hangs";
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("save with a hung memo window present took %.2f s\n", seconds);
+  EXPECT_EQ("h保存", SavedMemo(path).Text());
+  EXPECT_TRUE(Answers(memo.Window()));
+  EXPECT_TRUE(hung.StillHung());
+}

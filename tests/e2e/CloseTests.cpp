@@ -1,0 +1,143 @@
+// Closing memo windows: the save prompt and its three answers, silent saves of moved
+// windows, and closing every memo window at once.
+#include "KeyboardInput.h"
+#include "MemoBuilder.h"
+#include "MemoTest.h"
+#include "PromptBox.h"
+#include "SavedMemo.h"
+#include "TestFiles.h"
+#include "WindowQuery.h"
+
+namespace {
+
+// The prompt of a changed memo: the question, the program's caption, three answers.
+void ExpectSavePrompt(const PromptBox& prompt) {
+  EXPECT_EQ("KVMemo", prompt.Caption());
+  EXPECT_EQ(kSavePrompt, prompt.Text());
+  EXPECT_TRUE(prompt.HasButton(IDYES));
+  EXPECT_TRUE(prompt.HasButton(IDNO));
+  EXPECT_TRUE(prompt.HasButton(IDCANCEL));
+}
+
+void TypeAndSettle(HWND frame, const std::string& text) {
+  KeyboardInput keys(frame);
+  ASSERT_TRUE(keys.Focus());
+  keys.Type(text);
+  ASSERT_TRUE(keys.Settle());
+}
+
+}  // namespace
+
+using Closing = MemoTest;
+
+TEST_F(Closing, ChangedMemoAsksCancelKeepsNoDiscardsYesSaves) {
+  const std::string path = Folder() + "close.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("保存前").Save(path));
+  const std::string original = ReadWholeFile(path);
+
+  MemoProcess& memo = Launch(path);
+  ASSERT_TRUE(memo.WaitForWindow());
+  EXPECT_EQ(kUntitledTitle, memo.Title());  // a memo file whose document has no name
+  TypeAndSettle(memo.Window(), "Z");
+  Close(memo.Window());
+  PromptBox cancelled(memo.Window());
+  ASSERT_TRUE(cancelled.Found()) << "close of a changed memo did not ask";
+  ExpectSavePrompt(cancelled);
+  ASSERT_TRUE(cancelled.Answer(IDCANCEL));
+  EXPECT_TRUE(Answers(memo.Window()));
+  EXPECT_TRUE(memo.Running());
+
+  Close(memo.Window());
+  PromptBox discarded(memo.Window());
+  ASSERT_TRUE(discarded.Found());
+  ASSERT_TRUE(discarded.Answer(IDNO));
+  ASSERT_TRUE(memo.WaitForExit());
+  EXPECT_EQ(original, ReadWholeFile(path));
+
+  MemoProcess& again = Launch(path);
+  ASSERT_TRUE(again.WaitForWindow());
+  TypeAndSettle(again.Window(), "Y");
+  Close(again.Window());
+  PromptBox accepted(again.Window());
+  ASSERT_TRUE(accepted.Found());
+  ASSERT_TRUE(accepted.Answer(IDYES));
+  ASSERT_TRUE(again.WaitForExit());
+  EXPECT_EQ("Y保存前", SavedMemo(path).Text());
+}
+
+TEST_F(Closing, MovedWindowSavesSilentlyWithoutTheCloseMessage) {
+  SetSetting("Option", "UseCloseMsg", 0);
+  const std::string path = Folder() + "moved.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("動かすだけ").Save(path));
+
+  MemoProcess& memo = Launch(path);
+  ASSERT_TRUE(memo.WaitForWindow());
+  const RECT placed = Place(memo.Window(), 210, 120, 450, 330);
+  Close(memo.Window());
+  ASSERT_TRUE(memo.WaitForExit()) << "a moved memo with a file did not close by itself";
+  SavedMemo saved(path);
+  EXPECT_EQ("動かすだけ", saved.Text());
+  EXPECT_EQ(placed.left, saved.Placement().rcNormalPosition.left);
+  EXPECT_EQ(placed.top, saved.Placement().rcNormalPosition.top);
+  EXPECT_EQ(placed.right, saved.Placement().rcNormalPosition.right);
+  EXPECT_EQ(placed.bottom, saved.Placement().rcNormalPosition.bottom);
+
+  // Without window information a move is no change: nothing is written.
+  SetSetting("Option", "SaveWindowInfo", 0);
+  const std::string before = ReadWholeFile(path);
+  MemoProcess& again = Launch(path);
+  ASSERT_TRUE(again.WaitForWindow());
+  Place(again.Window(), 30, 40, 400, 300);
+  Close(again.Window());
+  ASSERT_TRUE(again.WaitForExit());
+  EXPECT_EQ(before, ReadWholeFile(path));
+
+  // A new memo has no file to save silently into: it always asks.
+  MemoProcess& fresh = Launch();
+  ASSERT_TRUE(fresh.WaitForWindow());
+  TypeAndSettle(fresh.Window(), "n");
+  Close(fresh.Window());
+  PromptBox prompt(fresh.Window());
+  ASSERT_TRUE(prompt.Found()) << "a typed-in new memo closed without asking";
+  ExpectSavePrompt(prompt);
+  ASSERT_TRUE(prompt.Answer(IDNO));
+  EXPECT_TRUE(fresh.WaitForExit());
+}
+
+TEST_F(Closing, CloseAllClosesEveryMemoWindowEachWithItsOwnPrompt) {
+  const std::string changedPath = Folder() + "changed.kvm";
+  const std::string untouchedPath = Folder() + "untouched.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("一").Save(changedPath));
+  ASSERT_TRUE(MemoBuilder().Text("二").Save(untouchedPath));
+
+  MemoProcess& changed = Launch(changedPath);
+  ASSERT_TRUE(changed.WaitForWindow());
+  Place(changed.Window(), 0, 0, 400, 300);
+  TypeAndSettle(changed.Window(), "1");
+  MemoProcess& untouched = Launch(untouchedPath);
+  ASSERT_TRUE(untouched.WaitForWindow());
+  MemoProcess& fresh = Launch();
+  ASSERT_TRUE(fresh.WaitForWindow());
+  Place(fresh.Window(), 420, 0, 400, 300);
+  TypeAndSettle(fresh.Window(), "3");
+  const std::string untouchedBytes = ReadWholeFile(untouchedPath);
+
+  // The other windows are closed first, each asking for itself; cancelling keeps only that
+  // one open, and the window that was told to close all asks last.
+  Command(changed.Window(), kCmdCloseAll);
+  EXPECT_TRUE(untouched.WaitForExit()) << "an unchanged memo did not close";
+  PromptBox freshPrompt(fresh.Window());
+  ASSERT_TRUE(freshPrompt.Found()) << "the changed new memo did not ask";
+  ExpectSavePrompt(freshPrompt);
+  ASSERT_TRUE(freshPrompt.Answer(IDCANCEL));
+  PromptBox ownPrompt(changed.Window());
+  ASSERT_TRUE(ownPrompt.Found()) << "the window told to close all did not ask";
+  ASSERT_TRUE(ownPrompt.Answer(IDYES));
+  ASSERT_TRUE(changed.WaitForExit());
+
+  EXPECT_EQ("1一", SavedMemo(changedPath).Text());
+  EXPECT_EQ(untouchedBytes, ReadWholeFile(untouchedPath));
+  EXPECT_TRUE(fresh.Running());
+  EXPECT_TRUE(Answers(fresh.Window()));
+  EXPECT_EQ(1u, MemoWindows(fresh.Id()).size());
+}

@@ -1,0 +1,67 @@
+// One KVMemo.exe process started by a test: its window, its end, and its clean-up.
+#include "MemoProcess.h"
+
+#include <vector>
+
+#include "WindowQuery.h"
+
+MemoProcess::MemoProcess(const std::string& argument) {
+  std::string program = ProgramPath();
+  std::string commandLine = "\"" + program + "\"";
+  if (!argument.empty()) commandLine += " \"" + argument + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process_))
+    process_ = {};
+}
+
+MemoProcess::~MemoProcess() {
+  if (!Started()) return;
+  if (Running()) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+HWND MemoProcess::WaitForWindow(DWORD timeoutMs) {
+  if (!Started()) return nullptr;
+  WaitUntil(
+      [this] {
+        std::vector<HWND> windows = MemoWindows(Id());
+        if (!windows.empty() && Answers(windows[0])) window_ = windows[0];
+        return window_ != nullptr || !Running();
+      },
+      timeoutMs);
+  if (window_) showedWindow_ = true;
+  return window_;
+}
+
+HWND MemoProcess::View() const { return window_ ? ChildOfClass(window_, "KVMemoView") : nullptr; }
+
+bool MemoProcess::Running() const {
+  return Started() && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool MemoProcess::WaitForExit(DWORD timeoutMs) {
+  if (!Started()) return false;
+  return WaitUntil(
+      [this] {
+        if (!MemoWindows(Id()).empty()) showedWindow_ = true;
+        return !Running();
+      },
+      timeoutMs);
+}
+
+std::string MemoProcess::Title() const { return window_ ? WindowTitle(window_) : ""; }
+
+std::string MemoProcess::ProgramPath() {
+  char path[MAX_PATH] = "";
+  DWORD length = GetEnvironmentVariableA("KV_MEMO_EXE", path, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) return path;
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string self = path;
+  return self.substr(0, self.find_last_of('\\') + 1) + "KVMemo.exe";
+}

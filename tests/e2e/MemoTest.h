@@ -1,0 +1,42 @@
+// The base of the end-to-end tests: default settings, a fresh folder for each test's files,
+// and the memo processes it starts, all ended when the test ends.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "MemoProcess.h"
+
+// WM_COMMAND ids of the memo window.
+const WORD kCmdNewMemo = 57600;
+const WORD kCmdSave = 57603;
+const WORD kCmdSaveAs = 57604;
+const WORD kCmdExit = 57665;
+const WORD kCmdCloseAll = 32787;
+
+// The save prompt of a changed memo on close.
+extern const char kSavePrompt[];
+extern const char kUntitledTitle[];
+
+class MemoTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Starts KVMemo.exe; the process is ended at the end of the test if it still runs.
+  MemoProcess& Launch(const std::string& argument = "");
+  // The folder for this test's files, ending in a backslash.
+  const std::string& Folder() const { return folder_; }
+  static void Command(HWND frame, WORD id);
+  static void Close(HWND frame);
+  // Moves and sizes a window as a person dragging it would.
+  static RECT Place(HWND frame, int x, int y, int width, int height);
+
+ private:
+  std::string folder_;
+  std::vector<std::unique_ptr<MemoProcess>> processes_;
+};

@@ -1,0 +1,74 @@
+// Starting the editor: one window per memo file, new memos, and plain text imported as a
+// new memo that has no file of its own.
+#include <cctype>
+
+#include "KeyboardInput.h"
+#include "MemoBuilder.h"
+#include "MemoTest.h"
+#include "PromptBox.h"
+#include "SavedMemo.h"
+#include "TestFiles.h"
+#include "WindowQuery.h"
+
+using Startup = MemoTest;
+
+TEST_F(Startup, SamePathFrontsTheFirstWindowAnotherSpellingOpensASecond) {
+  const std::string path = Folder() + "Instance.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("起動の確認").Name("起動テスト").Save(path));
+
+  MemoProcess& fresh = Launch();
+  ASSERT_TRUE(fresh.WaitForWindow());
+  EXPECT_EQ(kUntitledTitle, fresh.Title());
+  MemoProcess& first = Launch(path);
+  ASSERT_TRUE(first.WaitForWindow());
+  EXPECT_EQ("KVMemo - 起動テスト", first.Title());
+
+  // With the new memo in front, a second start on the same path brings the first forward.
+  ASSERT_TRUE(KeyboardInput(fresh.Window()).Focus());
+  MemoProcess& again = Launch(path);
+  ASSERT_TRUE(again.WaitForExit());
+  EXPECT_FALSE(again.ShowedWindow());
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == first.Window(); }));
+  EXPECT_EQ(1u, MemoWindows(first.Id()).size());
+
+  // The paths are compared byte for byte: the same file in other letters is another window.
+  std::string otherCase = path;
+  for (size_t i = path.find_last_of('\\') + 1; i < otherCase.size(); ++i)
+    otherCase[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(otherCase[i])));
+  MemoProcess& second = Launch(otherCase);
+  ASSERT_TRUE(second.WaitForWindow());
+  EXPECT_NE(first.Window(), second.Window());
+  EXPECT_EQ("KVMemo - 起動テスト", second.Title());
+  EXPECT_TRUE(first.Running());
+}
+
+TEST_F(Startup, PlainTextOpensAsANewMemoAndSaveAsksForAName) {
+  const std::string textPath = Folder() + "notes.txt";
+  const std::string text = "一行目のメモ\r\nsecond line\r\n";
+  ASSERT_TRUE(WriteWholeFile(textPath, text));
+
+  MemoProcess& memo = Launch(textPath);
+  ASSERT_TRUE(memo.WaitForWindow());
+  EXPECT_EQ(kUntitledTitle, memo.Title());
+
+  // Save of a memo without a file is Save As: by default the save-file dialog asks.
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  keys.Press('S', true);
+  PromptBox dialog(memo.Window());
+  ASSERT_TRUE(dialog.Found()) << "Ctrl+S showed no save-file dialog";
+  EXPECT_TRUE(dialog.Answer(IDCANCEL));
+  EXPECT_TRUE(memo.Running());
+
+  // With numbered names the memo goes to the data folder; the text file stays as it was.
+  SetSetting("Option", "UseFileSaveDialog", 0);
+  SetSetting("Option", "UseDataFolderDialog", 0);
+  const std::string saved = DataFolder() + "00000000.kvm";
+  ASSERT_TRUE(keys.Focus());
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  ASSERT_TRUE(WaitUntil([&] { return SavedMemo(saved).Loaded(); })) << saved;
+  EXPECT_EQ(text, SavedMemo(saved).Text());
+  EXPECT_EQ(text, ReadWholeFile(textPath));
+  EXPECT_EQ(kUntitledTitle, memo.Title());
+}
