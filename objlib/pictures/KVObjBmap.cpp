@@ -59,6 +59,18 @@ bool SoundHeader(const BITMAPINFOHEADER& header, BmapLayout* layout) {
   return header.biClrUsed == 0 || header.biClrUsed == static_cast<DWORD>(layout->colors);
 }
 
+// A body in the current layout; an old one gets x = y = 0 in front of its size.
+void CopyBody(const BYTE* body, long long length, bool old, BYTE* block) {
+  if (!old) {
+    std::memcpy(block, body, length);
+    return;
+  }
+  std::memcpy(block + kAttrAt, body, 4);
+  std::memset(block + kPositionAt, 0, 8);
+  std::memcpy(block + kSizeAt, body + 4, 8);
+  std::memcpy(block + kHeaderAt, body + kOldHeaderAt, length - kOldHeaderAt);
+}
+
 int32_t I32(const BYTE* p) { return static_cast<int32_t>(KVReadU32(reinterpret_cast<const char*>(p))); }
 void PutI32(BYTE* p, int32_t v) { KVWriteU32(reinterpret_cast<char*>(p), static_cast<uint32_t>(v)); }
 
@@ -167,14 +179,7 @@ int KVObjBmap::SetData(int version, SEG_HEAD* pSeg, int nAvail) {
     return KV_ERR_READ_WRITE;
   BYTE* block = new (std::nothrow) BYTE[blockSize];
   if (!block) return KV_ERR_NO_MEMORY;
-  if (old) {
-    std::memcpy(block + kAttrAt, body, 4);
-    std::memset(block + kPositionAt, 0, 8);
-    std::memcpy(block + kSizeAt, body + 4, 8);
-    std::memcpy(block + kHeaderAt, body + kOldHeaderAt, length - kOldHeaderAt);
-  } else {
-    std::memcpy(block, body, length);
-  }
+  CopyBody(body, length, old, block);
   delete[] m_pData;
   m_pData = block;
   m_nDataSize = static_cast<DWORD>(blockSize);

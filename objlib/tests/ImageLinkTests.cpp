@@ -18,6 +18,36 @@ namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
+// Quadrant pixels as 24-bit BGR, or as indexes into the quadrant palette.
+std::vector<BYTE> QuadrantPixels(int width, int height, bool indexed) {
+  const int bytes = indexed ? 1 : 3;
+  std::vector<BYTE> pixels(width * height * bytes);
+  for (int py = 0; py < height; ++py)
+    for (int px = 0; px < width; ++px) {
+      BYTE* p = &pixels[(py * width + px) * bytes];
+      const COLORREF c = QuadrantColour(px, py, width, height);
+      if (indexed)
+        p[0] = static_cast<BYTE>((px >= width / 2 ? 1 : 0) + (py >= height / 2 ? 2 : 0));
+      else
+        p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
+    }
+  return pixels;
+}
+
+bool SetQuadrantPalette(IWICImagingFactory* factory, IWICBitmapFrameEncode* frame, int width,
+                        int height) {
+  WICColor colours[4];
+  for (int i = 0; i < 4; ++i) {
+    COLORREF c = QuadrantColour(i % 2 * width, i / 2 * height, width, height);
+    colours[i] = 0xFF000000 | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+  }
+  IWICPalette* palette = nullptr;
+  bool ok = SUCCEEDED(factory->CreatePalette(&palette)) &&
+            SUCCEEDED(palette->InitializeCustom(colours, 4)) && SUCCEEDED(frame->SetPalette(palette));
+  if (palette) palette->Release();
+  return ok;
+}
+
 // Encodes a quadrant picture with the platform's codecs: a picture file as another program
 // would write it.
 bool WritePicture(const GUID& container, const std::string& path, int width, int height) {
@@ -32,38 +62,18 @@ bool WritePicture(const GUID& container, const std::string& path, int width, int
   std::wstring wide(path.begin(), path.end());
   const bool indexed = container == GUID_ContainerFormatGif;
   WICPixelFormatGUID format = indexed ? GUID_WICPixelFormat8bppIndexed : GUID_WICPixelFormat24bppBGR;
-  const int bytes = indexed ? 1 : 3;
-  std::vector<BYTE> pixels(width * height * bytes);
-  for (int py = 0; py < height; ++py)
-    for (int px = 0; px < width; ++px) {
-      BYTE* p = &pixels[(py * width + px) * bytes];
-      const COLORREF c = QuadrantColour(px, py, width, height);
-      if (indexed)
-        p[0] = static_cast<BYTE>((px >= width / 2 ? 1 : 0) + (py >= height / 2 ? 2 : 0));
-      else
-        p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
-    }
+  std::vector<BYTE> pixels = QuadrantPixels(width, height, indexed);
   bool ok = SUCCEEDED(factory->CreateStream(&stream)) &&
             SUCCEEDED(stream->InitializeFromFilename(wide.c_str(), GENERIC_WRITE)) &&
             SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
             SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
             SUCCEEDED(encoder->CreateNewFrame(&frame, &options)) &&
             SUCCEEDED(frame->Initialize(options)) && SUCCEEDED(frame->SetSize(width, height)) &&
-            SUCCEEDED(frame->SetPixelFormat(&format));
-  if (ok && indexed) {
-    IWICPalette* palette = nullptr;
-    WICColor colours[4];
-    for (int i = 0; i < 4; ++i) {
-      COLORREF c = QuadrantColour(i % 2 * width, i / 2 * height, width, height);
-      colours[i] = 0xFF000000 | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
-    }
-    ok = SUCCEEDED(factory->CreatePalette(&palette)) &&
-         SUCCEEDED(palette->InitializeCustom(colours, 4)) && SUCCEEDED(frame->SetPalette(palette));
-    if (palette) palette->Release();
-  }
-  ok = ok && SUCCEEDED(frame->WritePixels(height, width * bytes, static_cast<UINT>(pixels.size()),
-                                          pixels.data())) &&
-       SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+            SUCCEEDED(frame->SetPixelFormat(&format)) &&
+            (!indexed || SetQuadrantPalette(factory, frame, width, height)) &&
+            SUCCEEDED(frame->WritePixels(height, static_cast<UINT>(pixels.size()) / height,
+                                         static_cast<UINT>(pixels.size()), pixels.data())) &&
+            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
   for (IUnknown* com : std::initializer_list<IUnknown*>{options, frame, encoder, stream, factory})
     if (com) com->Release();
   return ok;
