@@ -12,6 +12,7 @@
 #include "Cursors.h"
 #include "Dialog.h"
 #include "KVProfile.h"
+#include "KVWaitCursor.h"
 #include "MainFrame.h"
 #include "MemoGlobals.h"
 #include "MemoWindows.h"
@@ -36,6 +37,8 @@ bool CMemoApp::InitInstance() {
   ComputeFolders();
   LoadCursorTable(KVGetProfileInt("Option", "UseTronPointer", 0) != 0);
   m_hcurWait = g_hcurWait;
+  // The library's long operations show the program's wait cursor, counted with its own.
+  KVSetWaitCursorHandler([](int nCode) { AfxGetApp()->DoWaitCursor(nCode); });
   ParseCommandLine(m_lpCmdLine, g_szFilePath);
   g_szDocName[0] = '\0';
   if (g_szFilePath[0] && KVGetProfileInt("Option", "SFN2LFN", 0)) ConvertToLongPath(g_szFilePath);

@@ -8,6 +8,7 @@ target_sources(KVObj PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/KVObjPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVObject.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVPaintPass.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVWaitCursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ObjectFactory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SegReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SegWriter.cpp

@@ -8,21 +8,10 @@
 #include "ClipboardFormats.h"
 #include "KVObjBmap.h"
 #include "KVObjTBox.h"
+#include "KVWaitCursor.h"
 #include "StreamHead.h"
 
 namespace {
-
-// The wait cursor for the length of an edit; the previous cursor comes back after.
-class WaitCursor {
- public:
-  WaitCursor() : m_previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(m_previous); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR m_previous;
-};
 
 // A global memory handle locked for the time of a conversion; the caller keeps it.
 class LockedGlobal {
@@ -55,7 +44,7 @@ LIST* LastOf(LIST* chain) {
 }  // namespace
 
 int KVObjTBox::Insert(LIST* pRun) {
-  WaitCursor wait;
+  KVWaitCursor wait;
   bool deleted = false;
   if (m_pSelTop != m_pSelEnd) {
     LIST* end = m_pSelEnd;
