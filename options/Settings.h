@@ -1,0 +1,38 @@
+// The options editor's own access to the shared settings file: the folders it lives in,
+// reads that fall back to defaults, and writes that say whether they reached the file.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Each folder fits MAX_PATH; all are empty when USERPROFILE would not fit.
+struct SettingsFolders {
+  std::string app;     // USERPROFILE\Kavelo
+  std::string config;  // app\Config
+  std::string file;    // config\Kavelo.ini
+  std::string data;    // app\Data, the built-in data folder
+};
+
+namespace Settings {
+
+// Computes the folders from USERPROFILE and creates the application, config and data
+// folders (an existing folder is no error).
+void Locate();
+const SettingsFolders& Folders();
+
+UINT GetInt(const char* section, const char* key, int defaultValue);
+std::string GetString(const char* section, const char* key, const char* defaultValue);
+// The stock system font when the Info key is missing or empty.
+LOGFONTA GetFont(const char* section, const char* name);
+// The colour picker's sixteen custom colours, white by default.
+void LoadCustomColors(COLORREF colors[16]);
+
+// False when the file was not changed: no settings path, a read-only file, or a failed write.
+bool WriteInt(const char* section, const char* key, int value);
+bool WriteString(const char* section, const char* key, const std::string& value);
+bool DeleteKey(const char* section, const char* key);
+bool WriteFont(const char* section, const char* name, const LOGFONTA& font);
+bool SaveCustomColors(const COLORREF colors[16]);
+
+}  // namespace Settings
