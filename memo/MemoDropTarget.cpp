@@ -83,17 +83,17 @@ HRESULT CMemoDropTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD
   if (*effect == DROPEFFECT_NONE) return S_OK;
   UINT format = ChooseFormat(data);
   if (!format) format = CF_TEXT;
+  // Everything comes as global memory but a picture, which comes as a bitmap handle.
   FORMATETC request = FormatOf(format);
-  request.tymed = TYMED_HGLOBAL;
   STGMEDIUM medium = {};
-  if (FAILED(data->GetData(&request, &medium)) || medium.tymed != TYMED_HGLOBAL) {
+  if (FAILED(data->GetData(&request, &medium)) || medium.tymed != request.tymed) {
     if (medium.tymed != TYMED_NULL) ReleaseStgMedium(&medium);
     *effect = DROPEFFECT_NONE;
     return S_OK;
   }
   DROPINFO info = MakeInfo(format, 0, point);
   info.effect = *effect;
-  info.hData = medium.hGlobal;
+  info.hData = format == CF_BITMAP ? reinterpret_cast<HGLOBAL>(medium.hBitmap) : medium.hGlobal;
   SendMessageA(m_hView, WM_DROPDATA, 0, reinterpret_cast<LPARAM>(&info));
   ReleaseStgMedium(&medium);
   return S_OK;

@@ -11,7 +11,7 @@ struct DROPINFO {
   UINT32 effect;    // drag-over: written by the view; drop: the drop effect
   INT32 x;          // client coordinates
   INT32 y;
-  HGLOBAL hData;    // drop: the data in that format; drag-over: none
+  HGLOBAL hData;    // drop: the data in that format (CF_BITMAP: the HBITMAP); drag-over: none
 };
 
 const UINT WM_DROPDATA = WM_USER + 200;

@@ -162,8 +162,7 @@ LRESULT CMemoView::OnDragOverData(DROPINFO* info) {
   } else if (info->format == g_cfUniformResourceLocator || info->format == CF_HDROP) {
     info->effect = DROPEFFECT_COPY;
   } else {
-    // Pictures are taken once memos can hold them; until then a bitmap is refused whole.
-    info->effect = DROPEFFECT_NONE;
+    info->effect = copy ? DROPEFFECT_COPY : DROPEFFECT_MOVE;  // a picture
   }
   return 0;
 }
