@@ -7,14 +7,14 @@
 
 const char kSheetTitle[] = "ＫＶＭｅｍｏのオプション設定";
 
-namespace {
-
-std::string ProgramPath() {
+std::string ProgramFolder() {
   char path[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string self = path;
-  return self.substr(0, self.find_last_of('\\') + 1) + "KVOption.exe";
+  return self.substr(0, self.find_last_of('\\') + 1);
 }
+
+namespace {
 
 struct DialogSearch {
   HWND owner;
@@ -82,7 +82,7 @@ int CountSheets() {
 }
 
 SheetDriver::SheetDriver() {
-  std::string program = ProgramPath();
+  std::string program = ProgramFolder() + "KVOption.exe";
   std::string commandLine = "\"" + program + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

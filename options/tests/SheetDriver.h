@@ -79,5 +79,9 @@ bool PressAndWait(HWND dialog, int id);
 // Top-level windows titled as the options sheet.
 int CountSheets();
 
+// The folder of this program (with its backslash), where the build puts KVOption.exe and
+// the plug-ins.
+std::string ProgramFolder();
+
 // The options sheet's title.
 extern const char kSheetTitle[];
