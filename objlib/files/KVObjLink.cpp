@@ -5,10 +5,12 @@
 #include <cstring>
 
 #include "KVDocBmap.h"
+#include "KVDocFig.h"
 #include "KVDocPlugin.h"
 #include "KVDocText.h"
 #include "KVProfile.h"
 #include "MeasuringDC.h"
+#include "MemoKind.h"
 #include "SjisText.h"
 
 namespace {
@@ -217,13 +219,16 @@ int KVObjLink::Close() {
   return 0;
 }
 
-// Memos (within the depth limit) and text files open as text, pictures as an image
-// document, files of a registered type through their viewer plug-in.
+// Memos (within the depth limit) open as the document their content calls for, text files
+// as text, pictures as an image document, files of a registered type through their viewer
+// plug-in.
 int KVObjLink::OpenLinkFile() {
   if (m_pChild) return 0;
   const int type = m_file.FileType();
   const bool memo = type == FT_MEMO;
-  if (type == FT_TEXT || (memo && g_openDepth <= kMaxOpenDepth))
+  if (memo && g_openDepth <= kMaxOpenDepth && KVIsFigureMemo(m_szPath))
+    m_pChild = new KVDocFig();
+  else if (type == FT_TEXT || (memo && g_openDepth <= kMaxOpenDepth))
     m_pChild = new KVDocText();
   else if (type == FT_IMAGE)
     m_pChild = new KVDocBmap();
@@ -263,9 +268,6 @@ void KVObjLink::NoDraw() {
 
 int KVObjLink::Action() { return m_file.ExecFile(); }
 
-// The properties dialog comes with the dialogs of the library.
-int KVObjLink::DoProperty() { return 0; }
-
 bool KVObjLink::DoChildHScroll(unsigned code, unsigned pos) {
   return m_pChild ? m_pChild->DoHScroll(code, pos) : false;
 }
@@ -278,7 +280,7 @@ void KVObjLink::ReloadLinkFile(const LINK* pChanged) {
   if (!m_pChild) return;
   if (pChanged && lstrcmpiA(pChanged->szPath, m_szPath) != 0) {
     if (m_file.FileType() == FT_MEMO)
-      static_cast<KVDocText*>(m_pChild)->ReloadLinkFile(const_cast<LINK*>(pChanged));
+      m_pChild->m_pContent->ReloadLinkFile(const_cast<LINK*>(pChanged));
     return;
   }
   CloseChild();

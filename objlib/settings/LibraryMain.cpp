@@ -1,8 +1,11 @@
-// The library's load-time set-up: folders, clipboard formats, default font, resolution.
+// The library's load-time set-up: folders, clipboard formats, default font, resolution,
+// and the picture properties dialog that bitmaps run.
 #include <windows.h>
 
+#include "CImagePropDlg.h"
 #include "ClipboardFormats.h"
 #include "KVFont.h"
+#include "KVObjBmap.h"
 #include "KVProfile.h"
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
@@ -11,6 +14,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     KVRegisterClipboardFormats();
     KVGetProfileFont("Font", "Default", &g_DefaultFont);
     KVRecordReferenceResolution();
+    KVSetImagePropertiesDialog(KVRunImagePropDlg);
   }
   return TRUE;
 }

@@ -71,6 +71,8 @@ class KVOBJ_API KVDocText : public KVObjDoc {
   bool DoChildVScroll(UINT code, UINT amount, LIST* pNode);
 
   void SetSize(CSize size) override;
+  // The document properties dialog; 1 when confirmed.
+  int DoProperty() override;
   int PathToLink();
   int MakeLink(KVFile* pFile, char* pszBackPath);
   int SaveText(KVFile* pFile);

@@ -110,11 +110,13 @@ LIST* KVObjTBox::StreamToList(const char* data, const char* end, bool skipDocHea
   }
   const char* p = head.content;
   int endCode = SEG_END;
-  if (KVPeekCode(p, end) == SEG_TBOX) {
-    long long headSize = head.version >= 256 ? 30 : 22;
+  const int content = KVPeekCode(p, end);
+  // A figure memo expands into its objects too; its box head has the full layout always.
+  if (content == SEG_TBOX || content == SEG_FBOX) {
+    long long headSize = content == SEG_FBOX || head.version >= 256 ? 30 : 22;
     if (end - p < headSize) return nullptr;
     p += headSize;
-    endCode = SEG_TBOX_END;
+    endCode = content == SEG_TBOX ? SEG_TBOX_END : SEG_FBOX_END;
   }
   auto* cursor = reinterpret_cast<SEG_HEAD*>(const_cast<char*>(p));
   int result = 0;
