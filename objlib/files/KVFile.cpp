@@ -10,16 +10,18 @@
 #include "KVProfile.h"
 #include "SjisText.h"
 
-KVFile::KVFile() : m_nType(FT_MISSING), m_link() {
+KVFile::KVFile() : m_nType(FT_MISSING), m_link(), m_bUnexpanded(false) {
   m_link.wKind = 1;
   m_link.nState = -1;
 }
 
-KVFile::KVFile(const KVFile& other) : m_nType(other.m_nType), m_link(other.m_link) {}
+KVFile::KVFile(const KVFile& other)
+    : m_nType(other.m_nType), m_link(other.m_link), m_bUnexpanded(other.m_bUnexpanded) {}
 
 KVFile& KVFile::operator=(const KVFile& other) {
   m_nType = other.m_nType;
   m_link = other.m_link;
+  m_bUnexpanded = other.m_bUnexpanded;
   return *this;
 }
 
@@ -35,6 +37,7 @@ int KVFile::Attach(const LINK* pLink) {
   if (!KVExpandMacro(pLink->szPath, link.szPath)) return KV_ERR_TOO_LONG;
   link.nState = 0;
   m_link = link;
+  m_bUnexpanded = false;
   bool exists = IsExist(m_link.szPath);
   m_nType = GetFileType(m_link.szPath);
   return exists ? KV_OK : KV_ERR_OPEN;
@@ -49,20 +52,42 @@ int KVFile::Attach(const char* pszPath) {
   return Attach(&link);
 }
 
+// Cut or left out, the path would name another file or none, and the next save would
+// store that: the record is kept whole and its target counts as missing.
+int KVFile::AttachStored(const LINK* pLink) {
+  int result = Attach(pLink);
+  if (result != KV_ERR_TOO_LONG) return result;
+  m_link = *pLink;
+  m_link.nState = 0;
+  m_nType = FT_MISSING;
+  m_bUnexpanded = true;
+  return result;
+}
+
+void KVFile::StoredLink(LINK* pDst) const {
+  *pDst = m_link;
+  if (m_bUnexpanded) return;
+  std::memset(pDst->szPath, 0, sizeof pDst->szPath);
+  MacroForm(m_link.szPath, pDst->szPath);
+}
+
 int KVFile::Detach() {
   if (!IsAttached()) return KV_ERR_NO_FILE;
   m_link.nState = -1;
+  m_bUnexpanded = false;
   return KV_OK;
 }
 
 int KVFile::GetPathName(char* pszDst) const {
   if (!IsAttached()) return KV_ERR_NO_FILE;
+  if (m_bUnexpanded) return KV_ERR_TOO_LONG;
   KVCopyCut(pszDst, MAX_PATH, m_link.szPath);
   return KV_OK;
 }
 
 int KVFile::ExecFile() {
   if (!IsAttached()) return KV_ERR_NO_FILE;
+  if (m_bUnexpanded) return KV_ERR_TOO_LONG;
   const char* verb = m_nType == FT_FOLDER ? "explore" : "open";
   INT_PTR result = reinterpret_cast<INT_PTR>(
       ShellExecuteA(nullptr, verb, m_link.szPath, nullptr, nullptr, SW_SHOWNORMAL));
@@ -73,7 +98,7 @@ int KVFile::ExecFile() {
 }
 
 HICON KVFile::GetFileIcon() {
-  if (!IsAttached()) return nullptr;
+  if (!IsAttached() || m_bUnexpanded) return nullptr;
   // Memos and addresses show the icon of a representative file of their kind.
   char source[MAX_PATH];
   if (m_nType == FT_MEMO) {

@@ -46,11 +46,17 @@ class KVOBJ_API KVFile {
   // fit 259 bytes (nothing changes).
   int Attach(const LINK* pLink);
   int Attach(const char* pszPath);
+  // Attach for a record read from a memo file. A path that cannot be expanded within 259
+  // bytes (or has no zero) is kept as stored rather than refused: the file is attached but
+  // missing, is never read, written or started, and StoredLink gives the record back
+  // unchanged. Results as Attach.
+  int AttachStored(const LINK* pLink);
   int Detach();
   LINK* GetLink() { return &m_link; }
   int FileType() const { return m_nType; }
   bool IsAttached() const { return m_link.nState >= 0; }
-  // Copies the expanded path (at most 259 bytes and its zero) into pszDst.
+  // Copies the expanded path (at most 259 bytes and its zero) into pszDst; -12 for a
+  // record kept unexpanded.
   int GetPathName(char* pszDst) const;
   // The title stored in a linked memo's document head, at most 259 bytes.
   int GetDocName(char* pszDst) const;
@@ -66,6 +72,8 @@ class KVOBJ_API KVFile {
   // The stored form of an expanded path: %N%, %user%, %usr% or %bin% for a path inside one
   // of those folders, cut to 259 bytes; pszDst holds 260 bytes.
   static void MacroForm(const char* pszPath, char* pszDst);
+  // The record as a memo file stores it: the path in macro form, the rest of its field zero.
+  void StoredLink(LINK* pDst) const;
 
   int m_nType;
   LINK m_link;
@@ -73,4 +81,7 @@ class KVOBJ_API KVFile {
  protected:
   bool IsExist(const char* pszPath);
   int GetFileType(const char* pszPath);
+
+ private:
+  bool m_bUnexpanded;  // m_link is a stored record whose path could not be expanded
 };

@@ -8,6 +8,7 @@
 #include "KVDocFig.h"
 #include "KVDocPlugin.h"
 #include "KVDocText.h"
+#include "KVErrors.h"
 #include "KVProfile.h"
 #include "MeasuringDC.h"
 #include "MemoKind.h"
@@ -108,7 +109,11 @@ KVObjLink::~KVObjLink() { delete m_pChild; }
 
 void KVObjLink::RefreshTargetCaches() {
   m_szPath[0] = '\0';
-  m_file.GetPathName(m_szPath);
+  if (m_file.GetPathName(m_szPath) != KV_OK && m_file.IsAttached()) {
+    // A record kept unexpanded shows its stored path, so the caption still names the file.
+    const char* stored = m_file.GetLink()->szPath;
+    KVCopyCut(m_szPath, sizeof m_szPath, std::string(stored, strnlen(stored, MAX_PATH)).c_str());
+  }
   char title[MAX_PATH] = "";
   m_file.GetDocName(title);
   KVCopyCut(m_szDocName, sizeof m_szDocName, title);

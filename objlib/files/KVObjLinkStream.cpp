@@ -33,9 +33,8 @@ int KVObjLink::GetData(char* pBuf, int nSize, int* pWritten) {
                              x, y, cx, cy, m_pChild ? m_pChild->m_nScrollX : 0,
                              m_pChild ? m_pChild->m_nScrollY : 0};
   std::memcpy(pBuf + 6, fields, sizeof fields);
-  LINK stored = m_file.m_link;
-  std::memset(stored.szPath, 0, sizeof stored.szPath);
-  KVFile::MacroForm(m_file.m_link.szPath, stored.szPath);
+  LINK stored;
+  m_file.StoredLink(&stored);
   std::memcpy(pBuf + kCurrent.link, &stored, sizeof stored);
   KVWriteU32(pBuf + kCurrent.caption - 4, static_cast<uint32_t>(m_strCaption.size()));
   std::memcpy(pBuf + kCurrent.caption, m_strCaption.c_str(), m_strCaption.size() + 1);
@@ -51,10 +50,9 @@ int KVObjLink::SetData(int version, SEG_HEAD* pSeg, int nAvail) {
   const LinkLayout& at = version >= 256 ? kCurrent : kOld;
   if (size < at.caption + 1 || !std::memchr(start + at.caption, 0, size - at.caption))
     return KV_ERR_READ_WRITE;
+  // The record goes to the file reference as read: a path that cannot be used is kept.
   LINK link;
   std::memcpy(&link, start + at.link, sizeof link);
-  link.szPath[sizeof link.szPath - 1] = '\0';
-  link.szAux[sizeof link.szAux - 1] = '\0';
 
   m_wCode = KVReadU16(start);
   m_nAttr = KVReadU32(start + 6);
@@ -66,7 +64,7 @@ int KVObjLink::SetData(int version, SEG_HEAD* pSeg, int nAvail) {
   const int height = I32(start + at.size + (old ? 4 : 12));
   m_strCaption = start + at.caption;
   m_file.Detach();
-  m_file.Attach(&link);
+  m_file.AttachStored(&link);
   RefreshTargetCaches();
   CloseChild();
   cx = width;

@@ -164,6 +164,39 @@ TEST(LinkSegment, LyingBodiesAreRefused) {
   EXPECT_EQ("ok", link.m_strCaption);
 }
 
+// A stored path whose expansion does not fit 259 bytes names no file that can be reached,
+// but it is still the link's target: the link stays closed and crossed out, cannot be
+// started or read, and every save writes the record it read.
+TEST(LinkSegment, AnUnexpandableTargetSurvivesTwoSaves) {
+  const Bytes record = LinkRecord("%usr%" + std::string(250, 'a') + ".kvm");  // 259 bytes
+  const Bytes body = U32(0x78000001) + U32(0xFFFFFF) + U32(0) + U32(0) + U32(200) + U32(300) +
+                     U32(0) + U32(0) + record + U32(1) + "m" + Bytes(1, '\0');
+  const std::string path = WriteMemo("unexpandable.kvm", "a" + Segment(SEG_LINK, body) + "b");
+  Bytes firstSave;
+  for (int save = 1; save <= 2; ++save) {
+    KVDocText doc;
+    KVFile file;
+    file.Attach(path.c_str());
+    ASSERT_EQ(1, doc.Load(&file));
+    KVObjLink* link = FirstLink(doc);
+    ASSERT_NE(nullptr, link);
+    EXPECT_EQ(FT_MISSING, link->FileType());
+    EXPECT_EQ(nullptr, link->m_pChild);  // a memo link 300 high would open its target
+    EXPECT_EQ(link->MinSize().cy, link->cy);
+    EXPECT_EQ(KV_ERR_TOO_LONG, link->Action());
+    void* block = nullptr;
+    EXPECT_EQ(KV_ERR_TOO_LONG, link->GetLinkFileData(&block));
+    EXPECT_EQ(record.substr(6, 259), link->m_szPath);  // shown as stored, in the caption too
+    ASSERT_GE(doc.Save(nullptr, &file), 0);
+    const Bytes saved = ReadBytes(path);
+    const size_t at = saved.find(U16(SEG_LINK) + U32(static_cast<unsigned>(body.size())));
+    ASSERT_NE(Bytes::npos, at);
+    EXPECT_EQ(record, saved.substr(at + 38, record.size())) << "save " << save;
+    if (save == 1) firstSave = saved;
+    EXPECT_EQ(firstSave, saved);
+  }
+}
+
 TEST(LinkNesting, OnlyTwoLevelsOfMemosOpenInPlace) {
   std::string d = WriteMemo("d.kvm", "deepest");
   std::string c = WriteMemo("c.kvm", MemoLinkingTo(d));
