@@ -9,6 +9,7 @@
 #include "Canvas.h"
 #include "ClipboardFormats.h"
 #include "DocSupport.h"
+#include "KVErrors.h"
 #include "KVFont.h"
 #include "KVObjLink.h"
 #include "KVPaintPass.h"
@@ -94,6 +95,46 @@ TEST(LinkExtend, AMemoLinkBecomesTheMemosContentOthersStay) {
   EXPECT_EQ(doc.Box()->m_list.pTail, doc.GetSelEnd());
   doc.Undo();
   EXPECT_EQ("?LL?", Shape(doc));
+}
+
+// A memo that cannot be read leaves its link in place, recorded nowhere, and says why; one
+// that can is expanded beside it.
+TEST(LinkExtend, AnUnreadableMemoChangesNothingAndIsReported) {
+  const Bytes newer = DocHead("", 513) + PageSegment() + BoxHead(0, 0xFFFFFF, 400, 0) + "x" +
+                      BoxTail() + "\xFF\xFF";
+  WriteBytes(TestFolder() + "newer.kvm", newer);
+  const std::string good = WriteMemo("good.kvm", "ok");
+  const Bytes whole = ReadBytes(good);
+  WriteBytes(TestFolder() + "cut.kvm", whole.substr(0, whole.size() - 5));  // no box end
+  const struct {
+    const char* name;
+    int result;
+  } cases[] = {{"newer.kvm", KV_ERR_VERSION}, {"cut.kvm", KV_ERR_READ_WRITE}, {"gone.kvm", KV_ERR_OPEN}};
+  for (const auto& c : cases) {
+    KVDocText doc;
+    KVFile target;
+    target.Attach((TestFolder() + c.name).c_str());
+    doc.Insert(const_cast<char*>("<"));
+    doc.Insert(new KVObjLink(nullptr, target));
+    doc.Insert(const_cast<char*>(">"));
+    doc.ClearDerty();
+    LIST* link = doc.Box()->m_list.pHead->pNext;
+    doc.SetCurPos(link);
+    EXPECT_EQ(c.result, doc.ExtendLink()) << c.name;
+    doc.SetSel(link, link->pNext);
+    EXPECT_EQ(c.result, doc.ExtendLink()) << c.name;
+    EXPECT_EQ("?L?", Shape(doc)) << c.name;
+    EXPECT_EQ(link, doc.GetSelTop());
+    EXPECT_FALSE(doc.CanUndo()) << c.name;
+
+    KVFile goodFile;
+    goodFile.Attach(good.c_str());
+    doc.SetCurPos(doc.Box()->m_list.pTail);
+    doc.Insert(new KVObjLink(nullptr, goodFile));
+    doc.SelectAll();
+    EXPECT_EQ(1, doc.ExtendLink()) << c.name;  // the readable one is expanded all the same
+    EXPECT_EQ("?L???", Shape(doc)) << c.name;
+  }
 }
 
 TEST(LinkCopy, ACopyOfAnOpenLinkOpensItsOwnDocument) {

@@ -85,6 +85,7 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   int OpenLink();
   int CloseLink();
   int ExecLink();
+  // 1 when a link was replaced; else 0, or the error of a memo that could not be read.
   int ExtendLink();
 
   // Find and replace.
@@ -131,7 +132,8 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   LIST* MoveDown(LIST* cur) const;
   // New copies of the selected objects, chained in order.
   LIST* DuplicateSelection();
-  LIST* StreamToList(const char* data, const char* end, bool skipDocHead);
+  // pResult, when given, gets 0 or the reason the stream does not parse.
+  LIST* StreamToList(const char* data, const char* end, bool skipDocHead, int* pResult = nullptr);
   LIST* LinkFromAddress(HGLOBAL address);
   LIST* LinksFromDrop(HDROP drop);
   LIST* BitmapFrom(HBITMAP bitmap);

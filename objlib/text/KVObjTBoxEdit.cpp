@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ClipboardFormats.h"
+#include "KVErrors.h"
 #include "KVObjBmap.h"
 #include "KVObjTBox.h"
 #include "KVWaitCursor.h"
@@ -102,10 +103,17 @@ LIST* KVObjTBox::BitmapFrom(HBITMAP bitmap) {
 
 // The objects of a memo-data block or of a whole memo file (behind its head segments);
 // a block that does not parse yields nothing.
-LIST* KVObjTBox::StreamToList(const char* data, const char* end, bool skipDocHead) {
+LIST* KVObjTBox::StreamToList(const char* data, const char* end, bool skipDocHead, int* pResult) {
+  int result = KV_ERR_READ_WRITE;
+  if (!pResult) pResult = &result;
+  *pResult = KV_ERR_READ_WRITE;
   KVStreamHead head = {KV_FORMAT_VERSION, nullptr, 0, nullptr, 0, data};
   if (skipDocHead) {
-    if (KVScanStreamHead(data, end, &head) < 0) return nullptr;
+    const int scanned = KVScanStreamHead(data, end, &head);
+    if (scanned < 0) {
+      *pResult = scanned;
+      return nullptr;
+    }
     if (!head.docHead) head.version = KV_FORMAT_VERSION;
   }
   const char* p = head.content;
@@ -119,8 +127,7 @@ LIST* KVObjTBox::StreamToList(const char* data, const char* end, bool skipDocHea
     endCode = content == SEG_TBOX ? SEG_TBOX_END : SEG_FBOX_END;
   }
   auto* cursor = reinterpret_cast<SEG_HEAD*>(const_cast<char*>(p));
-  int result = 0;
-  return SegToList(head.version, &cursor, endCode, end, &result);
+  return SegToList(head.version, &cursor, endCode, end, pResult);
 }
 
 int KVObjTBox::Delete() {

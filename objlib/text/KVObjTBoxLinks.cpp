@@ -2,9 +2,11 @@
 #include <string>
 
 #include "ClipboardFormats.h"
+#include "KVErrors.h"
 #include "KVObjLink.h"
 #include "KVObjTBox.h"
 #include "KVProfile.h"
+#include "LockedGlobal.h"
 
 namespace {
 
@@ -49,34 +51,45 @@ int KVObjTBox::ExecLink() {
   return 0;
 }
 
-// Replaces one memo link by the content of the memo it points to.
+// Replaces one memo link by the content of the memo it points to. A memo that cannot be
+// read (gone, damaged, of a newer version) leaves the link where it was, and its error is
+// the result.
 int KVObjTBox::ExtendSub(LIST* pNode) {
   KVObjLink* link = AsLink(pNode);
   if (!link || link->FileType() != FT_MEMO) return 0;
   void* block = nullptr;
-  if (link->GetLinkFileData(&block) <= 0) {
-    if (block) GlobalFree(static_cast<HGLOBAL>(block));
-    return 1;
+  const int length = link->GetLinkFileData(&block);
+  if (length < 0) return length;
+  int result = KV_ERR_READ_WRITE;
+  LIST* run = nullptr;
+  {
+    LockedGlobal data(static_cast<HGLOBAL>(block));
+    if (data.Data()) run = StreamToList(data.Data(), data.Data() + length, true, &result);
   }
+  GlobalFree(static_cast<HGLOBAL>(block));
+  if (result < 0) return result;
   m_pSelTop = m_pCurPos = pNode;
   m_pSelEnd = pNode->pNext;
-  Insert(static_cast<int>(KVGetClipboardFormats().extendFile), block, CPoint(0, 0));
-  GlobalFree(static_cast<HGLOBAL>(block));
+  Insert(run);
   return 1;
 }
 
+// 1 when any link was replaced; otherwise the first error met, or 0.
 int KVObjTBox::ExtendLink() {
   if (m_pSelTop == m_pSelEnd) return ExtendSub(m_pCurPos);
   const bool caretAtTop = m_pCurPos == m_pSelTop;
   LIST* before = m_pSelTop->pPrev;
   LIST* end = m_pSelEnd;
   bool any = false;
+  int failure = 0;
   for (LIST* n = m_pSelTop; n != end;) {
     LIST* next = n->pNext;
-    if (ExtendSub(n)) any = true;
+    const int result = ExtendSub(n);
+    if (result > 0) any = true;
+    if (result < 0 && failure == 0) failure = result;
     n = next;
   }
-  if (!any) return 0;
+  if (!any) return failure;
   m_pSelTop = before ? before->pNext : m_list.pHead;
   m_pSelEnd = end;
   m_pCurPos = caretAtTop ? m_pSelTop : m_pSelEnd;
