@@ -116,12 +116,18 @@ void KVObjList::Insert(LIST* pBefore, LIST* pChain, bool bGroupStart) {
   PostInsert(record);
 }
 
-void KVObjList::Delete(LIST* pFirst, LIST* pEnd, bool bGroupStart) {
+bool KVObjList::Delete(LIST* pFirst, LIST* pEnd, bool bGroupStart) {
+  // Unlinking an empty or backward range would cut the list; the walk costs no more than
+  // the layout that follows a deletion.
+  LIST* n = pFirst;
+  while (n && n != pEnd) n = n->pNext;
+  if (!pFirst || !pEnd || pFirst == pEnd || n != pEnd) return false;
   auto* record = new BUndo(BUndo::DELETED, bGroupStart, pEnd, pFirst);
   PushUndo(record);
   PreDelete(record);
   Unlink(pFirst, pEnd->pPrev);
   PostDelete(record);
+  return true;
 }
 
 int KVObjList::Undo() {

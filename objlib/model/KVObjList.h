@@ -83,7 +83,9 @@ class KVOBJ_API KVObjList : public KVObject {
   virtual void PostSetData();
 
   void Insert(LIST* pBefore, LIST* pChain, bool bGroupStart);
-  void Delete(LIST* pFirst, LIST* pEnd, bool bGroupStart);
+  // Removes the nodes from pFirst up to pEnd as one undo record. A range that is empty, or
+  // whose end does not follow its first node, changes nothing: false.
+  bool Delete(LIST* pFirst, LIST* pEnd, bool bGroupStart);
   int Undo();
   void ClearUndo();
   void Clear();

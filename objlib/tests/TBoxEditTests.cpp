@@ -86,6 +86,23 @@ TEST(Edit, DeleteAndEraseKeepEveryPositionOnALiveNode) {
   ExpectPositionsInList(box);
 }
 
+TEST(Edit, AnEmptyOrBackwardRangeErasesNothing) {
+  SizedBox box;
+  box.Fill(ChainOfText("abcdef"));
+  box.SetSel(box.At(4), box.At(5));
+  LIST* caret = box.GetCurPos();
+  for (int end : {2, 1}) {
+    box.Erase(box.At(2), box.At(end), true);
+    EXPECT_EQ("abcdef", box.Text()) << end;
+    EXPECT_EQ(box.At(4), box.GetSelTop());
+    EXPECT_EQ(box.At(5), box.GetSelEnd());
+    EXPECT_EQ(caret, box.GetCurPos());
+    EXPECT_FALSE(box.CanUndo());
+  }
+  EXPECT_FALSE(box.KVObjList::Delete(box.At(3), box.At(3), true));
+  EXPECT_EQ("abcdef", box.Text());
+}
+
 TEST(Edit, UndoAfterEveryKindOfEditThenKeepEditing) {
   SizedBox box;
   box.Fill(ChainOfText("one two three"));

@@ -140,7 +140,7 @@ int KVObjTBox::Delete() {
 }
 
 int KVObjTBox::Erase(LIST* pFrom, LIST* pTo, bool bGroupStart) {
-  KVObjList::Delete(pFrom, pTo, bGroupStart);
+  if (!KVObjList::Delete(pFrom, pTo, bGroupStart)) return 0;  // an empty range: nothing
   // The caret is the caller's business, but it must never stay on a removed node.
   for (LIST* n = pFrom; n; n = n->pNext) {
     if (m_pCurPos == n) m_pCurPos = pTo;
