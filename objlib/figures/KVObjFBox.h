@@ -90,7 +90,8 @@ class KVOBJ_API KVObjFBox : public KVObjList {
   // unless groupStart. Returns the copy's node.
   template <typename Change>
   LIST* ReplaceChild(LIST* node, bool groupStart, Change change);
-  LIST* StreamToList(const char* data, const char* end, bool skipDocHead);
+  LIST* StreamToList(const char* data, const char* end, bool skipDocHead, int* pResult = nullptr);
+  LIST* ReadLinkedMemo(KVObjLink* link, int* pResult);
   LIST* LinksFromDrop(HDROP drop, CPoint at);
   LIST* LinkFromAddress(HGLOBAL address, CPoint at);
   LIST* BitmapFrom(HBITMAP bitmap, CPoint at);

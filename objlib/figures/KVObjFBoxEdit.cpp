@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FigureGeometry.h"
+#include "KVErrors.h"
 #include "KVFont.h"
 #include "KVObjFBox.h"
 #include "KVObjLink.h"
@@ -96,32 +97,52 @@ LIST* KVObjFBox::SetItemRect(LIST* pNode, CRect rect) {
   return added;
 }
 
+// The objects of the memo a link points to; *pResult is negative when the memo cannot be
+// read (gone, damaged, of a newer version).
+LIST* KVObjFBox::ReadLinkedMemo(KVObjLink* link, int* pResult) {
+  void* block = nullptr;
+  const int length = link->GetLinkFileData(&block);
+  if (length < 0) {
+    *pResult = length;
+    return nullptr;
+  }
+  *pResult = KV_ERR_READ_WRITE;
+  LIST* run = nullptr;
+  {
+    LockedGlobal data(static_cast<HGLOBAL>(block));
+    if (data.Data()) run = StreamToList(data.Data(), data.Data() + length, true, pResult);
+  }
+  GlobalFree(static_cast<HGLOBAL>(block));
+  return run;
+}
+
 // Each selected memo link gives way to the objects of the memo it points to, all in one
-// undoable action. The objects keep their stored places, and come in unselected, so a
-// memo that links to itself expands one level per request and never further.
+// undoable action; an empty memo replaces its link by nothing. The objects keep their
+// stored places and come in unselected, so a memo that links to itself expands one level
+// per request and never further. A memo that cannot be read leaves its link in place.
+// 1 when any link was replaced; otherwise the first error met, or 0.
 int KVObjFBox::ExtendLink() {
   std::vector<LIST*> links;
   for (LIST* n = m_list.pHead; IsChild(n); n = n->pNext)
     if (n->pObj->m_bSelected && n->pObj->m_wCode == SEG_LINK) links.push_back(n);
-  bool groupStart = true;
+  bool any = false;
+  int failure = 0;
   for (LIST* n : links) {
     auto* link = dynamic_cast<KVObjLink*>(n->pObj);
     if (!link || link->FileType() != FT_MEMO) continue;
-    void* block = nullptr;
-    const int length = link->GetLinkFileData(&block);
-    LIST* run = nullptr;
-    if (length > 0) {
-      LockedGlobal data(static_cast<HGLOBAL>(block));
-      if (data.Data()) run = StreamToList(data.Data(), data.Data() + length, true);
+    int result = 0;
+    LIST* run = ReadLinkedMemo(link, &result);
+    if (result < 0) {
+      if (failure == 0) failure = result;
+      continue;
     }
-    if (block) GlobalFree(static_cast<HGLOBAL>(block));
-    if (!run) continue;
     link->NoDraw();
-    KVObjList::Delete(n, n->pNext, groupStart);
+    KVObjList::Delete(n, n->pNext, !any);
+    any = true;
+    if (!run) continue;
     for (LIST* r = run; r; r = r->pNext) KVKeepInFigure(r->pObj);
     KVObjList::Insert(m_list.pTail, run, false);
     GrowExtent(run);
-    groupStart = false;
   }
-  return groupStart ? 0 : 1;
+  return any ? 1 : failure;
 }

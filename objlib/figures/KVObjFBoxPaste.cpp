@@ -47,11 +47,19 @@ int KVObjFBox::Insert(int nFormat, void* pData, CPoint point) {
 }
 
 // The objects of a memo-data block, or of a whole memo file behind its head segments, in
-// the file's own format version; a block that does not parse yields nothing.
-LIST* KVObjFBox::StreamToList(const char* data, const char* end, bool skipDocHead) {
+// the file's own format version. A block that does not parse yields nothing, and its
+// error goes to *pResult when asked for (0 for a sound block, even an empty one).
+LIST* KVObjFBox::StreamToList(const char* data, const char* end, bool skipDocHead, int* pResult) {
+  int result = KV_ERR_READ_WRITE;
+  if (!pResult) pResult = &result;
+  *pResult = KV_ERR_READ_WRITE;
   KVStreamHead head = {KV_FORMAT_VERSION, nullptr, 0, nullptr, 0, data};
   if (skipDocHead) {
-    if (KVScanStreamHead(data, end, &head) < 0) return nullptr;
+    const int scanned = KVScanStreamHead(data, end, &head);
+    if (scanned < 0) {
+      *pResult = scanned;
+      return nullptr;
+    }
     if (!head.docHead) head.version = KV_FORMAT_VERSION;
   }
   const char* p = head.content;
@@ -62,8 +70,7 @@ LIST* KVObjFBox::StreamToList(const char* data, const char* end, bool skipDocHea
     endCode = SEG_FBOX_END;
   }
   auto* cursor = reinterpret_cast<SEG_HEAD*>(const_cast<char*>(p));
-  int result = 0;
-  return SegToList(head.version, &cursor, endCode, end, &result);
+  return SegToList(head.version, &cursor, endCode, end, pResult);
 }
 
 LIST* KVObjFBox::LinkFromAddress(HGLOBAL address, CPoint at) {

@@ -184,6 +184,16 @@ TEST(FigureMemo, ExpandingALinkToItsOwnMemoGoesOneLevelPerRequest) {
   EXPECT_EQ(0, doc.ExtendLink());
   doc.Undo();
   EXPECT_EQ(original, box.m_list.pHead);
+  // A memo that is gone leaves its link, and the error is reported.
+  KVFile gone;
+  gone.Attach((TestFolder() + "gone.kvm").c_str());
+  doc.Insert(new KVObjLink("gone", gone));
+  doc.ClearDerty();
+  box.SelectAll(false);
+  box.Select(0, CPoint(1, 1));
+  EXPECT_LT(doc.ExtendLink(), 0);
+  EXPECT_EQ(2, ChildCount(box));
+  EXPECT_FALSE(doc.CanUndo());
 
   // A text memo expands a figure memo into the figure's objects, heads left out.
   KVDocText text;
