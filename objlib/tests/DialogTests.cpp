@@ -16,6 +16,8 @@ namespace {
 
 // The colour dialog's edits for red, green and blue.
 const int kPickerRed = 706, kPickerGreen = 707, kPickerBlue = 708;
+// The file-open dialog's file name box.
+const int kOpenFileName = 0x47C;
 
 KVObjLink* LinkTo(const std::string& path, const char* caption = nullptr) {
   KVFile file;
@@ -194,6 +196,23 @@ TEST_F(DialogTest, AnEmptyFileNameIsRefusedAndANewOneAttachesTheLinkAgain) {
   EXPECT_FALSE(link->m_nAttr & LA_OPEN);
 }
 
+TEST_F(DialogTest, TheBrowseButtonPutsTheChosenFileIntoTheFileName) {
+  std::unique_ptr<KVObjLink> link(LinkTo(memo));
+  std::string chosen;
+  int result = RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
+    Press(dialog, IDC_LINK_BROWSE_FILE);
+    HWND open = WaitForDialog(GetWindowThreadProcessId(dialog, nullptr), dialog);
+    if (!open) return;
+    SetDlgItemTextA(open, kOpenFileName, text.c_str());
+    PressAndWait(open, IDOK);
+    chosen = ItemText(dialog, IDC_LINK_FILE_NAME);
+    Press(dialog, IDOK);
+  });
+  EXPECT_EQ(text, chosen);
+  EXPECT_EQ(1, result);
+  EXPECT_EQ(FT_TEXT, link->FileType());
+}
+
 TEST_F(DialogTest, OverLongInputIsCutWithoutSplittingACharacter) {
   std::unique_ptr<KVObjLink> link(LinkTo(memo));
   const std::string heading = "a" + Repeat("あ", 150);  // 301 bytes
@@ -339,5 +358,21 @@ TEST_F(DialogTest, TheFigureDocumentTakesAttributesAndBackgroundButKeepsItsName)
   EXPECT_EQ(1, result);
   EXPECT_EQ("図", doc.m_strDocName);
   EXPECT_EQ(0x40000000u, doc.Box()->m_nAttr);
+  EXPECT_TRUE(doc.IsDerty());
+
+  // The selected children show their own dialogs; a change makes the figure dirty.
+  doc.ClearDerty();
+  KVObjLink* link = LinkTo(memo);
+  doc.Insert(link);
+  doc.Insert(Block(100, 100, 10, 10));
+  doc.ClearDerty();
+  doc.SelectAll(true);
+  result = RunDialog([&] { return doc.DoChildProperty(); }, [&](HWND dialog) {
+    Choose(dialog, IDC_LINK_CAPTION_MODE, 1);
+    Type(dialog, IDC_LINK_HEADING, "図の中");
+    Press(dialog, IDOK);
+  });
+  EXPECT_EQ(1, result);
+  EXPECT_EQ("図の中", link->m_strCaption);
   EXPECT_TRUE(doc.IsDerty());
 }

@@ -85,6 +85,10 @@ TEST(FigureMemo, AHandBuiltFileLoadsDrawsAndSavesByteForByte) {
   const std::string copy = TestFolder() + "mixed-copy.kvm";
   ASSERT_EQ(0, SaveFile(doc, copy));
   EXPECT_EQ(original, ReadBytes(copy));
+  KVFile textFile;
+  textFile.Attach((TestFolder() + "mixed.txt").c_str());
+  ASSERT_EQ(0, doc.SaveText(&textFile));
+  EXPECT_EQ(Bytes("A\x82\xA0L"), ReadBytes(TestFolder() + "mixed.txt"));
   EXPECT_EQ(Bytes("A\x82\xA0L"), [&] {
     std::string text(box.TextLength(), '\0');
     int written = 0;
@@ -229,4 +233,36 @@ TEST(FigureMemo, MakeLinkCutsTheSelectionIntoAFigureMemoAndLinksItAtTheOrigin) {
   const auto* picture = dynamic_cast<const KVObjBmap*>(ChildAt(*cut.Box(), 0)->pObj);
   ASSERT_TRUE(picture);
   EXPECT_EQ(CRect(50, 60, 56, 64), CRect(picture->x, picture->y, picture->x + picture->cx, picture->y + picture->cy));
+}
+
+TEST(FigureMemo, SelectedLinksOpenScrollAndCloseInPlace) {
+  Bytes lines;
+  for (int i = 0; i < 40; ++i) lines += "line\n";
+  const std::string memo = WriteMemo("lines.kvm", lines);
+  KVDocFig doc;
+  KVFile file;
+  file.Attach(memo.c_str());
+  auto* link = new KVObjLink("lines", file);
+  link->x = 10;
+  link->y = 10;
+  doc.Insert(link);
+  LIST* node = doc.Box()->m_list.pHead;
+  EXPECT_EQ(0, doc.OpenLink());  // nothing selected
+  doc.SelectAll(true);
+  EXPECT_EQ(1, doc.OpenLink());
+  ASSERT_TRUE(link->m_pChild);
+  EXPECT_EQ(link->y + link->cy, doc.Box()->cy);  // the extent follows the opened link
+  EXPECT_TRUE(doc.DoChildVScroll(SB_LINEDOWN, 1, node));
+  EXPECT_EQ(20, link->m_pChild->m_nScrollY);
+  EXPECT_FALSE(doc.DoChildVScroll(SB_LINEDOWN, 1, nullptr));  // no caret to fall back to
+  EXPECT_FALSE(doc.DoChildHScroll(SB_LINEDOWN, 1, nullptr));
+  EXPECT_EQ(1, doc.CloseLink());
+  EXPECT_EQ(nullptr, link->m_pChild);
+
+  // Plain text replaces the content by characters at the origin.
+  EXPECT_EQ(-1, doc.Box()->SetTextData(const_cast<char*>("")));
+  EXPECT_EQ(1, ChildCount(*doc.Box()));
+  EXPECT_EQ(0, doc.Box()->SetTextData(const_cast<char*>("ab\r\nc")));
+  EXPECT_EQ(Codes(doc.Box()->m_list.pHead), (std::vector<unsigned>{'a', 'b', 10, 'c', 0xFFFF}));
+  EXPECT_FALSE(doc.CanUndo());
 }
