@@ -77,10 +77,7 @@ TEST_F(Closing, MovedWindowSavesSilentlyWithoutTheCloseMessage) {
   ASSERT_TRUE(memo.WaitForExit()) << "a moved memo with a file did not close by itself";
   SavedMemo saved(path);
   EXPECT_EQ("動かすだけ", saved.Text());
-  EXPECT_EQ(placed.left, saved.Placement().rcNormalPosition.left);
-  EXPECT_EQ(placed.top, saved.Placement().rcNormalPosition.top);
-  EXPECT_EQ(placed.right, saved.Placement().rcNormalPosition.right);
-  EXPECT_EQ(placed.bottom, saved.Placement().rcNormalPosition.bottom);
+  EXPECT_EQ(RectText(placed), RectText(saved.Placement().rcNormalPosition));
 
   // Without window information a move is no change: nothing is written.
   SetSetting("Option", "SaveWindowInfo", 0);

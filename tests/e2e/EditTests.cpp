@@ -42,17 +42,20 @@ TEST_F(EditAndSave, TypedTextColoursFontsAndPlacementSurviveARestart) {
   ASSERT_TRUE(memo.WaitForWindow());
   EXPECT_EQ("KVMemo - 編集", memo.Title());
 
-  // Typed characters take the colour and font of the character at the caret: the caret
-  // starts before "A", and three steps right put it before "x".
+  // Typed characters take the colour and font of the character at the caret, which starts
+  // before "A". A double-byte character is one step of the caret: two steps left from "A"
+  // stand before "漢", five steps right from there before "x".
   KeyboardInput keys(memo.Window());
   ASSERT_TRUE(keys.Focus());
   keys.Type("あ漢1");
-  for (int i = 0; i < 3; ++i) keys.Press(VK_RIGHT);
+  for (int i = 0; i < 2; ++i) keys.Press(VK_LEFT);
+  keys.Type("-");
+  for (int i = 0; i < 5; ++i) keys.Press(VK_RIGHT);
   keys.Type("い 2");
   const RECT placed = Place(memo.Window(), 140, 90, 520, 380);
   keys.Press('S', true);
   ASSERT_TRUE(keys.Settle());
-  ASSERT_TRUE(WaitUntil([&] { return SavedMemo(path).Text() == "あ漢1ABCい 2xyz"; }))
+  ASSERT_TRUE(WaitUntil([&] { return SavedMemo(path).Text() == "あ-漢1ABCい 2xyz"; }))
       << "saved: " << SavedMemo(path).Text();
 
   // Saved: nothing left to ask about, so close ends the process at once.
@@ -61,24 +64,16 @@ TEST_F(EditAndSave, TypedTextColoursFontsAndPlacementSurviveARestart) {
 
   SavedMemo saved(path);
   std::vector<StyledChar> chars = saved.Chars();
-  ASSERT_EQ(CodesOf("あ漢1ABCい 2xyz").size(), chars.size());
-  ExpectStyled(chars, 0, "あ漢1ABC", kRed, gothic);
-  ExpectStyled(chars, 6, "い 2xyz", kBlue, mincho);
+  ASSERT_EQ(CodesOf("あ-漢1ABCい 2xyz").size(), chars.size());
+  ExpectStyled(chars, 0, "あ-漢1ABC", kRed, gothic);
+  ExpectStyled(chars, 7, "い 2xyz", kBlue, mincho);
   EXPECT_EQ("編集", saved.Name());
-  const RECT& stored = saved.Placement().rcNormalPosition;
-  EXPECT_EQ(placed.left, stored.left);
-  EXPECT_EQ(placed.top, stored.top);
-  EXPECT_EQ(placed.right, stored.right);
-  EXPECT_EQ(placed.bottom, stored.bottom);
+  EXPECT_EQ(RectText(placed), RectText(saved.Placement().rcNormalPosition));
 
   MemoProcess& again = Launch(path);
   ASSERT_TRUE(again.WaitForWindow());
   EXPECT_EQ("KVMemo - 編集", again.Title());
-  RECT restored = ScreenRect(again.Window());
-  EXPECT_EQ(placed.left, restored.left);
-  EXPECT_EQ(placed.top, restored.top);
-  EXPECT_EQ(placed.right, restored.right);
-  EXPECT_EQ(placed.bottom, restored.bottom);
+  EXPECT_EQ(RectText(placed), RectText(ScreenRect(again.Window())));
   ASSERT_NE(nullptr, again.View());
   EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(again.View()).InkPixels() > 100; }))
       << "the restarted window shows no text";

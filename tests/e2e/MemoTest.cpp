@@ -9,6 +9,11 @@ const char kSavePrompt[] =
     "編集中のデータがまだ保存されていません。\n変更されたデータをファイルへ保存しますか？";
 const char kUntitledTitle[] = "KVMemo - 無題";
 
+std::string RectText(const RECT& rect) {
+  return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ")-(" +
+         std::to_string(rect.right) + "," + std::to_string(rect.bottom) + ")";
+}
+
 void MemoTest::SetUp() {
   ResetSettings();
   RemoveTree(DataFolder());

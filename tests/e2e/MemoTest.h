@@ -22,6 +22,9 @@ const WORD kCmdCloseAll = 32787;
 extern const char kSavePrompt[];
 extern const char kUntitledTitle[];
 
+// A rectangle as "(left,top)-(right,bottom)", so rectangles compare and print as a whole.
+std::string RectText(const RECT& rect);
+
 class MemoTest : public ::testing::Test {
  protected:
   void SetUp() override;
