@@ -15,10 +15,12 @@ CSize MeasureOnDevice(const LOGFONT& scaledFont, HDC hdc, UINT code) {
   MeasuringDC target(hdc);
   ScopedFont font(CreateFontIndirectA(&scaledFont));
   ScopedSelect select(target, font.Get());
-  INT width = 0;
-  if (!GetCharWidth32A(target, code, code, &width)) GetCharWidthA(target, code, code, &width);
+  // The metrics come first: under Wine, the width of a lead byte with a trail byte of 0
+  // leaves the DC unable to report them.
   TEXTMETRICA metrics = {};
   GetTextMetricsA(target, &metrics);
+  INT width = 0;
+  if (!GetCharWidth32A(target, code, code, &width)) GetCharWidthA(target, code, code, &width);
   return CSize(width, metrics.tmHeight);
 }
 

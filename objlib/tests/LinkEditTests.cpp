@@ -109,7 +109,8 @@ TEST(LinkExtend, AnUnreadableMemoChangesNothingAndIsReported) {
   const struct {
     const char* name;
     int result;
-  } cases[] = {{"newer.kvm", KV_ERR_VERSION}, {"cut.kvm", KV_ERR_READ_WRITE}, {"gone.kvm", KV_ERR_OPEN}};
+  } cases[] = {
+      {"newer.kvm", KV_ERR_VERSION}, {"cut.kvm", KV_ERR_READ_WRITE}, {"gone.kvm", KV_ERR_OPEN}};
   for (const auto& c : cases) {
     KVDocText doc;
     KVFile target;
