@@ -46,6 +46,29 @@ class ChainBuilder {
   LIST* m_last = nullptr;
 };
 
+// What a lead byte left without a byte to pair with shows as: "・".
+const int kLoneLeadByte = 0x8145;
+
+void AppendChar(ChainBuilder& chain, int code, COLORREF color, const LOGFONT& font) {
+  if (KVIsStorableCharCode(code)) chain.Append(new KVObjChar(code, color, &font));
+}
+
+// A 16-bit code of a stream before version 512 reads as its bytes (high byte first) read
+// in the current version, so that what it gives is written and read back alike: one
+// double-byte character when the high byte is a lead byte, else a character per byte.
+// Code page 932 has no character for a lone lead byte; written alone it would take the
+// next byte of the stream as its trail.
+void AppendOldCode(ChainBuilder& chain, int code, COLORREF color, const LOGFONT& font) {
+  const int high = code >> 8, low = code & 0xFF;
+  if (high != 0 && KVIsLeadByte(static_cast<unsigned char>(high))) {
+    AppendChar(chain, code, color, font);
+    return;
+  }
+  if (high != 0) AppendChar(chain, high, color, font);
+  const bool lone = KVIsLeadByte(static_cast<unsigned char>(low));
+  AppendChar(chain, lone ? kLoneLeadByte : low, color, font);
+}
+
 // Reads the run at p; returns 0 and the position behind the run, or a negative result.
 int ReadRun(int version, const char*& p, const char* end, int endCode, ChainBuilder& chain) {
   COLORREF color = KVGetProfileInt("Font", "Color", 0);
@@ -56,14 +79,15 @@ int ReadRun(int version, const char*& p, const char* end, int endCode, ChainBuil
     if (code == SEG_END) return 0;
     if (code < 0xFF00) {
       unsigned char first = static_cast<unsigned char>(p[0]);
-      int charCode = code;
       if (version >= KV_FORMAT_VERSION) {
-        charCode = KVIsLeadByte(first) ? first * 256 + static_cast<unsigned char>(p[1]) : first;
-        p += KVIsLeadByte(first) ? 2 : 1;
+        const bool pair = KVIsLeadByte(first);
+        const int charCode = pair ? first * 256 + static_cast<unsigned char>(p[1]) : first;
+        AppendChar(chain, charCode, color, font);
+        p += pair ? 2 : 1;
       } else {
+        AppendOldCode(chain, code, color, font);
         p += 2;
       }
-      if (KVIsStorableCharCode(charCode)) chain.Append(new KVObjChar(charCode, color, &font));
       continue;
     }
     long long size = KVSegmentSize(p, end);

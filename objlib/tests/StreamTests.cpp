@@ -92,6 +92,26 @@ TEST(ReadRun, OlderVersionsStoreEveryCharacterInSixteenBits) {
   }
 }
 
+// An old code that is no character of code page 932 reads as its bytes read now (high
+// byte first); a lead byte with nothing to pair with shows as "・". Saved in the current
+// version, what was read loads again alike.
+TEST(ReadRun, OldCodesThatAreNoCharacterReadAsTheirBytes) {
+  Bytes old = U16(0x4142) + U16(0x4181) + U16(0x0081) + U16(0x8120) + U16(0x41FF) +
+              U16(0x93FA) + kEnd;
+  for (int version : {0, 256}) {
+    ReadResult r = Read(old, version);
+    ASSERT_EQ(0, r.result);
+    EXPECT_EQ((std::vector<unsigned>{'A', 'B', 'A', 0x8145, 0x8145, 0x8120, 'A', 0x93FA}),
+              Codes(r.chain));
+    ReadResult again = Read(WriteRun(r.chain) + kEnd);
+    ASSERT_EQ(0, again.result);
+    EXPECT_EQ(Codes(r.chain), Codes(again.chain));
+    EXPECT_EQ("ABA・・\x81 A日", TextOf(again.chain));
+    KVFreeChain(r.chain);
+    KVFreeChain(again.chain);
+  }
+}
+
 TEST(ReadRun, UnknownSegmentsBecomeGenericObjectsWithTheirBody) {
   Bytes unknown = Segment(0xFF31, "opaque");
   ReadResult r = Read("x" + unknown + "y" + kEnd);
