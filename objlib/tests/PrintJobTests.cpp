@@ -1,6 +1,6 @@
-// Prints a memo taller than one page on the default printer, as the print command does once
-// the page-setup dialog is confirmed. scripts/print-check.sh runs this program and checks
-// the PDF that the print queue writes.
+// Prints a memo taller than one page, headed by a stretched picture, on the default printer,
+// as the print command does once the page-setup dialog is confirmed. scripts/print-check.sh
+// runs this program and checks the PDF that the print queue writes.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,8 +8,10 @@
 #include <string>
 
 #include "KVDocText.h"
+#include "KVFont.h"
+#include "KVObjBmap.h"
+#include "PictureSupport.h"
 #include "PrintSetup.h"
-#include "TestSupport.h"
 
 namespace {
 
@@ -40,10 +42,23 @@ void FillNumberedLines(KVDocText& doc) {
   }
 }
 
+// A 16 x 16 picture of four coloured quadrants stretched to 2.5 by 1.25 inches of the
+// screen, so print-check.sh knows its printed size whatever the printer's resolution.
+void AddStretchedPicture(KVDocText& doc) {
+  PatternBitmap pattern(16, 16, 24);
+  auto* picture = new KVObjBmap(pattern.Get());
+  picture->m_nAttr = BA_STRETCH;
+  const KVResolution screen = KVGetReferenceResolution();
+  picture->SetSize(CSize(screen.x * 5 / 2, screen.y * 5 / 4));
+  doc.Insert(picture);
+  doc.Insert(StrToList("\r\n", 0, &g_DefaultFont));
+}
+
 }  // namespace
 
 TEST(PrintJob, AConfirmedSetupStoresThePageAndPrintsTheMemo) {
   KVDocText doc;
+  AddStretchedPicture(doc);
   FillNumberedLines(doc);
   doc.ClearDerty();
   PAGESIZE page;
