@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# `make run`: opens KVMemo under Wine on the sample memo (FILE=path for another file).
+# `make run`: opens KVMemo under Wine on the help memo (FILE=path for another file).
 # With a display the window appears there; without one, a virtual display is started, the
 # window is photographed after a few seconds and the screenshot's path is printed.
 set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
-file=${FILE:-$KV_ROOT/samples/sample.kvm}
+file=${FILE:-$KV_BUILD/bin/help/help.kvm}
 winpath="Z:$(realpath "$file" | tr / '\\')"
 program="$KV_BUILD/bin/KVMemo.exe"
 if [ -n "${DISPLAY:-}" ]; then
