@@ -58,7 +58,7 @@ TEST_F(EditAndSave, TypedTextColoursFontsAndPlacementSurviveARestart) {
   ASSERT_TRUE(WaitUntil([&] { return SavedMemo(path).Text() == "あ-漢1ABCい 2xyz"; }))
       << "saved: " << SavedMemo(path).Text();
 
-  // Saved: nothing left to ask about, so close ends the process at once.
+  // Saved: nothing is left to ask about, so close ends the process without a prompt.
   Close(memo.Window());
   ASSERT_TRUE(memo.WaitForExit()) << "close after a save did not end the process";
 
