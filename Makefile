@@ -6,7 +6,7 @@ B64   := $(ROOT)/build/x86_64
 B32   := $(ROOT)/build/i686
 WINE_ENV := KV_BUILD=$(B64)
 
-.PHONY: test run bench setup build build32 printer prefix fuzz-smoke clean
+.PHONY: test run bench setup build build32 release printer prefix fuzz-smoke clean
 
 # Windows need a display: Xvfb runs on a free display for the test run and is stopped by its
 # process id. Wine's desktop process takes the display it starts with, so no Wine process of
@@ -49,6 +49,10 @@ build32: setup
 	  { cat $(ROOT)/build/build-i686.log; exit 1; }
 	@! grep -i 'warning' $(ROOT)/build/build-i686.log
 	@scripts/check-modules.sh $(B32)/bin i686-w64-mingw32-objdump
+
+# One installer and one zip per architecture in build/release/.
+release: build build32
+	@scripts/release.sh
 
 # A PDF print queue as the default printer, set up before Wine starts: the print tests use it.
 printer: setup
