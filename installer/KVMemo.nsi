@@ -71,7 +71,7 @@ Function ModePage
   !insertmacro MUI_HEADER_TEXT "インストールの種類" "KVMemo を使うユーザーを選んでください。"
   nsDialogs::Create 1018
   Pop $0
-  ${NSD_CreateRadioButton} 0 10u 100% 12u "このユーザーだけ（管理者の権限は要りません）"
+  ${NSD_CreateRadioButton} 0 10u 100% 12u "このユーザーだけ"
   Pop $RadioUser
   ${NSD_CreateRadioButton} 0 30u 100% 12u "このコンピューターのすべてのユーザー"
   Pop $RadioAll

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The installer test (CTest runs it; needs DISPLAY): packages the x86_64 build, installs it
+# The installer test (CTest runs it): packages the x86_64 build, installs it
 # silently in a fresh Wine prefix, opens a memo through the .kvm association and follows its
 # link to a second memo, then uninstalls and checks that the user's files stay.
 # Usage: installer-test.sh <x86_64 build folder>
@@ -23,7 +23,11 @@ KV_BUILD=$build "$root/scripts/wine-run.sh" "$build/bin/kvenv.exe" "$build/bin/H
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 wine=/usr/lib/wine/wine64
-trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+# A display of its own: another prefix's windows and clipboard on the tests' display would
+# mix with theirs (X selections are shared between prefixes).
+DISPLAY=$("$root/scripts/xvfb-start.sh" "$work/xvfb.pid")
+export DISPLAY
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; "$root/scripts/xvfb-stop.sh" "$work/xvfb.pid"' EXIT
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 rm -rf "$prefix"
 "$wine" wineboot -i >/dev/null 2>&1 || true
