@@ -134,8 +134,10 @@ TEST(BmapSegment, StretchKeepsTheStoredSizeAndPropertiesSnapBack) {
   plain.SetSize(CSize(300, 40));
   EXPECT_EQ(2, plain.cy);
 
-  // No dialog installed: nothing changes. OK with stretch off snaps back, all else cleared.
+  // No dialog installed (the library's own is taken away): nothing changes. OK with
+  // stretch off snaps back, all else cleared.
   reread.m_nAttr |= 0x100;
+  KVSetImagePropertiesDialog(nullptr);
   EXPECT_EQ(0, reread.DoProperty());
   KVSetImagePropertiesDialog([](bool* frame, bool* stretch) {
     EXPECT_TRUE(*frame && *stretch);
