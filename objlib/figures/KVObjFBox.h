@@ -1,6 +1,6 @@
 // KVObjFBox: the figure box, an object list whose children keep the places they were given
 // and carry their own selection marks. Topics live in KVObjFBox*.cpp: selection and hit
-// tests here, Edit, Stream, Draw.
+// tests in KVObjFBox.cpp, then Edit, Paste, Stream and Draw.
 #pragma once
 
 #include <windows.h>
