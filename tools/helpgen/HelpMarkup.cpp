@@ -26,6 +26,18 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 
 }  // namespace
 
+// "Face,size,flags": an empty face keeps the current one; flags b, i, u.
+void HelpMarkup::ApplyFont(const std::string& value, LOGFONT* font) {
+  std::vector<std::string> parts = Split(value, ',');
+  std::string face = ToSjis(parts[0]);
+  if (!face.empty()) lstrcpynA(font->lfFaceName, face.c_str(), LF_FACESIZE);
+  if (parts.size() > 1) font->lfHeight = -std::atoi(parts[1].c_str());
+  std::string flags = parts.size() > 2 ? parts[2] : "";
+  font->lfWeight = flags.find('b') != std::string::npos ? FW_BOLD : FW_NORMAL;
+  font->lfItalic = flags.find('i') != std::string::npos;
+  font->lfUnderline = flags.find('u') != std::string::npos;
+}
+
 std::string HelpMarkup::ToSjis(const std::string& utf8) {
   if (utf8.empty()) return utf8;
   int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
@@ -95,14 +107,7 @@ bool HelpMarkup::Tag(const std::string& tag, std::string* error) {
     style.color = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
     m_styles.push_back(style);
   } else if (name == "font") {
-    std::vector<std::string> parts = Split(value, ',');
-    std::string face = ToSjis(parts[0]);
-    if (!face.empty()) lstrcpynA(style.font.lfFaceName, face.c_str(), LF_FACESIZE);
-    if (parts.size() > 1) style.font.lfHeight = -std::atoi(parts[1].c_str());
-    std::string flags = parts.size() > 2 ? parts[2] : "";
-    style.font.lfWeight = flags.find('b') != std::string::npos ? FW_BOLD : FW_NORMAL;
-    style.font.lfItalic = flags.find('i') != std::string::npos;
-    style.font.lfUnderline = flags.find('u') != std::string::npos;
+    ApplyFont(value, &style.font);
     m_styles.push_back(style);
   } else if (name == "link" || name == "open") {
     HelpPiece piece;

@@ -32,6 +32,7 @@ class HelpMarkup {
     COLORREF color;
     LOGFONT font;
   };
+  static void ApplyFont(const std::string& value, LOGFONT* font);
   bool Tag(const std::string& tag, std::string* error);
   void Text(const std::string& sjis);
 
