@@ -1,4 +1,4 @@
-// A global memory handle locked for the time of a conversion; the caller keeps the handle.
+// A global memory handle locked while clipboard or drop data is read; the caller keeps it.
 #pragma once
 
 #include <windows.h>
