@@ -2,31 +2,7 @@
 // top), and the frame.
 #include "KVFrame.h"
 #include "KVObjFBox.h"
-
-namespace {
-
-// Keeps the DC's own clip region (or the fact that it has none) and puts exactly that back.
-class SavedClip {
- public:
-  explicit SavedClip(HDC hdc) : m_hdc(hdc), m_region(CreateRectRgn(0, 0, 0, 0)) {
-    if (m_region && GetClipRgn(hdc, m_region) != 1) {
-      DeleteObject(m_region);
-      m_region = nullptr;
-    }
-  }
-  ~SavedClip() {
-    SelectClipRgn(m_hdc, m_region);
-    if (m_region) DeleteObject(m_region);
-  }
-  SavedClip(const SavedClip&) = delete;
-  SavedClip& operator=(const SavedClip&) = delete;
-
- private:
-  HDC m_hdc;
-  HRGN m_region;
-};
-
-}  // namespace
+#include "ScopedGdi.h"
 
 // Children are placed freely and stacked in list order, so one below the visible band
 // does not end the visit: a later child may still lie in view. A child out of the band
@@ -40,10 +16,7 @@ void KVObjFBox::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bShowSel)
   FillRect(hdc, &visible, background);
   DeleteObject(background);
   {
-    SavedClip saved(hdc);
-    HRGN band = CreateRectRgnIndirect(&visible);
-    SelectClipRgn(hdc, band);  // the DC keeps a copy
-    DeleteObject(band);
+    ScopedClipRect band(hdc, visible);
     const CPoint topLeft(box.left, box.top);
     for (LIST* n = m_list.pHead; IsChild(n); n = n->pNext) {
       KVObject* child = n->pObj;

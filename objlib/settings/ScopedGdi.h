@@ -46,3 +46,28 @@ class ScopedSelect {
   HDC m_hdc;
   HGDIOBJ m_old;
 };
+
+// Clips a DC to a rectangle, and puts back exactly the clip region it had before (or the
+// fact that it had none), so a caller's non-rectangular or empty clipping survives.
+class ScopedClipRect {
+ public:
+  ScopedClipRect(HDC hdc, const RECT& rect) : m_hdc(hdc), m_saved(CreateRectRgn(0, 0, 0, 0)) {
+    if (m_saved && GetClipRgn(hdc, m_saved) != 1) {
+      DeleteObject(m_saved);
+      m_saved = nullptr;
+    }
+    HRGN band = CreateRectRgnIndirect(&rect);
+    SelectClipRgn(hdc, band);  // the DC keeps a copy
+    DeleteObject(band);
+  }
+  ~ScopedClipRect() {
+    SelectClipRgn(m_hdc, m_saved);
+    if (m_saved) DeleteObject(m_saved);
+  }
+  ScopedClipRect(const ScopedClipRect&) = delete;
+  ScopedClipRect& operator=(const ScopedClipRect&) = delete;
+
+ private:
+  HDC m_hdc;
+  HRGN m_saved;
+};
