@@ -12,18 +12,6 @@
 
 namespace {
 
-const int kScrollMargin = 24;  // scrolling to an object shows this much beyond it
-
-// Moves one axis so that [low, high) of an object shows in [viewLow, viewHigh).
-bool ScrollAxisTo(int low, int high, int viewLow, int viewHigh, int greatest, int* pScroll) {
-  int before = *pScroll;
-  if (low < viewLow)
-    *pScroll = std::max(0, *pScroll + (low - viewLow - kScrollMargin));
-  else if (high > viewHigh)
-    *pScroll = std::min(greatest, *pScroll + (high - viewHigh + kScrollMargin));
-  return *pScroll != before;
-}
-
 KVObjLink* LinkAt(LIST* node) {
   return node && node->pObj->m_wCode == SEG_LINK ? dynamic_cast<KVObjLink*>(node->pObj) : nullptr;
 }
@@ -41,21 +29,6 @@ KVDocFig::~KVDocFig() = default;
 int KVDocFig::ImportText(char* pszText) {
   Box()->SetTextData(pszText);
   return 0;
-}
-
-bool KVDocFig::Scroll(CRect view, LIST* pNode) {
-  view.OffsetRect(m_nScrollX, m_nScrollY);
-  const KVObject* o = pNode->pObj;
-  CRect object(o->x, o->y, o->x + o->cx, o->y + o->cy);
-  object.OffsetRect(Box()->x, Box()->y);
-  if (object.left >= view.left && object.right <= view.right && object.top >= view.top &&
-      object.bottom <= view.bottom)
-    return false;
-  const int maxX = std::max(0, Box()->cx - view.Width());
-  const int maxY = std::max(0, Box()->cy - view.Height());
-  bool movedX = ScrollAxisTo(object.left, object.right, view.left, view.right, maxX, &m_nScrollX);
-  bool movedY = ScrollAxisTo(object.top, object.bottom, view.top, view.bottom, maxY, &m_nScrollY);
-  return movedX || movedY;
 }
 
 // There is no caret to fall back to: without a link node nothing scrolls.
@@ -80,17 +53,6 @@ void KVDocFig::SetSize(CSize size) {
   }
   Box()->SetSize(size);
   if (top) m_nScrollY = std::min(std::max(0, Box()->cy - cy), top->pObj->y + offset);
-}
-
-int KVDocFig::SaveText(KVFile* pFile) {
-  const int length = Box()->TextBodyLength();
-  if (length == 0) return 0;
-  char* text = new (std::nothrow) char[length + 1]();
-  if (!text) return KV_ERR_NO_MEMORY;
-  int written = Box()->GetTextBody(text, length + 1);
-  int result = pFile->WriteFile(text, written);
-  delete[] text;
-  return result < 0 ? result : 0;
 }
 
 // The selected objects go to a new file; a link to it goes on top at the box's origin,

@@ -33,8 +33,8 @@ class KVOBJ_API KVDocFig : public KVObjDoc {
   void Clear() { Box()->Clear(); }
   void ReloadLinkFile(LINK* pLink) { Box()->ReloadLinkFile(pLink); }
   int DoChildProperty() override { return Box()->DoChildProperty(); }
-  bool Scroll(CRect view, LIST* pNode);
-  int SaveText(KVFile* pFile);
+  bool Scroll(CRect view, LIST* pNode) { return ScrollToObject(view, pNode); }
+  int SaveText(KVFile* pFile) { return SaveContentText(pFile); }
 
   // Forwarded to the figure box; points and rectangles in box coordinates.
   void SelectAll(bool b) { Box()->SelectAll(b); }

@@ -162,3 +162,14 @@ bool KVObjDoc::IsObjSelected() { return false; }
 int KVObjDoc::PrintDoc(HDC, CRect, char*) { return 0; }
 
 void KVObjDoc::SetListItemSize(LIST* pNode, CSize size) { m_pContent->SetItemSize(pNode, size); }
+
+int KVObjDoc::SaveContentText(KVFile* pFile) {
+  const int length = m_pContent->TextBodyLength();
+  if (length == 0) return 0;
+  char* text = new (std::nothrow) char[length + 1]();
+  if (!text) return KV_ERR_NO_MEMORY;
+  int written = m_pContent->GetTextBody(text, length + 1);
+  int result = pFile->WriteFile(text, written);
+  delete[] text;
+  return result < 0 ? result : 0;
+}

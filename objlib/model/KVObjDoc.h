@@ -62,4 +62,9 @@ class KVOBJ_API KVObjDoc : public KVObjList {
  protected:
   // Imports plain text into the content; KV_ERR_NOT_SUPPORTED where the content has no text.
   virtual int ImportText(char* pszText);
+  // Scrolls so that the content's object at pNode shows in the view (window coordinates)
+  // with a margin around it; true when the position changed.
+  bool ScrollToObject(CRect view, LIST* pNode);
+  // Writes the content's text to a file; an empty text writes nothing.
+  int SaveContentText(KVFile* pFile);
 };

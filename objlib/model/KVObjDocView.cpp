@@ -8,6 +8,18 @@ namespace {
 
 const int kLineStep = 20;  // reference pixels per scrolled line
 
+const int kScrollMargin = 24;  // scrolling to an object shows this much beyond it
+
+// Moves one axis so that [low, high) of an object shows in [viewLow, viewHigh).
+bool ScrollAxisTo(int low, int high, int viewLow, int viewHigh, int greatest, int* pScroll) {
+  int before = *pScroll;
+  if (low < viewLow)
+    *pScroll = std::max(0, *pScroll + (low - viewLow - kScrollMargin));
+  else if (high > viewHigh)
+    *pScroll = std::min(greatest, *pScroll + (high - viewHigh + kScrollMargin));
+  return *pScroll != before;
+}
+
 // Scroll-bar information for one axis: view length against content length.
 void FillAxis(SCROLLINFO* pInfo, int view, int content, int* pPosition) {
   pInfo->cbSize = sizeof(SCROLLINFO);
@@ -91,4 +103,19 @@ void KVObjDoc::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected)
   m_pContent->Draw(pInfo, contentOrigin, visible, bSelected);
   if (m_nAttr & 1) KVDrawFrame(hdc, box);
   DeleteObject(brush);
+}
+
+bool KVObjDoc::ScrollToObject(CRect view, LIST* pNode) {
+  view.OffsetRect(m_nScrollX, m_nScrollY);
+  const KVObject* o = pNode->pObj;
+  CRect object(o->x, o->y, o->x + o->cx, o->y + o->cy);
+  object.OffsetRect(m_pContent->x, m_pContent->y);
+  if (object.left >= view.left && object.right <= view.right && object.top >= view.top &&
+      object.bottom <= view.bottom)
+    return false;
+  const int maxX = std::max(0, m_pContent->cx - view.Width());
+  const int maxY = std::max(0, m_pContent->cy - view.Height());
+  bool movedX = ScrollAxisTo(object.left, object.right, view.left, view.right, maxX, &m_nScrollX);
+  bool movedY = ScrollAxisTo(object.top, object.bottom, view.top, view.bottom, maxY, &m_nScrollY);
+  return movedX || movedY;
 }

@@ -10,22 +10,6 @@
 #include "KVObjLink.h"
 #include "KVProfile.h"
 
-namespace {
-
-const int kScrollMargin = 24;  // scrolling to an object shows this much beyond it
-
-// Moves one axis so that [low, high) of an object shows in [viewLow, viewHigh).
-bool ScrollAxisTo(int low, int high, int viewLow, int viewHigh, int greatest, int* pScroll) {
-  int before = *pScroll;
-  if (low < viewLow)
-    *pScroll = std::max(0, *pScroll + (low - viewLow - kScrollMargin));
-  else if (high > viewHigh)
-    *pScroll = std::min(greatest, *pScroll + (high - viewHigh + kScrollMargin));
-  return *pScroll != before;
-}
-
-}  // namespace
-
 KVDocText::KVDocText() {
   auto* box = new KVObjTBox();
   box->m_nAttr = KVGetProfileInt("FileDefault", "MemoAttr", 0);
@@ -51,21 +35,6 @@ CRect KVDocText::GetCharRect(LIST* pNode) {
   CRect r(o->x, o->y, o->x + o->cx, o->y + o->cy);
   r.OffsetRect(x - m_nScrollX, y - m_nScrollY);
   return r;
-}
-
-bool KVDocText::Scroll(CRect view, LIST* pNode) {
-  view.OffsetRect(m_nScrollX, m_nScrollY);
-  const KVObject* o = pNode->pObj;
-  CRect object(o->x, o->y, o->x + o->cx, o->y + o->cy);
-  object.OffsetRect(Box()->x, Box()->y);
-  if (object.left >= view.left && object.right <= view.right && object.top >= view.top &&
-      object.bottom <= view.bottom)
-    return false;
-  const int maxX = std::max(0, Box()->cx - view.Width());
-  const int maxY = std::max(0, Box()->cy - view.Height());
-  bool movedX = ScrollAxisTo(object.left, object.right, view.left, view.right, maxX, &m_nScrollX);
-  bool movedY = ScrollAxisTo(object.top, object.bottom, view.top, view.bottom, maxY, &m_nScrollY);
-  return movedX || movedY;
 }
 
 bool KVDocText::DoChildHScroll(UINT code, UINT amount, LIST* pNode) {
@@ -109,17 +78,6 @@ int KVDocText::PathToLink() {
   KVFile file;
   file.Attach(text.c_str());
   return Box()->Insert(new KVObjLink(text.c_str(), file));
-}
-
-int KVDocText::SaveText(KVFile* pFile) {
-  const int length = Box()->TextBodyLength();
-  if (length == 0) return 0;
-  char* text = new (std::nothrow) char[length + 1]();
-  if (!text) return KV_ERR_NO_MEMORY;
-  int written = Box()->GetTextBody(text, length + 1);
-  int result = pFile->WriteFile(text, written);
-  delete[] text;
-  return result < 0 ? result : 0;
 }
 
 int KVDocText::MakeLink(KVFile* pFile, char* pszBackPath) {

@@ -66,7 +66,7 @@ class KVOBJ_API KVDocText : public KVObjDoc {
   int WhereIs(CPoint pt, LIST** ppNode) { return Box()->WhereIs(ToBox(pt), ppNode); }
   CPoint GetCaretPoint(LIST* pNode);
   CRect GetCharRect(LIST* pNode);
-  bool Scroll(CRect view, LIST* pNode);
+  bool Scroll(CRect view, LIST* pNode) { return ScrollToObject(view, pNode); }
   bool DoChildHScroll(UINT code, UINT amount, LIST* pNode);
   bool DoChildVScroll(UINT code, UINT amount, LIST* pNode);
 
@@ -75,7 +75,7 @@ class KVOBJ_API KVDocText : public KVObjDoc {
   int DoProperty() override;
   int PathToLink();
   int MakeLink(KVFile* pFile, char* pszBackPath);
-  int SaveText(KVFile* pFile);
+  int SaveText(KVFile* pFile) { return SaveContentText(pFile); }
   int PrintDoc(HDC hdc, CRect page, char* pszTitle) override;
 
  protected:
