@@ -1,0 +1,76 @@
+// The base of the command, mouse and drag tests.
+#include "CommandTest.h"
+
+#include "ProcessWindows.h"
+#include "WindowQuery.h"
+
+void CommandTest::TearDown() {
+  for (HWND window : MemoWindowsExcept(started_)) EndProcessOf(window);
+  MemoTest::TearDown();
+}
+
+MemoProcess& CommandTest::OpenMemo(const std::string& path) {
+  MemoProcess& memo = Launch(path);
+  if (memo.WaitForWindow()) {
+    started_.insert(memo.Id());
+    Place(memo.Window(), kMemoPlace.left, kMemoPlace.top, kMemoPlace.right - kMemoPlace.left,
+          kMemoPlace.bottom - kMemoPlace.top);
+    Answers(memo.Window());
+  }
+  return memo;
+}
+
+void CommandTest::HoldKey(WORD vk, bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
+void CommandTest::PressAlt(WORD vk) {
+  HoldKey(VK_MENU, true);
+  HoldKey(vk, true);
+  HoldKey(vk, false);
+  HoldKey(VK_MENU, false);
+}
+
+HWND CommandTest::OpenMenu(KeyboardInput& keys, DWORD pid, char mnemonic) {
+  PressAlt(static_cast<WORD>(mnemonic));
+  keys.Settle();
+  return WaitForPopupMenu(pid, 5000);
+}
+
+void CommandTest::CloseMenus(KeyboardInput& keys) {
+  keys.Press(VK_ESCAPE);
+  keys.Press(VK_ESCAPE);
+  keys.Settle();
+}
+
+bool CommandTest::ReturnTo(KeyboardInput& keys, HWND frame) {
+  WaitUntil([frame] { return GetForegroundWindow() == frame; }, 5000);
+  return keys.Focus();
+}
+
+void CommandTest::EmptyTheClipboard() {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  CloseClipboard();
+}
+
+std::string CommandTest::ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+      text = bytes;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool CommandTest::ClipboardHas(const char* formatName) {
+  return IsClipboardFormatAvailable(RegisterClipboardFormatA(formatName)) != 0;
+}

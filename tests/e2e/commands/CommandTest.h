@@ -1,0 +1,44 @@
+// The base of the command, mouse and drag tests: memo windows at a fixed place, keys with
+// Alt and held modifiers, the clipboard as the driver sees it, and memo windows that the
+// program opened in processes of their own, ended with the test.
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+
+#include "KeyboardInput.h"
+#include "MemoTest.h"
+
+// Where memo windows stand, so the layout of their text is known.
+const RECT kMemoPlace = {60, 60, 700, 540};
+
+class CommandTest : public MemoTest {
+ protected:
+  void TearDown() override;
+
+  // Starts KVMemo on the file (none: a new memo), puts its window at kMemoPlace and waits
+  // until it answers; null Window() on failure.
+  MemoProcess& OpenMemo(const std::string& path = "");
+  // The processes this test started itself.
+  const std::set<DWORD>& Started() const { return started_; }
+
+  // A key pressed with Alt held, as menus and Alt accelerators want it.
+  static void PressAlt(WORD vk);
+  // A key held down or let go across a mouse gesture (VK_CONTROL, VK_SHIFT).
+  static void HoldKey(WORD vk, bool down);
+  // Opens a pop-up of the menu bar with Alt and its mnemonic; its window, or null.
+  static HWND OpenMenu(KeyboardInput& keys, DWORD pid, char mnemonic);
+  static void CloseMenus(KeyboardInput& keys);
+  // Focus() again after a modal dialog has gone: Wine gives the frame back after a moment,
+  // and pushing it to the front sooner can leave it behind.
+  static bool ReturnTo(KeyboardInput& keys, HWND frame);
+
+  static void EmptyTheClipboard();
+  static std::string ClipboardText();
+  static bool ClipboardHas(const char* formatName);
+
+ private:
+  std::set<DWORD> started_;
+};
