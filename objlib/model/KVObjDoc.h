@@ -67,4 +67,9 @@ class KVOBJ_API KVObjDoc : public KVObjList {
   bool ScrollToObject(CRect view, LIST* pNode);
   // Writes the content's text to a file; an empty text writes nothing.
   int SaveContentText(KVFile* pFile);
+  // A copy of the content made ready for a printer: wrapped, converted to its resolution and
+  // sized to the page.
+  static void FitToPage(KVObject& copy, HDC hdc, const CRect& page);
+  // Starts a print job named after the document's title.
+  static void StartPrintJob(HDC hdc, const char* pszTitle);
 };

@@ -1,24 +1,12 @@
 // Printing a text document: a copy of its box wrapped at the page width, drawn page by
 // page with every page ending at a line start.
-#include <cstdio>
-
 #include "KVDocText.h"
 #include "KVPaintPass.h"
 
 int KVDocText::PrintDoc(HDC hdc, CRect page, char* pszTitle) {
   KVObjTBox copy(*Box());
-  copy.m_nAttr |= KV_ATTR_WRAP;
-  copy.CalcSize(hdc);
-  copy.cx = page.Width();
-  copy.cy = page.Height();
-  copy.SetSize(CSize(page.Width(), page.Height()));
-
-  char jobName[300];
-  std::snprintf(jobName, sizeof jobName, "KVMemo - %s", pszTitle ? pszTitle : "");
-  DOCINFOA job = {};
-  job.cbSize = sizeof job;
-  job.lpszDocName = jobName;
-  StartDocA(hdc, &job);
+  FitToPage(copy, hdc, page);
+  StartPrintJob(hdc, pszTitle);
   CDC dc(hdc);
   const LOGFONT noFontYet = {};
   for (int top = 0;;) {
