@@ -5,32 +5,47 @@
 #include <vector>
 
 #include "Poll.h"
+#include "WindowQuery.h"
 
 namespace {
 
 // A key no memo command uses; the memo view passes it on to default processing.
 const WORD kMarkerKey = VK_F24;
+const DWORD kRetryMs = 2000;
 
 }  // namespace
 
-// Attaching clears the shared key states (Wine does so), so it happens once, before any key
-// is sent: attached in the middle of a Ctrl+S, the window would see a plain "s".
 KeyboardInput::KeyboardInput(HWND frame)
-    : frame_(frame), thread_(GetWindowThreadProcessId(frame, nullptr)) {
-  attached_ = thread_ && AttachThreadInput(GetCurrentThreadId(), thread_, TRUE);
-}
+    : frame_(frame), thread_(GetWindowThreadProcessId(frame, nullptr)) {}
 
 KeyboardInput::~KeyboardInput() {
   if (attached_) AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
 }
 
+// Attaching to the frame's thread happens once the frame is in front, its thread has a
+// focus window of its own and is idle: attached earlier, the shared input could take over a
+// focus window of another thread. Attaching also clears the key states (Wine does so), so
+// it must not happen while keys are on their way, as within a Ctrl+S. Now and then Wine
+// still routes no key to a freshly attached thread; attaching again cures it.
 bool KeyboardInput::Focus() {
-  bool front = WaitUntil([this] {
-    if (GetForegroundWindow() == frame_) return true;
-    SetForegroundWindow(frame_);
-    return false;
-  });
-  return front && Settle();  // the activation is handled before any key comes
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (!WaitUntil([this] { return InFront(); })) return false;
+    if (!attached_) attached_ = AttachThreadInput(GetCurrentThreadId(), thread_, TRUE);
+    if (Settle(kRetryMs)) return true;  // the activation is handled before any key comes
+    AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+    attached_ = false;
+  }
+  return false;
+}
+
+bool KeyboardInput::InFront() const {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetForegroundWindow() == frame_ && GetGUIThreadInfo(thread_, &info) && info.hwndFocus &&
+      (info.hwndFocus == frame_ || IsChild(frame_, info.hwndFocus)) && Answers(frame_))
+    return true;
+  SetForegroundWindow(frame_);
+  return false;
 }
 
 void KeyboardInput::Send(WORD vk, WORD unicode, bool up) {
@@ -74,11 +89,11 @@ void KeyboardInput::Type(const std::string& sjisText) {
 // after handling everything before it. Attached to the frame's thread we read those states:
 // once an unused key shows pressed, every earlier key and posted message has been handled.
 // (Its toggle bit would do with one message, but Wine stops updating it after a re-attach.)
-bool KeyboardInput::Settle() {
+bool KeyboardInput::Settle(DWORD timeoutMs) {
   if (!attached_) return false;
   Send(kMarkerKey, 0, false);
-  bool pressed = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) != 0; });
+  bool pressed = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) != 0; }, timeoutMs);
   Send(kMarkerKey, 0, true);
-  bool released = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) == 0; });
+  bool released = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) == 0; }, timeoutMs);
   return pressed && released;
 }

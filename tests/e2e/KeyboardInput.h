@@ -6,15 +6,19 @@
 
 #include <string>
 
+#include "Poll.h"
+
 class KeyboardInput {
  public:
-  // Shares the key states of the frame's thread while it lives (one at a time).
+  // From Focus() on, shares the key states of the frame's thread while it lives; one
+  // KeyboardInput at a time.
   explicit KeyboardInput(HWND frame);
   KeyboardInput(const KeyboardInput&) = delete;
   KeyboardInput& operator=(const KeyboardInput&) = delete;
   ~KeyboardInput();
 
-  // Brings the frame to the front; true once it is the foreground window.
+  // Brings the frame to the front; true once it is the foreground window and has taken
+  // everything sent before. Call it before any other member.
   bool Focus();
   // Types Shift-JIS text: plain ASCII as the keys that make it, anything else as Unicode
   // key events (an ANSI window gets a double-byte character as two WM_CHAR, lead first).
@@ -23,9 +27,10 @@ class KeyboardInput {
   // Waits until the frame's thread has handled every key sent so far, and every message
   // posted to it before (a thread takes posted messages before input). The frame must be
   // in front.
-  bool Settle();
+  bool Settle(DWORD timeoutMs = kWaitMs);
 
  private:
+  bool InFront() const;
   void Send(WORD vk, WORD unicode, bool up);
 
   HWND frame_;
