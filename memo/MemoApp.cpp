@@ -59,6 +59,11 @@ bool CMemoApp::InitInstance() {
   return true;
 }
 
+int CMemoApp::ExitInstance(int exitCode) {
+  OleUninitialize();
+  return exitCode;
+}
+
 const CommandEntry<CMemoApp> CMemoApp::kCommands[] = {
     {ID_APP_ABOUT, &CMemoApp::OnAppAbout, nullptr},
 };

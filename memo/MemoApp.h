@@ -6,6 +6,7 @@
 class CMemoApp : public CWinApp {
  public:
   bool InitInstance() override;
+  int ExitInstance(int exitCode) override;
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CCmdUI* ui) override;
 

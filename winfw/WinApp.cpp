@@ -95,5 +95,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   app->m_lpCmdLine = ArgumentsOf(GetCommandLineA());
   LoadStringA(instance, kAppTitleString, app->m_szAppName, sizeof app->m_szAppName);
   if (!app->InitInstance()) return 0;
-  return app->Run();
+  return app->ExitInstance(app->Run());
 }

@@ -19,6 +19,8 @@ class CWinApp : public CCmdTarget {
   virtual bool InitInstance() = 0;
   // The message loop; the exit code of the process.
   int Run();
+  // After the loop: what InitInstance set up is taken down; the exit code.
+  virtual int ExitInstance(int exitCode) { return exitCode; }
   // +1 begins, -1 ends, 0 restores the wait cursor.
   virtual void DoWaitCursor(int nCode);
   bool OnCommand(UINT id) override;
