@@ -5,6 +5,7 @@
 #include "FigureGeometry.h"
 #include "KVErrors.h"
 #include "KVObjFBox.h"
+#include "SegWriter.h"
 
 namespace {
 
@@ -49,20 +50,13 @@ int KVObjFBox::HeadDataLength() { return kHeadSize; }
 int KVObjFBox::TailDataLength() { return kTailSize; }
 
 int KVObjFBox::GetHeadData(char* pBuf, int nSize) {
-  if (nSize < kHeadSize) return 0;
   const uint32_t fields[6] = {m_nAttr, m_crBackColor, 0, 0, static_cast<uint32_t>(m_nWidth),
                               static_cast<uint32_t>(cy)};
-  KVWriteU16(pBuf, SEG_FBOX);
-  KVWriteU32(pBuf + 2, sizeof fields);
-  std::memcpy(pBuf + 6, fields, sizeof fields);
-  return kHeadSize;
+  return KVWriteBoxHead(pBuf, nSize, SEG_FBOX, fields);
 }
 
 int KVObjFBox::GetTailData(char* pBuf, int nSize) {
-  if (nSize < kTailSize) return 0;
-  KVWriteU16(pBuf, SEG_FBOX_END);
-  KVWriteU32(pBuf + 2, 0);
-  return kTailSize;
+  return KVWriteBoxTail(pBuf, nSize, SEG_FBOX_END);
 }
 
 // Children are written without colour or font segments: the reader gives them the

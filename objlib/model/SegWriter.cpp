@@ -44,3 +44,19 @@ int KVWriteRun(LIST* pFirst, LIST* pEnd, char* pBuf, int nSize) {
   if (nSize < KVRunDataLength(pFirst, pEnd)) return 0;
   return Emit(pFirst, pEnd, pBuf, nSize);
 }
+
+int KVWriteBoxHead(char* pBuf, int nSize, uint16_t code, const uint32_t (&fields)[6]) {
+  const int size = static_cast<int>(sizeof(SEG_HEAD) + sizeof fields);
+  if (nSize < size) return 0;
+  KVWriteU16(pBuf, code);
+  KVWriteU32(pBuf + 2, sizeof fields);
+  std::memcpy(pBuf + sizeof(SEG_HEAD), fields, sizeof fields);
+  return size;
+}
+
+int KVWriteBoxTail(char* pBuf, int nSize, uint16_t code) {
+  if (nSize < static_cast<int>(sizeof(SEG_HEAD))) return 0;
+  KVWriteU16(pBuf, code);
+  KVWriteU32(pBuf + 2, 0);
+  return sizeof(SEG_HEAD);
+}

@@ -46,21 +46,14 @@ int KVObjTBox::HeadDataLength() { return kHeadSize; }
 int KVObjTBox::TailDataLength() { return kTailSize; }
 
 int KVObjTBox::GetHeadData(char* pBuf, int nSize) {
-  if (nSize < kHeadSize) return 0;
   const uint32_t fields[6] = {m_nAttr, m_crBackColor, static_cast<uint32_t>(x),
                               static_cast<uint32_t>(y), static_cast<uint32_t>(m_nWidth),
                               static_cast<uint32_t>(cy)};
-  KVWriteU16(pBuf, SEG_TBOX);
-  KVWriteU32(pBuf + 2, sizeof fields);
-  std::memcpy(pBuf + 6, fields, sizeof fields);
-  return kHeadSize;
+  return KVWriteBoxHead(pBuf, nSize, SEG_TBOX, fields);
 }
 
 int KVObjTBox::GetTailData(char* pBuf, int nSize) {
-  if (nSize < kTailSize) return 0;
-  KVWriteU16(pBuf, SEG_TBOX_END);
-  KVWriteU32(pBuf + 2, 0);
-  return kTailSize;
+  return KVWriteBoxTail(pBuf, nSize, SEG_TBOX_END);
 }
 
 int KVObjTBox::GetDataLength(LIST* pFrom, LIST* pTo) { return KVRunDataLength(pFrom, pTo); }
