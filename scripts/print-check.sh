@@ -8,24 +8,13 @@ set -euo pipefail
 here=$(dirname "$0")
 lines=150  # as PrintJobTests.cpp writes them: "L001 ... 001" to "L150 ... 150"
 title="KVMemo - print check"
-pdf="/var/spool/cups-pdf/$(id -un)/${title// /_}.pdf"  # the folder printer-start.sh sets
 
 fail() { echo "print-check: $*" >&2; exit 1; }
 
-LC_ALL=C lpstat -d 2>/dev/null | grep -q ': KVPDF$' ||
-  fail "no default printer KVPDF; scripts/printer-start.sh sets it up (make test runs it)"
-rm -f "$pdf"
-"$here/wine-run.sh" "$1" "$2"
+# shellcheck source=SCRIPTDIR/print-pdf-job.sh
+. "$here/print-pdf-job.sh"
+print_pdf_job "$title" "$1" "$2"
 
-# The queue converts the job in the background: wait until it is done and the file is there.
-for _ in $(seq 120); do
-  [ -s "$pdf" ] && [ -z "$(lpstat -o KVPDF 2>/dev/null)" ] && break
-  sleep 0.5
-done
-[ -s "$pdf" ] || fail "no PDF at $pdf after 60 s"
-
-info=$(pdfinfo "$pdf")
-echo "$info" | grep -qx "Title: *$title" || fail "the PDF is not titled \"$title\""
 pages=$(echo "$info" | awk '/^Pages:/ {print $2}')
 echo "print-check: $pdf has $pages pages"
 [ "$pages" -gt 1 ] || fail "a memo of $lines lines printed on $pages page(s)"
