@@ -1,18 +1,5 @@
 # Fails unless the module's export table holds exactly the Susie entry points, undecorated.
 # Run as: cmake -DOBJDUMP=... -DMODULE=... -P CheckExports.cmake
-set(expected GetPicture GetPictureInfo GetPluginInfo GetPreview IsSupported)
-execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "${OBJDUMP} -p ${MODULE} failed")
-endif()
-string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([^\n]+\n)*" table "${dump}")
-string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" entries "${table}")
-set(names)
-foreach(entry IN LISTS entries)
-  string(REGEX REPLACE "^\\[ *[0-9]+\\] " "" name "${entry}")
-  list(APPEND names "${name}")
-endforeach()
-list(SORT names)
-if(NOT names STREQUAL expected)
-  message(FATAL_ERROR "${MODULE} exports [${names}], expected [${expected}]")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../../../cmake/ExportNames.cmake)
+kv_check_export_names(${OBJDUMP} ${MODULE} GetPicture GetPictureInfo GetPluginInfo GetPreview
+                      IsSupported)

@@ -1,0 +1,21 @@
+# For the export checks of the plug-ins (cmake -P scripts): the names a module exports.
+# kv_check_export_names(OBJDUMP MODULE NAME...) fails unless the module's export table holds
+# exactly the names given, in sorted order, undecorated.
+function(kv_check_export_names objdump module)
+  set(expected ${ARGN})
+  execute_process(COMMAND ${objdump} -p ${module} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${objdump} -p ${module} failed")
+  endif()
+  string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([^\n]+\n)*" table "${dump}")
+  string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" entries "${table}")
+  set(names)
+  foreach(entry IN LISTS entries)
+    string(REGEX REPLACE "^\\[ *[0-9]+\\] " "" name "${entry}")
+    list(APPEND names "${name}")
+  endforeach()
+  list(SORT names)
+  if(NOT names STREQUAL expected)
+    message(FATAL_ERROR "${module} exports [${names}], expected [${expected}]")
+  endif()
+endfunction()
