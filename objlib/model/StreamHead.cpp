@@ -29,3 +29,12 @@ int KVScanStreamHead(const char* data, const char* end, KVStreamHead* pHead) {
   *pHead = head;
   return 0;
 }
+
+int KVFindStreamContent(const char* data, const char* end, bool isFile, KVStreamHead* pHead) {
+  *pHead = {KV_FORMAT_VERSION, nullptr, 0, nullptr, 0, data};
+  if (!isFile) return 0;
+  const int scanned = KVScanStreamHead(data, end, pHead);
+  if (scanned < 0) return scanned;
+  if (!pHead->docHead) pHead->version = KV_FORMAT_VERSION;
+  return 0;
+}

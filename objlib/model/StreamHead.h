@@ -20,3 +20,7 @@ struct KVStreamHead {
 // winning. Returns 0, KV_ERR_VERSION for a version above the current one, or
 // KV_ERR_READ_WRITE for a head that is cut short or too small to hold its version.
 KVOBJ_API int KVScanStreamHead(const char* data, const char* end, KVStreamHead* pHead);
+// Where the objects begin: at data for a memo-data block (read in the current version), or
+// behind the head segments of a whole memo file (read in the file's version, the current
+// one when it has no document head). Returns 0 or the error of KVScanStreamHead.
+int KVFindStreamContent(const char* data, const char* end, bool isFile, KVStreamHead* pHead);

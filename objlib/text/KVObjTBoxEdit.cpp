@@ -82,14 +82,11 @@ LIST* KVObjTBox::StreamToList(const char* data, const char* end, bool skipDocHea
   int result = KV_ERR_READ_WRITE;
   if (!pResult) pResult = &result;
   *pResult = KV_ERR_READ_WRITE;
-  KVStreamHead head = {KV_FORMAT_VERSION, nullptr, 0, nullptr, 0, data};
-  if (skipDocHead) {
-    const int scanned = KVScanStreamHead(data, end, &head);
-    if (scanned < 0) {
-      *pResult = scanned;
-      return nullptr;
-    }
-    if (!head.docHead) head.version = KV_FORMAT_VERSION;
+  KVStreamHead head;
+  const int found = KVFindStreamContent(data, end, skipDocHead, &head);
+  if (found < 0) {
+    *pResult = found;
+    return nullptr;
   }
   const char* p = head.content;
   int endCode = SEG_END;
