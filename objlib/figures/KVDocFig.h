@@ -64,9 +64,4 @@ class KVOBJ_API KVDocFig : public KVObjDoc {
 
  protected:
   int ImportText(char* pszText) override;
-
- private:
-  CPoint ToBox(CPoint window) const {
-    return CPoint(window.x + m_nScrollX - x, window.y + m_nScrollY - y);
-  }
 };

@@ -72,4 +72,8 @@ class KVOBJ_API KVObjDoc : public KVObjList {
   static void FitToPage(KVObject& copy, HDC hdc, const CRect& page);
   // Starts a print job named after the document's title.
   static void StartPrintJob(HDC hdc, const char* pszTitle);
+  // A window point in the content's coordinates.
+  CPoint ToBox(CPoint window) const {
+    return CPoint(window.x + m_nScrollX - x, window.y + m_nScrollY - y);
+  }
 };

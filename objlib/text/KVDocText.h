@@ -82,9 +82,6 @@ class KVOBJ_API KVDocText : public KVObjDoc {
   int ImportText(char* pszText) override;
 
  private:
-  CPoint ToBox(CPoint window) const {
-    return CPoint(window.x + m_nScrollX - x, window.y + m_nScrollY - y);
-  }
   // The node at the window's top-left and how far the view starts below its top, so that
   // a re-wrap can keep that line at the top.
   LIST* TopLine(int* pOffset);
