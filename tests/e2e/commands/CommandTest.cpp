@@ -49,6 +49,9 @@ void CommandTest::CloseMenus(KeyboardInput& keys) {
 
 bool CommandTest::ReturnTo(KeyboardInput& keys, HWND frame) {
   WaitUntil([frame] { return GetForegroundWindow() == frame; }, 5000);
+  // With no window manager, Wine waits two seconds for one to withdraw a hidden window and
+  // then moves the focus once more; keys sent before that can be lost.
+  Sleep(2500);
   return keys.Focus();
 }
 

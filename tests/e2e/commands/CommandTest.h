@@ -31,8 +31,8 @@ class CommandTest : public MemoTest {
   // Opens a pop-up of the menu bar with Alt and its mnemonic; its window, or null.
   static HWND OpenMenu(KeyboardInput& keys, DWORD pid, char mnemonic);
   static void CloseMenus(KeyboardInput& keys);
-  // Focus() again after a modal dialog has gone: Wine gives the frame back after a moment,
-  // and pushing it to the front sooner can leave it behind.
+  // Focus() again after a dialog has gone: Wine gives the frame back after a moment, and
+  // pushing it to the front sooner can leave it behind.
   static bool ReturnTo(KeyboardInput& keys, HWND frame);
 
   static void EmptyTheClipboard();

@@ -90,6 +90,13 @@ void SetControlText(HWND dialog, int id, const std::string& sjisText) {
                       &result);
 }
 
+void AnswerFileDialog(HWND dialog, const std::string& path) {
+  // The name box: an edit (edt1) in one layout of the dialog, a combo box (cmb13) in another.
+  const int nameBox = GetDlgItem(dialog, 1148) ? 1148 : 1152;
+  SetControlText(dialog, nameBox, path);
+  PressButton(dialog, IDOK);
+}
+
 HWND PopupMenuOf(DWORD pid) {
   std::vector<HWND> menus = WindowsOfClass(pid, "#32768");
   return menus.empty() ? nullptr : menus.front();

@@ -25,6 +25,9 @@ void PressButton(HWND dialog, int id);
 // Sets the text of a dialog's edit control.
 void SetControlText(HWND dialog, int id, const std::string& sjisText);
 
+// Types a path into a file dialog's name box and presses OK.
+void AnswerFileDialog(HWND dialog, const std::string& path);
+
 // The visible pop-up menu window (class #32768) of a process; null if none.
 HWND PopupMenuOf(DWORD pid);
 HWND WaitForPopupMenu(DWORD pid, DWORD timeoutMs = kWaitMs);
