@@ -77,3 +77,12 @@ std::string CommandTest::ClipboardText() {
 bool CommandTest::ClipboardHas(const char* formatName) {
   return IsClipboardFormatAvailable(RegisterClipboardFormatA(formatName)) != 0;
 }
+
+RECT CaretRect(const MemoProcess& memo) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(memo.Window(), nullptr), &info) ||
+      info.hwndCaret != memo.View())
+    return RECT{};
+  return info.rcCaret;
+}

@@ -42,3 +42,6 @@ class CommandTest : public MemoTest {
  private:
   std::set<DWORD> started_;
 };
+
+// The caret of the memo's thread, in the view's client coordinates; empty when hidden.
+RECT CaretRect(const MemoProcess& memo);

@@ -28,7 +28,8 @@ MemoLayout::MemoLayout(const std::string& path, HWND view) : doc_(new KVDocText)
   const auto& list = doc_->Box()->m_list;
   for (LIST* node = list.pHead; node && node != list.pTail; node = node->pNext) {
     KVObject* object = node->pObj;
-    MemoItem item{object->m_wCode, "", "", doc_->GetCharRect(node)};
+    const CSize minimum = object->MinSize();
+    MemoItem item{object->m_wCode, "", "", doc_->GetCharRect(node), {minimum.cx, minimum.cy}};
     if (KVIsCharCode(object->m_wCode)) {
       if (object->m_wCode > 0xFF) item.text += static_cast<char>(object->m_wCode >> 8);
       item.text += static_cast<char>(object->m_wCode & 0xFF);

@@ -15,6 +15,7 @@ struct MemoItem {
   std::string text;      // a character's bytes; empty for other objects
   std::string linkPath;  // a link's target, expanded; empty for anything else
   RECT rect;             // in the client area of a view of the given size
+  SIZE minSize;          // the smallest size the object can be given
 };
 
 class MemoLayout {

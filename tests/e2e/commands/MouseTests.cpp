@@ -1,0 +1,171 @@
+// The memo view's mouse with real input and the system's double-click time: double clicks
+// on links and on text, a single click that takes effect when the time runs out, selecting
+// by dragging, the right button inside and outside the selection, and resizing a link by
+// its corner handle.
+#include "CommandTest.h"
+#include "KVSegment.h"
+#include "MemoFixture.h"
+#include "MemoLayout.h"
+#include "MouseInput.h"
+#include "ProcessWindows.h"
+#include "Screenshots.h"
+#include "WindowQuery.h"
+
+namespace {
+
+POINT At(const MemoProcess& memo, POINT client) { return ScreenPoint(memo.View(), client); }
+
+// Waits until the caret stands at the left edge of the item.
+bool CaretAt(const MemoProcess& memo, const MemoItem& item) {
+  return WaitUntil(
+      [&] {
+        const RECT caret = CaretRect(memo);
+        return caret.left == item.rect.left && caret.bottom == item.rect.bottom;
+      },
+      5000);
+}
+
+}  // namespace
+
+using Mouse = CommandTest;
+
+TEST_F(Mouse, DoubleClickOpensALinkOnceOnTextItDoesNothingAndOneClickMovesTheCaretLater) {
+  const std::string target = Folder() + "target.kvm";
+  const std::string path = Folder() + "clicks.kvm";
+  ASSERT_TRUE(MemoFixture().Text("over there").Name("行き先").Save(target));
+  ASSERT_TRUE(MemoFixture().Text("go ").Link(target).Text("\nplain words").Save(path));
+  MemoProcess& memo = OpenMemo(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  const MemoLayout layout(path, memo.View());
+  const std::vector<MemoItem>& items = layout.Items();
+  ASSERT_EQ(SEG_LINK, items[3].code);
+
+  MouseInput::DoubleClick(At(memo, layout.Inside(3)));
+  HWND opened = WaitForOtherMemoWindow(Started());
+  ASSERT_NE(nullptr, opened) << "a double click on the link opened nothing";
+  EXPECT_EQ("KVMemo - 行き先", WindowTitle(opened));
+  EndProcessOf(opened);
+  ASSERT_TRUE(keys.Focus());
+
+  // The caret stands at the start. A double click on text leaves it there; one click moves
+  // it, once the double-click time has run out.
+  keys.Press(VK_END, true);
+  keys.Press(VK_HOME, true);
+  ASSERT_TRUE(keys.Settle());
+  const size_t words = layout.IndexOf("words");
+  MouseInput::DoubleClick(At(memo, layout.Inside(words, 0.2)));
+  Sleep(2 * GetDoubleClickTime());
+  keys.Type("X");
+  const size_t plain = layout.IndexOf("plain");
+  MouseInput::Click(At(memo, layout.Inside(plain + 1, 0.2)));
+  ASSERT_TRUE(CaretAt(memo, items[plain + 1])) << "one click did not move the caret";
+  keys.Type("Y");
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  EXPECT_EQ("Xgo @\npYlain words", MemoLayout(path).Text());
+}
+
+TEST_F(Mouse, DragSelectsTextRightButtonKeepsTheSelectionInsideAndMovesTheCaretOutside) {
+  const std::string path = Folder() + "right.kvm";
+  ASSERT_TRUE(MemoFixture().Text("one two three four").Save(path));
+  MemoProcess& memo = OpenMemo(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  const MemoLayout layout(path, memo.View());
+  const size_t two = layout.IndexOf("two");
+  const size_t three = layout.IndexOf("three");
+  auto copied = [&] {
+    EmptyTheClipboard();
+    keys.Press('B', true);
+    keys.Settle();
+    return ClipboardText();
+  };
+
+  // Pressed on "t" and released on the space after "two": the drag selects "two".
+  MouseInput::Drag(At(memo, layout.Inside(two, 0.1)), At(memo, layout.Inside(two + 3, 0.1)));
+  ASSERT_TRUE(keys.Settle());
+  EXPECT_EQ("two", copied());
+
+  // A right click inside the selection opens the context menu and keeps the selection.
+  MouseInput::Click(At(memo, layout.Inside(two + 1)), true);
+  HWND menu = WaitForPopupMenu(memo.Id());
+  ASSERT_NE(nullptr, menu) << "no context menu";
+  TakeShot("context-menu");
+  keys.Press(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return PopupMenuOf(memo.Id()) == nullptr; }));
+  EXPECT_EQ("two", copied());
+
+  // Outside it, the caret moves to the click before the menu opens.
+  MouseInput::Click(At(memo, layout.Inside(three + 1, 0.2)), true);
+  ASSERT_NE(nullptr, WaitForPopupMenu(memo.Id())) << "no context menu outside the selection";
+  keys.Press(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return PopupMenuOf(memo.Id()) == nullptr; }));
+  keys.Type("X");
+
+  // With the left button held, the right button opens no menu.
+  const POINT four = At(memo, layout.Inside(layout.IndexOf("four")));
+  MouseInput::MoveTo(four);
+  MouseInput::Press();
+  MouseInput::Press(true);
+  MouseInput::Release(true);
+  MouseInput::Release();
+  // (Wine loses the shared key states after this gesture; Focus attaches again.)
+  ASSERT_TRUE(keys.Focus());
+  EXPECT_EQ(nullptr, PopupMenuOf(memo.Id())) << "a menu opened with the left button held";
+
+  // From the keyboard the menu opens at the caret.
+  keys.Press(VK_END, true);
+  keys.Press(VK_APPS);
+  menu = WaitForPopupMenu(memo.Id());
+  ASSERT_NE(nullptr, menu) << "the menu key opened no menu";
+  const RECT caret = CaretRect(memo);
+  const POINT caretOnScreen = At(memo, {caret.left, caret.top});
+  const RECT placed = ScreenRect(menu);
+  EXPECT_LE(std::abs(placed.left - caretOnScreen.x), 4) << RectText(placed);
+  EXPECT_LE(std::abs(placed.top - caretOnScreen.y), 24) << RectText(placed);
+  keys.Press(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return PopupMenuOf(memo.Id()) == nullptr; }));
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  EXPECT_EQ("one two tXhree four", MemoLayout(path).Text());
+}
+
+TEST_F(Mouse, CornerHandleResizesALinkNeverBelowItsMinimumAndTheSizeIsSaved) {
+  const std::string target = Folder() + "inner.kvm";
+  const std::string path = Folder() + "resize.kvm";
+  ASSERT_TRUE(MemoFixture().Text("inside the link").Save(target));
+  ASSERT_TRUE(MemoFixture().Text("before ").Link(target, true).Text(" after").Save(path));
+  MemoProcess& memo = OpenMemo(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  const MemoLayout layout(path, memo.View());
+  const size_t link = layout.IndexOf("@");
+  const RECT r = layout.Items()[link].rect;
+
+  // The bottom-right handle dragged up-left and released: the link takes that size.
+  const POINT corner = {r.right - 2, r.bottom - 2};
+  const POINT release = {r.right - 90, r.bottom - 30};
+  MouseInput::Drag(At(memo, corner), At(memo, release));
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  MemoLayout resized(path);
+  ASSERT_EQ(1u, resized.Links().size());
+  const RECT got = resized.Links()[0].rect;
+  EXPECT_EQ(release.x - r.left, got.right - got.left);
+  EXPECT_EQ(release.y - r.top, got.bottom - got.top);
+
+  // Dragged far beyond its top-left corner it keeps its minimum size.
+  MouseInput::Drag(At(memo, {release.x - 2, release.y - 2}), At(memo, {r.left - 40, r.top - 40}));
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  MemoLayout smallest(path);
+  ASSERT_EQ(1u, smallest.Links().size());
+  const MemoItem& item = smallest.Links()[0];
+  EXPECT_EQ(item.minSize.cx, item.rect.right - item.rect.left);
+  EXPECT_EQ(item.minSize.cy, item.rect.bottom - item.rect.top);
+  EXPECT_EQ("before @ after", smallest.Text());
+}
