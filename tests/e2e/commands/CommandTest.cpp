@@ -1,6 +1,7 @@
 // The base of the command, mouse and drag tests.
 #include "CommandTest.h"
 
+#include "MouseInput.h"
 #include "ProcessWindows.h"
 #include "WindowQuery.h"
 
@@ -20,13 +21,7 @@ MemoProcess& CommandTest::OpenMemo(const std::string& path) {
   return memo;
 }
 
-void CommandTest::HoldKey(WORD vk, bool down) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
-}
+void CommandTest::HoldKey(WORD vk, bool down) { MouseInput::Key(vk, down); }
 
 void CommandTest::PressAlt(WORD vk) {
   HoldKey(VK_MENU, true);

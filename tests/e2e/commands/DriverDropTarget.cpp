@@ -1,5 +1,5 @@
-// Another program that takes drops: a window of the driver registered as an OLE drop target,
-// which answers with a chosen effect and keeps what the last drop brought.
+// Another program that takes drops: a window of the driver registered as an OLE drop target
+// that copies text and moves memo data, and keeps what the last drop brought.
 #include "DriverDropTarget.h"
 
 #include "Poll.h"
@@ -29,9 +29,7 @@ UINT MemoDataFormat() { return RegisterClipboardFormatA("CF_KAVELO_DATA_BUS"); }
 
 }  // namespace
 
-DriverDropTarget::DriverDropTarget(const RECT& screen, DWORD effect) : effect_(effect) {
-  Start(screen);
-}
+DriverDropTarget::DriverDropTarget(const RECT& screen) { Start(screen); }
 
 DriverDropTarget::~DriverDropTarget() { Stop(); }
 
@@ -49,7 +47,9 @@ HRESULT DriverDropTarget::QueryInterface(REFIID iid, void** object) {
 }
 
 HRESULT DriverDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-  acceptsData_ = Offers(data, CF_TEXT) || Offers(data, MemoDataFormat());
+  wanted_ = Offers(data, CF_TEXT)             ? DROPEFFECT_COPY
+            : Offers(data, MemoDataFormat()) ? DROPEFFECT_MOVE
+                                             : DROPEFFECT_NONE;
   *effect = Answer(*effect);
   return S_OK;
 }

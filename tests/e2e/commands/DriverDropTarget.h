@@ -1,5 +1,6 @@
-// Another program that takes drops: a window of the driver registered as an OLE drop target,
-// which answers with a chosen effect and keeps what the last drop brought.
+// Another program that takes drops: a window of the driver registered as an OLE drop target
+// that copies text (as an editor takes text from another program) and moves memo data, and
+// keeps what the last drop brought.
 #pragma once
 
 #include <windows.h>
@@ -20,8 +21,8 @@ struct DroppedData {
 
 class DriverDropTarget : public OleWindowThread, private IDropTarget {
  public:
-  // Takes drops of text or memo data with the effect, where the source allows it.
-  DriverDropTarget(const RECT& screen, DWORD effect);
+  // Takes drops of text or memo data.
+  explicit DriverDropTarget(const RECT& screen);
   ~DriverDropTarget() override;
 
   bool WaitForDrop(DWORD timeoutMs = 15000) const;
@@ -39,10 +40,9 @@ class DriverDropTarget : public OleWindowThread, private IDropTarget {
   HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override;
 
-  DWORD Answer(DWORD allowed) const { return acceptsData_ ? allowed & effect_ : DROPEFFECT_NONE; }
+  DWORD Answer(DWORD allowed) const { return allowed & wanted_; }
 
-  const DWORD effect_;
-  bool acceptsData_ = false;
+  DWORD wanted_ = DROPEFFECT_NONE;
   mutable std::mutex mutex_;
   DroppedData dropped_;
 };

@@ -44,20 +44,35 @@ void MouseInput::DoubleClick(POINT screen) {
   }
 }
 
-void MouseInput::Glide(POINT to, int steps) {
+void MouseInput::Glide(POINT to, int steps, WORD heldKey) {
   const POINT from = Position();
   for (int i = 1; i <= steps; ++i) {
     POINT p = {from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
     MoveTo(p);
+    if (heldKey) Key(heldKey, true);
     Sleep(15);
   }
 }
 
-void MouseInput::Drag(POINT from, POINT to, int steps) {
+void MouseInput::Drag(POINT from, POINT to, int steps, WORD heldKey) {
   MoveTo(from);
+  if (heldKey) {
+    Sleep(100);  // the pointer's arrival, and the key states it brings, come first
+    Key(heldKey, true);
+    WaitUntil([heldKey] { return GetKeyState(heldKey) < 0; }, 1000);
+  }
   Press();
-  Glide(to, steps);
+  Glide(to, steps, heldKey);
   Release();
+  if (heldKey) Key(heldKey, false);
+}
+
+void MouseInput::Key(WORD vk, bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
 }
 
 POINT MouseInput::Position() {

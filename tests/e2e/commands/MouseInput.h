@@ -14,9 +14,14 @@ class MouseInput {
   // Two clicks at one point, well within the double-click time.
   static void DoubleClick(POINT screen);
   // Moves with the left button down in small steps, as a hand does, and releases at the end.
-  static void Drag(POINT from, POINT to, int steps = 8);
+  // A held key (VK_CONTROL) goes down before the press and repeats at every step, as a
+  // keyboard repeats it: Wine takes the modifier states from the X server again whenever the
+  // pointer enters another window, and X knows nothing of keys sent through SendInput. With
+  // the caller's thread attached to the window's, the press waits until the key is down.
+  static void Drag(POINT from, POINT to, int steps = 8, WORD heldKey = 0);
   // Intermediate points from the pointer's position to the point, button state unchanged.
-  static void Glide(POINT to, int steps = 8);
+  static void Glide(POINT to, int steps = 8, WORD heldKey = 0);
+  static void Key(WORD vk, bool down);
   static POINT Position();
 
  private:

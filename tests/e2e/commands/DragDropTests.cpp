@@ -1,0 +1,148 @@
+// Drag and drop with real mouse input: the selection moved inside its memo (and dropped on
+// itself, which changes nothing), dragged out to another program as text with Ctrl and as
+// memo data without, and a file list dragged in from another program becoming links.
+#include "CommandTest.h"
+#include "DriverDropTarget.h"
+#include "DriverFileSource.h"
+#include "MemoFixture.h"
+#include "MemoLayout.h"
+#include "MouseInput.h"
+#include "ProcessWindows.h"
+#include "TestFiles.h"
+
+namespace {
+
+POINT At(const MemoProcess& memo, POINT client) { return ScreenPoint(memo.View(), client); }
+
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// Right of the memo window: where the other program's window stands.
+const RECT kOtherProgram = {kMemoPlace.right + 40, kMemoPlace.top, kMemoPlace.right + 300,
+                            kMemoPlace.top + 200};
+
+}  // namespace
+
+class DragAndDrop : public CommandTest {
+ protected:
+  // Selects count characters from the start of the memo with the keys.
+  static void SelectFromStart(KeyboardInput& keys, int count) {
+    keys.Press(VK_END, true);
+    keys.Press(VK_HOME, true);
+    for (int i = 0; i < count; ++i) keys.Press(VK_RIGHT, false, true);
+  }
+  // What the memo holds, through Ctrl+A and Ctrl+B, which leave nothing to undo.
+  static std::string Shown(KeyboardInput& keys) {
+    keys.Press('A', true);
+    keys.Press('B', true);
+    keys.Press(VK_END, true);
+    keys.Settle();
+    return ClipboardText();
+  }
+};
+
+TEST_F(DragAndDrop, SelectionDraggedInsideItsMemoMovesAndOneUndoPutsItBack) {
+  const std::string path = Folder() + "move.kvm";
+  ASSERT_TRUE(MemoFixture().Text("AAAA BBBB CCCC").Save(path));
+  MemoProcess& memo = OpenMemo(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  const MemoLayout layout(path, memo.View());
+  const size_t c = layout.IndexOf("CCCC");
+
+  // Dropped on itself the selection stays where it is.
+  SelectFromStart(keys, 4);
+  ASSERT_TRUE(keys.Settle());
+  MouseInput::Drag(At(memo, layout.Inside(0)), At(memo, layout.Inside(3)));
+  ASSERT_TRUE(keys.Focus());
+  EXPECT_EQ("AAAA BBBB CCCC", Shown(keys));
+
+  // Dropped before "CCCC" it moves there; one Undo takes back the whole move.
+  SelectFromStart(keys, 4);
+  ASSERT_TRUE(keys.Settle());
+  MouseInput::Drag(At(memo, layout.Inside(1)), At(memo, layout.Inside(c, 0.1)));
+  ASSERT_TRUE(keys.Focus());
+  EXPECT_EQ(" BBBB AAAACCCC", Shown(keys));
+  keys.Press('Z', true);
+  EXPECT_EQ("AAAA BBBB CCCC", Shown(keys));
+}
+
+TEST_F(DragAndDrop, CtrlDragGivesAnotherProgramTextAndAPlainDragMovesMemoDataOut) {
+  const std::string path = Folder() + "out.kvm";
+  ASSERT_TRUE(MemoFixture().Text("copy me please").Save(path));
+  MemoProcess& memo = OpenMemo(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  const MemoLayout layout(path, memo.View());
+
+  // Ctrl held from the press: plain text, copied; the memo keeps it.
+  {
+    DriverDropTarget other(kOtherProgram);
+    ASSERT_NE(nullptr, other.Window());
+    SelectFromStart(keys, 7);
+    ASSERT_TRUE(keys.Settle());
+    MouseInput::Drag(At(memo, layout.Inside(2)), Centre(kOtherProgram), 8, VK_CONTROL);
+    ASSERT_TRUE(other.WaitForDrop()) << "nothing was dropped on the other program";
+    const DroppedData dropped = other.Dropped();
+    EXPECT_TRUE(dropped.offeredText);
+    EXPECT_FALSE(dropped.offeredMemoData);
+    EXPECT_EQ("copy me", dropped.text);
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropped.effect);
+  }
+  ASSERT_TRUE(keys.Focus());
+  EXPECT_EQ("copy me please", Shown(keys));
+
+  // Without Ctrl: memo data, which the other program takes as a move; the memo gives it up.
+  {
+    DriverDropTarget other(kOtherProgram);
+    ASSERT_NE(nullptr, other.Window());
+    SelectFromStart(keys, 5);
+    ASSERT_TRUE(keys.Settle());
+    MouseInput::Drag(At(memo, layout.Inside(2)), Centre(kOtherProgram));
+    ASSERT_TRUE(other.WaitForDrop()) << "nothing was dropped on the other program";
+    const DroppedData dropped = other.Dropped();
+    EXPECT_TRUE(dropped.offeredMemoData);
+    EXPECT_FALSE(dropped.offeredText);
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE), dropped.effect);
+  }
+  ASSERT_TRUE(keys.Focus());
+  EXPECT_EQ("me please", Shown(keys));
+}
+
+TEST_F(DragAndDrop, FileListFromAnotherProgramBecomesLinksByLinesOf) {
+  SetSetting("Option", "LinksOfLine", 2);
+  std::vector<std::string> files;
+  for (const char* name : {"one.txt", "two.txt", "three.txt"}) {
+    files.push_back(Folder() + name);
+    ASSERT_TRUE(WriteWholeFile(files.back(), name));
+  }
+  const std::string path = Folder() + "drop.kvm";
+  ASSERT_TRUE(MemoFixture().Text("drop here:").Save(path));
+  MemoProcess& memo = OpenMemo(path);
+  ASSERT_TRUE(memo.Window());
+
+  // The other program is in front when the button goes down on it, as after a click.
+  DriverFileSource explorer(kOtherProgram, files);
+  ASSERT_NE(nullptr, explorer.Window());
+  ASSERT_TRUE(WaitUntil([&] {
+    if (GetForegroundWindow() == explorer.Window()) return true;
+    SetForegroundWindow(explorer.Window());
+    return false;
+  }));
+  // Below the text, where the drop goes to the end of the memo.
+  MouseInput::Drag(Centre(kOtherProgram), At(memo, {100, 200}));
+  ASSERT_TRUE(explorer.WaitForDragEnd()) << "the drag did not end";
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), explorer.Effect());
+
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  const MemoLayout saved(path);
+  EXPECT_EQ("drop here:@@\n@", saved.Text());
+  const std::vector<MemoItem> links = saved.Links();
+  ASSERT_EQ(3u, links.size());
+  for (size_t i = 0; i < links.size(); ++i)
+    EXPECT_EQ(0, _stricmp(files[i].c_str(), links[i].linkPath.c_str())) << links[i].linkPath;
+}
