@@ -43,7 +43,8 @@ BOOL CALLBACK JoinStatics(HWND hwnd, LPARAM param) {
   GetClassNameA(hwnd, className, sizeof className);
   if (_stricmp(className, "Static") != 0) return TRUE;
   std::string text = TextOf(hwnd);
-  if (text.empty()) return TRUE;
+  // An icon's static holds its resource ordinal (0xFF and the number), no text.
+  if (text.empty() || text[0] == '\xFF') return TRUE;
   auto* joined = reinterpret_cast<std::string*>(param);
   if (!joined->empty()) *joined += "|";
   *joined += text;
