@@ -102,12 +102,18 @@ TEST_F(EditAccelerators, ClipboardUndoAndStampsTakeEffectAndIdleKeysTypeNothing)
   PressAlt(VK_BACK);
   EXPECT_EQ(" beta\r\ngammaalpha", shown());
 
+  // Edit > delete (the Delete key's command has no accelerator of its own).
+  selectFromStart(5);
+  ASSERT_NE(nullptr, OpenMenu(keys, memo.Id(), 'E'));
+  keys.Press('D');
+  EXPECT_EQ("\r\ngammaalpha", shown());
+
   // Ctrl+D with the format of "TimeStamp"/"Date1", Ctrl+T with the default time format.
   const std::string before = Stamp("<%Y/%m/%d>");
   keys.Press('D', true);
   keys.Press('T', true);
   const std::string text = saved();
-  const std::string date = text.substr(std::string(" beta\ngammaalpha").size(), before.size());
+  const std::string date = text.substr(std::string("\ngammaalpha").size(), before.size());
   EXPECT_TRUE(date == before || date == Stamp("<%Y/%m/%d>")) << text;
   const std::string time = text.substr(text.size() - std::string("00時00分").size());
   EXPECT_EQ(Stamp("%H時%M分").size(), time.size()) << text;
