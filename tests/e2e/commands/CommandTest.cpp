@@ -30,15 +30,16 @@ void CommandTest::PressAlt(WORD vk) {
   HoldKey(VK_MENU, false);
 }
 
-HWND CommandTest::OpenMenu(KeyboardInput& keys, DWORD pid, char mnemonic) {
+HWND CommandTest::OpenMenu(DWORD pid, char mnemonic) {
   PressAlt(static_cast<WORD>(mnemonic));
-  keys.Settle();
   return WaitForPopupMenu(pid, 5000);
 }
 
-void CommandTest::CloseMenus(KeyboardInput& keys) {
+// The first Escape closes the pop-up, the second leaves the menu bar.
+void CommandTest::CloseMenus(KeyboardInput& keys, DWORD pid) {
   keys.Press(VK_ESCAPE);
   keys.Press(VK_ESCAPE);
+  WaitUntil([pid] { return PopupMenuOf(pid) == nullptr; });
   keys.Settle();
 }
 

@@ -28,9 +28,10 @@ class CommandTest : public MemoTest {
   static void PressAlt(WORD vk);
   // A key held down or let go across a mouse gesture (VK_CONTROL, VK_SHIFT).
   static void HoldKey(WORD vk, bool down);
-  // Opens a pop-up of the menu bar with Alt and its mnemonic; its window, or null.
-  static HWND OpenMenu(KeyboardInput& keys, DWORD pid, char mnemonic);
-  static void CloseMenus(KeyboardInput& keys);
+  // Opens a pop-up of the menu bar with Alt and its mnemonic; its window, or null. (Keys
+  // that a menu takes leave no trace in the key states, so the menu itself is waited for.)
+  static HWND OpenMenu(DWORD pid, char mnemonic);
+  static void CloseMenus(KeyboardInput& keys, DWORD pid);
   // Focus() again after a dialog has gone: Wine gives the frame back after a moment, and
   // pushing it to the front sooner can leave it behind.
   static bool ReturnTo(KeyboardInput& keys, HWND frame);

@@ -104,7 +104,7 @@ TEST_F(EditAccelerators, ClipboardUndoAndStampsTakeEffectAndIdleKeysTypeNothing)
 
   // Edit > delete (the Delete key's command has no accelerator of its own).
   selectFromStart(5);
-  ASSERT_NE(nullptr, OpenMenu(keys, memo.Id(), 'E'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'E'));
   keys.Press('D');
   EXPECT_EQ("\r\ngammaalpha", shown());
 

@@ -86,12 +86,12 @@ TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
   ASSERT_TRUE(keys->Focus());
 
   // View > status bar hides the bar and remembers it, and shows it again.
-  ASSERT_NE(nullptr, OpenMenu(*keys, memo.Id(), 'V'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'V'));
   keys->Press('S');
   ASSERT_TRUE(keys->Settle());
   EXPECT_FALSE(IsWindowVisible(StatusBarOf(memo.Window())));
   EXPECT_EQ(0u, KVGetProfileInt("Option", "ViewStatusBar", 1));
-  ASSERT_NE(nullptr, OpenMenu(*keys, memo.Id(), 'V'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'V'));
   keys->Press('S');
   ASSERT_TRUE(keys->Settle());
   EXPECT_TRUE(IsWindowVisible(StatusBarOf(memo.Window())));
@@ -99,7 +99,7 @@ TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
 
   // File > save as text writes the text and leaves the memo as it was.
   const std::string text = Folder() + "file.txt";
-  ASSERT_NE(nullptr, OpenMenu(*keys, memo.Id(), 'F'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'F'));
   keys->Press('T');
   ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no save dialog";
   AnswerFileDialog(DialogsOf(memo.Id())[0], text);
@@ -110,7 +110,7 @@ TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
 
   // File > properties: a new document name goes into the title.
   ASSERT_TRUE(ReturnTo(*keys, memo.Window()));
-  ASSERT_NE(nullptr, OpenMenu(*keys, memo.Id(), 'F'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'F'));
   keys->Press('Z');
   HWND properties = WaitForDialog(memo.Id(), "ファイルのプロパティ");
   ASSERT_NE(nullptr, properties) << "no document properties";
@@ -121,7 +121,7 @@ TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
 
   // File > save as, in data-folder mode: the next numbered memo, without asking.
   ASSERT_TRUE(ReturnTo(*keys, memo.Window()));
-  ASSERT_NE(nullptr, OpenMenu(*keys, memo.Id(), 'F'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'F'));
   keys->Press('A');
   const std::string saved = DataFolder() + "00000000.kvm";
   ASSERT_TRUE(WaitUntil([&] { return MemoLayout(saved).Loaded(); })) << saved;

@@ -153,7 +153,7 @@ TEST_F(LinkCommands, PathToLinkOpenAndCloseInPlaceInsertRefreshAndOpenThroughThe
   EXPECT_TRUE(SamePath(target, closed.Links()[0].linkPath)) << closed.Links()[0].linkPath;
   const LONG closedHeight = closed.Links()[0].rect.bottom - closed.Links()[0].rect.top;
 
-  ASSERT_NE(nullptr, OpenMenu(keys, memo.Id(), 'L'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'L'));
   keys.Press('O');
   keys.Press('S', true);
   ASSERT_TRUE(keys.Settle());
@@ -165,13 +165,13 @@ TEST_F(LinkCommands, PathToLinkOpenAndCloseInPlaceInsertRefreshAndOpenThroughThe
   // The link shows its file as it is; refresh reads it again.
   const ClientImage before = ClientImage::Capture(memo.View());
   ASSERT_TRUE(MemoFixture().Text("changed target text, longer than before").Name("的").Save(target));
-  ASSERT_NE(nullptr, OpenMenu(keys, memo.Id(), 'V'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'V'));
   keys.Press('F');
   ASSERT_TRUE(keys.Settle());
   EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(memo.View()).Differences(before) > 0; }))
       << "refresh did not show the changed file";
 
-  ASSERT_NE(nullptr, OpenMenu(keys, memo.Id(), 'L'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'L'));
   keys.Press('C');
   keys.Press('S', true);
   ASSERT_TRUE(keys.Settle());
@@ -181,7 +181,7 @@ TEST_F(LinkCommands, PathToLinkOpenAndCloseInPlaceInsertRefreshAndOpenThroughThe
 
   // Insert > Link asks for any file and links it at the caret (the end).
   keys.Press(VK_END, true);
-  ASSERT_NE(nullptr, OpenMenu(keys, memo.Id(), 'I'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'I'));
   keys.Press('L');
   ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no file dialog";
   TakeShot("insert-link-dialog");

@@ -1,6 +1,7 @@
 // Which items of an open pop-up menu are greyed, read from what the menu shows.
 #include "MenuPixels.h"
 
+#include "Poll.h"
 #include "ScreenPixels.h"
 
 namespace {
@@ -36,8 +37,25 @@ std::vector<bool> GreyedItems(HWND menuWindow) {
   return greyed;
 }
 
-std::string GreyedPattern(HWND menuWindow) {
+namespace {
+
+std::string ReadPattern(HWND menuWindow) {
   std::string pattern;
   for (bool item : GreyedItems(menuWindow)) pattern += item ? 'g' : 'e';
+  return pattern;
+}
+
+}  // namespace
+
+std::string GreyedPattern(HWND menuWindow) {
+  std::string pattern;
+  WaitUntil(
+      [&] {
+        const std::string earlier = ReadPattern(menuWindow);
+        Sleep(50);
+        pattern = ReadPattern(menuWindow);
+        return !pattern.empty() && pattern == earlier;
+      },
+      5000);
   return pattern;
 }

@@ -12,5 +12,6 @@
 // One entry per item that has text (separators are left out), top to bottom: true when
 // greyed.
 std::vector<bool> GreyedItems(HWND menuWindow);
-// The states as a string, one letter per item: "g" greyed, "e" enabled.
+// The states as a string, one letter per item: "g" greyed, "e" enabled; read once the menu
+// has been drawn (two reads agree and show items).
 std::string GreyedPattern(HWND menuWindow);

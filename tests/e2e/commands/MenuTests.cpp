@@ -62,11 +62,11 @@ class Menus : public CommandTest {
   // Opens a pop-up of the menu bar, takes its picture and reads which items are greyed.
   static std::string Pattern(KeyboardInput& keys, const MemoProcess& memo, char mnemonic,
                              const std::string& shot) {
-    HWND menu = OpenMenu(keys, memo.Id(), mnemonic);
+    HWND menu = OpenMenu(memo.Id(), mnemonic);
     if (!menu) return "no menu";
     TakeShot(shot);
     std::string pattern = GreyedPattern(menu);
-    CloseMenus(keys);
+    CloseMenus(keys, memo.Id());
     return pattern;
   }
 };
@@ -86,7 +86,7 @@ TEST_F(Menus, BarItemsGreyByTheirRulesAndShowTheirStatusTexts) {
   // its first item highlighted; Down walks the items and the status bar follows.
   for (const Popup& popup : kMenuBar) {
     SCOPED_TRACE(popup.name);
-    HWND menu = OpenMenu(keys, memo.Id(), popup.mnemonic);
+    HWND menu = OpenMenu(memo.Id(), popup.mnemonic);
     ASSERT_NE(nullptr, menu);
     TakeShot(std::string("menu-") + popup.name);
     const std::string pattern = GreyedPattern(menu);
@@ -95,7 +95,7 @@ TEST_F(Menus, BarItemsGreyByTheirRulesAndShowTheirStatusTexts) {
       EXPECT_TRUE(WaitUntil([&] { return StatusText(memo.Window()) == popup.statusTexts[i]; }, 5000))
           << "item " << i << ": " << StatusText(memo.Window());
     }
-    CloseMenus(keys);
+    CloseMenus(keys, memo.Id());
     EXPECT_TRUE(WaitUntil([&] { return StatusText(memo.Window()) == "ﾚﾃﾞｨ"; }, 5000));
     const char* expected = popup.mnemonic == 'E'   ? "gggggeeeegeegg"
                            : popup.mnemonic == 'L' ? "ggg"
@@ -122,7 +122,7 @@ TEST_F(Menus, BarItemsGreyByTheirRulesAndShowTheirStatusTexts) {
   EXPECT_EQ("eee", Pattern(keys, memo, 'L', "menu-link-link-selected"));
 
   // Help > version: the about box.
-  ASSERT_NE(nullptr, OpenMenu(keys, memo.Id(), 'H'));
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'H'));
   keys.Press('A');
   HWND about = WaitForDialog(memo.Id(), "KVMemoのﾊﾞｰｼﾞｮﾝ情報");
   ASSERT_NE(nullptr, about) << "no about box";
