@@ -1,11 +1,13 @@
 // The base of the command, mouse and drag tests.
 #include "CommandTest.h"
 
+#include "MemoLayout.h"
 #include "MouseInput.h"
 #include "ProcessWindows.h"
 #include "WindowQuery.h"
 
 void CommandTest::TearDown() {
+  keys_.reset();
   for (HWND window : MemoWindowsExcept(started_)) EndProcessOf(window);
   MemoTest::TearDown();
 }
@@ -17,6 +19,15 @@ MemoProcess& CommandTest::OpenMemo(const std::string& path) {
     Place(memo.Window(), kMemoPlace.left, kMemoPlace.top, kMemoPlace.right - kMemoPlace.left,
           kMemoPlace.bottom - kMemoPlace.top);
     Answers(memo.Window());
+  }
+  return memo;
+}
+
+MemoProcess& CommandTest::OpenWithKeys(const std::string& path) {
+  MemoProcess& memo = OpenMemo(path);
+  if (memo.Window()) {
+    keys_.reset(new KeyboardInput(memo.Window()));
+    EXPECT_TRUE(keys_->Focus()) << "the memo window did not come to the front";
   }
   return memo;
 }
@@ -49,6 +60,28 @@ bool CommandTest::ReturnTo(KeyboardInput& keys, HWND frame) {
   // then moves the focus once more; keys sent before that can be lost.
   Sleep(2500);
   return keys.Focus();
+}
+
+// (After select all the caret is at the start already, where Ctrl+Home moves nothing and
+// keeps the selection.)
+void CommandTest::SelectFromStart(KeyboardInput& keys, int count) {
+  keys.Press(VK_END, true);
+  keys.Press(VK_HOME, true);
+  for (int i = 0; i < count; ++i) keys.Press(VK_RIGHT, false, true);
+}
+
+std::string CommandTest::ShownText(KeyboardInput& keys) {
+  keys.Press('A', true);
+  keys.Press('B', true);
+  keys.Press(VK_END, true);
+  keys.Settle();
+  return ClipboardText();
+}
+
+std::string CommandTest::SavedText(KeyboardInput& keys, const std::string& path) {
+  keys.Press('S', true);
+  keys.Settle();
+  return MemoLayout(path).Text();
 }
 
 void CommandTest::EmptyTheClipboard() {

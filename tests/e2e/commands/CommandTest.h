@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -21,6 +22,11 @@ class CommandTest : public MemoTest {
   // Starts KVMemo on the file (none: a new memo), puts its window at kMemoPlace and waits
   // until it answers; null Window() on failure.
   MemoProcess& OpenMemo(const std::string& path = "");
+  // OpenMemo, then the keyboard on its window (Keys()), in front and taking keys.
+  MemoProcess& OpenWithKeys(const std::string& path = "");
+  KeyboardInput& Keys() { return *keys_; }
+  // Lets the keyboard go, so that another window can have it (one KeyboardInput at a time).
+  void DropKeys() { keys_.reset(); }
   // The processes this test started itself.
   const std::set<DWORD>& Started() const { return started_; }
 
@@ -36,12 +42,21 @@ class CommandTest : public MemoTest {
   // pushing it to the front sooner can leave it behind.
   static bool ReturnTo(KeyboardInput& keys, HWND frame);
 
+  // Selects count objects from the start of the memo with Shift and the arrow keys.
+  static void SelectFromStart(KeyboardInput& keys, int count);
+  // What the memo holds, through Ctrl+A and Ctrl+B, which leave nothing to undo (a save
+  // would empty the undo history); the caret goes to the end.
+  static std::string ShownText(KeyboardInput& keys);
+  // Saves with Ctrl+S and reads the memo back: its characters, a link as "@".
+  static std::string SavedText(KeyboardInput& keys, const std::string& path);
+
   static void EmptyTheClipboard();
   static std::string ClipboardText();
   static bool ClipboardHas(const char* formatName);
 
  private:
   std::set<DWORD> started_;
+  std::unique_ptr<KeyboardInput> keys_;
 };
 
 // The caret of the memo's thread, in the view's client coordinates; empty when hidden.

@@ -22,31 +22,14 @@ const RECT kOtherProgram = {kMemoPlace.right + 40, kMemoPlace.top, kMemoPlace.ri
 
 }  // namespace
 
-class DragAndDrop : public CommandTest {
- protected:
-  // Selects count characters from the start of the memo with the keys.
-  static void SelectFromStart(KeyboardInput& keys, int count) {
-    keys.Press(VK_END, true);
-    keys.Press(VK_HOME, true);
-    for (int i = 0; i < count; ++i) keys.Press(VK_RIGHT, false, true);
-  }
-  // What the memo holds, through Ctrl+A and Ctrl+B, which leave nothing to undo.
-  static std::string Shown(KeyboardInput& keys) {
-    keys.Press('A', true);
-    keys.Press('B', true);
-    keys.Press(VK_END, true);
-    keys.Settle();
-    return ClipboardText();
-  }
-};
+using DragAndDrop = CommandTest;
 
 TEST_F(DragAndDrop, SelectionDraggedInsideItsMemoMovesAndOneUndoPutsItBack) {
   const std::string path = Folder() + "move.kvm";
   ASSERT_TRUE(MemoFixture().Text("AAAA BBBB CCCC").Save(path));
-  MemoProcess& memo = OpenMemo(path);
+  MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
+  KeyboardInput& keys = Keys();
   const MemoLayout layout(path, memo.View());
   const size_t c = layout.IndexOf("CCCC");
 
@@ -55,25 +38,24 @@ TEST_F(DragAndDrop, SelectionDraggedInsideItsMemoMovesAndOneUndoPutsItBack) {
   ASSERT_TRUE(keys.Settle());
   MouseInput::Drag(At(memo, layout.Inside(0)), At(memo, layout.Inside(3)));
   ASSERT_TRUE(keys.Focus());
-  EXPECT_EQ("AAAA BBBB CCCC", Shown(keys));
+  EXPECT_EQ("AAAA BBBB CCCC", ShownText(keys));
 
   // Dropped before "CCCC" it moves there; one Undo takes back the whole move.
   SelectFromStart(keys, 4);
   ASSERT_TRUE(keys.Settle());
   MouseInput::Drag(At(memo, layout.Inside(1)), At(memo, layout.Inside(c, 0.1)));
   ASSERT_TRUE(keys.Focus());
-  EXPECT_EQ(" BBBB AAAACCCC", Shown(keys));
+  EXPECT_EQ(" BBBB AAAACCCC", ShownText(keys));
   keys.Press('Z', true);
-  EXPECT_EQ("AAAA BBBB CCCC", Shown(keys));
+  EXPECT_EQ("AAAA BBBB CCCC", ShownText(keys));
 }
 
 TEST_F(DragAndDrop, CtrlDragGivesAnotherProgramTextAndAPlainDragMovesMemoDataOut) {
   const std::string path = Folder() + "out.kvm";
   ASSERT_TRUE(MemoFixture().Text("copy me please").Save(path));
-  MemoProcess& memo = OpenMemo(path);
+  MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
+  KeyboardInput& keys = Keys();
   const MemoLayout layout(path, memo.View());
 
   // Ctrl held from the press: plain text, copied; the memo keeps it.
@@ -91,7 +73,7 @@ TEST_F(DragAndDrop, CtrlDragGivesAnotherProgramTextAndAPlainDragMovesMemoDataOut
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropped.effect);
   }
   ASSERT_TRUE(keys.Focus());
-  EXPECT_EQ("copy me please", Shown(keys));
+  EXPECT_EQ("copy me please", ShownText(keys));
 
   // Without Ctrl: memo data, which the other program takes as a move; the memo gives it up.
   {
@@ -107,7 +89,7 @@ TEST_F(DragAndDrop, CtrlDragGivesAnotherProgramTextAndAPlainDragMovesMemoDataOut
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE), dropped.effect);
   }
   ASSERT_TRUE(keys.Focus());
-  EXPECT_EQ("me please", Shown(keys));
+  EXPECT_EQ("me please", ShownText(keys));
 }
 
 TEST_F(DragAndDrop, FileListFromAnotherProgramBecomesLinksByLinesOf) {
@@ -137,10 +119,8 @@ TEST_F(DragAndDrop, FileListFromAnotherProgramBecomesLinksByLinesOf) {
 
   KeyboardInput keys(memo.Window());
   ASSERT_TRUE(keys.Focus());
-  keys.Press('S', true);
-  ASSERT_TRUE(keys.Settle());
+  EXPECT_EQ("drop here:@@\n@", SavedText(keys, path));
   const MemoLayout saved(path);
-  EXPECT_EQ("drop here:@@\n@", saved.Text());
   const std::vector<MemoItem> links = saved.Links();
   ASSERT_EQ(3u, links.size());
   for (size_t i = 0; i < links.size(); ++i)

@@ -7,8 +7,7 @@
 namespace {
 
 bool Offers(IDataObject* data, UINT format) {
-  FORMATETC query = {static_cast<CLIPFORMAT>(format), nullptr, DVASPECT_CONTENT, -1,
-                     TYMED_HGLOBAL};
+  FORMATETC query = {static_cast<CLIPFORMAT>(format), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   return data && data->QueryGetData(&query) == S_OK;
 }
 
@@ -47,7 +46,7 @@ HRESULT DriverDropTarget::QueryInterface(REFIID iid, void** object) {
 }
 
 HRESULT DriverDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-  wanted_ = Offers(data, CF_TEXT)             ? DROPEFFECT_COPY
+  wanted_ = Offers(data, CF_TEXT)            ? DROPEFFECT_COPY
             : Offers(data, MemoDataFormat()) ? DROPEFFECT_MOVE
                                              : DROPEFFECT_NONE;
   *effect = Answer(*effect);

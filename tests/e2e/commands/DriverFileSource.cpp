@@ -16,7 +16,8 @@ bool DriverFileSource::OnMessage(HWND, UINT message, WPARAM, LPARAM) {
   if (message != WM_LBUTTONDOWN) return false;
   std::vector<const char*> paths;
   for (const std::string& file : files_) paths.push_back(file.c_str());
-  auto* data = new GlobalDataObject(CF_HDROP, MakeFileList(paths.data(), static_cast<int>(paths.size())));
+  auto* data =
+      new GlobalDataObject(CF_HDROP, MakeFileList(paths.data(), static_cast<int>(paths.size())));
   DWORD effect = DROPEFFECT_NONE;
   HRESULT result =
       DoDragDrop(data, this, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);

@@ -5,9 +5,7 @@
 
 #include "CommandTest.h"
 #include "KVProfile.h"
-#include "MemoBuilder.h"
 #include "MemoFixture.h"
-#include "MemoLayout.h"
 #include "MouseInput.h"
 #include "ProcessWindows.h"
 #include "SavedMemo.h"
@@ -31,42 +29,36 @@ std::string Stamp(const char* format) {
 
 }  // namespace
 
-using EditAccelerators = CommandTest;
+class EditAccelerators : public CommandTest {
+ protected:
+  // Opens a memo of the text with the keyboard on it.
+  MemoProcess& Open(const std::string& text) {
+    path_ = Folder() + "edit.kvm";
+    EXPECT_TRUE(MemoFixture().Text(text).Save(path_));
+    return OpenWithKeys(path_);
+  }
 
-TEST_F(EditAccelerators, ClipboardUndoAndStampsTakeEffectAndIdleKeysTypeNothing) {
-  KVWriteProfileString("TimeStamp", "Date1", "<%Y/%m/%d>");
-  const std::string path = Folder() + "edit.kvm";
-  ASSERT_TRUE(MemoFixture().Text("alpha beta\ngamma").Save(path));
-  MemoProcess& memo = OpenMemo(path);
+  std::string path_;
+};
+
+TEST_F(EditAccelerators, KeysWithoutTheirPreconditionDoNothing) {
+  MemoProcess& memo = Open("alpha beta\ngamma");
   ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
-  auto saved = [&] {
-    keys.Press('S', true);
-    keys.Settle();
-    return MemoLayout(path).Text();
-  };
-
-  // Nothing selected, no link, nothing to undo: each of these does nothing. Untranslated,
-  // Ctrl+H and Ctrl+M would come as Backspace and Enter.
+  KeyboardInput& keys = Keys();
+  // Nothing selected, no link, nothing to undo. Untranslated, Ctrl+M would come as Enter.
   keys.Press(VK_END);
   for (WORD key : {'H', 'M', 'G', 'W', 'Z'}) keys.Press(key, true);
   keys.Press(VK_RETURN, true);
   PressAlt(VK_RETURN);
   PressAlt(VK_BACK);
-  EXPECT_EQ("alpha beta\ngamma", saved());
+  EXPECT_EQ("alpha beta\ngamma", SavedText(keys, path_));
   EXPECT_TRUE(DialogsOf(memo.Id()).empty()) << "a command without its precondition opened a dialog";
+}
 
-  // What the memo holds, through Ctrl+A and Ctrl+B (neither leaves anything to undo; a save
-  // would empty the undo history). The caret goes to the end.
-  auto shown = [&] {
-    keys.Press('A', true);
-    keys.Press('B', true);
-    keys.Press(VK_END, true);
-    keys.Settle();
-    return ClipboardText();
-  };
-  EXPECT_EQ("alpha beta\r\ngamma", shown());
+TEST_F(EditAccelerators, ClipboardKeysCutCopyAndPasteAndEachUndoKeyTakesOneStep) {
+  ASSERT_TRUE(Open("alpha beta\ngamma").Window());
+  KeyboardInput& keys = Keys();
+  EXPECT_EQ("alpha beta\r\ngamma", ShownText(keys));
   EmptyTheClipboard();
   keys.Press('A', true);
   keys.Press('C', true);
@@ -77,61 +69,57 @@ TEST_F(EditAccelerators, ClipboardUndoAndStampsTakeEffectAndIdleKeysTypeNothing)
   keys.Settle();
   EXPECT_TRUE(ClipboardHas("CF_KAVELO_DATA_BUS")) << "Ctrl+Insert";
 
-  // Ctrl+X and Shift+Delete cut, Ctrl+V and Shift+Insert paste at the caret. (After select
-  // all the caret is at the start already, where Ctrl+Home moves nothing and keeps the
-  // selection.)
-  auto selectFromStart = [&](int count) {
-    keys.Press(VK_END, true);
-    keys.Press(VK_HOME, true);
-    for (int i = 0; i < count; ++i) keys.Press(VK_RIGHT, false, true);
-  };
-  selectFromStart(5);
+  // Ctrl+X and Shift+Delete cut, Ctrl+V and Shift+Insert paste at the caret.
+  SelectFromStart(keys, 5);
   keys.Press('X', true);
   keys.Press(VK_END, true);
   keys.Press('V', true);
-  EXPECT_EQ(" beta\r\ngammaalpha", shown());
-  selectFromStart(5);
+  EXPECT_EQ(" beta\r\ngammaalpha", ShownText(keys));
+  SelectFromStart(keys, 5);
   keys.Press(VK_DELETE, false, true);
   keys.Press(VK_END, true);
   keys.Press(VK_INSERT, false, true);
-  EXPECT_EQ("\r\ngammaalpha beta", shown());
+  EXPECT_EQ("\r\ngammaalpha beta", ShownText(keys));
 
   // Ctrl+Z and Alt+Backspace each undo one step: the paste, then the cut.
   keys.Press('Z', true);
-  EXPECT_EQ("\r\ngammaalpha", shown());
+  EXPECT_EQ("\r\ngammaalpha", ShownText(keys));
   PressAlt(VK_BACK);
-  EXPECT_EQ(" beta\r\ngammaalpha", shown());
+  EXPECT_EQ(" beta\r\ngammaalpha", ShownText(keys));
+}
+
+TEST_F(EditAccelerators, DeleteFromTheMenuAndStampsInTheirFormats) {
+  KVWriteProfileString("TimeStamp", "Date1", "<%Y/%m/%d>");
+  MemoProcess& memo = Open("alpha beta");
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
 
   // Edit > delete (the Delete key's command has no accelerator of its own).
-  selectFromStart(5);
+  SelectFromStart(keys, 6);
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'E'));
   keys.Press('D');
-  EXPECT_EQ("\r\ngammaalpha", shown());
+  EXPECT_EQ("beta", ShownText(keys));
 
   // Ctrl+D with the format of "TimeStamp"/"Date1", Ctrl+T with the default time format.
   const std::string before = Stamp("<%Y/%m/%d>");
   keys.Press('D', true);
   keys.Press('T', true);
-  const std::string text = saved();
-  const std::string date = text.substr(std::string("\ngammaalpha").size(), before.size());
+  const std::string text = SavedText(keys, path_);
+  const std::string date = text.substr(4, before.size());
   EXPECT_TRUE(date == before || date == Stamp("<%Y/%m/%d>")) << text;
   const std::string time = text.substr(text.size() - std::string("00時00分").size());
   EXPECT_EQ(Stamp("%H時%M分").size(), time.size()) << text;
   EXPECT_TRUE(isdigit(time[0]) && isdigit(time[1]) && time.substr(2, 2) == "時") << text;
 }
 
-TEST_F(EditAccelerators, ColourAndFontDialogsChangeTheSelection) {
-  const std::string path = Folder() + "style.kvm";
-  ASSERT_TRUE(MemoFixture().Text("style").Save(path));
-  MemoProcess& memo = OpenMemo(path);
+TEST_F(EditAccelerators, ColourDialogColoursTheSelection) {
+  MemoProcess& memo = Open("style");
   ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
+  KeyboardInput& keys = Keys();
 
   // Ctrl+G: the colour dialog; a click on its first basic colour and OK colour the selection.
   keys.Press('A', true);
   keys.Press('G', true);
-  keys.Settle();
   ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no colour dialog";
   HWND colour = DialogsOf(memo.Id())[0];
   HWND basic = GetDlgItem(colour, kBasicColours);
@@ -147,20 +135,28 @@ TEST_F(EditAccelerators, ColourAndFontDialogsChangeTheSelection) {
   PressButton(colour, IDOK);
   ASSERT_TRUE(WaitForNoDialog(memo.Id()));
   ASSERT_TRUE(ReturnTo(keys, memo.Window()));
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  for (const StyledChar& c : SavedMemo(path_).Chars()) EXPECT_EQ(RGB(255, 128, 128), c.color);
+}
 
-  // Ctrl+H: the font dialog offers no colour; a size of 20 points and OK change the font.
-  // (A change of colour leaves nothing selected.)
+TEST_F(EditAccelerators, FontDialogOffersNoColourAndChangesTheSelectionsFont) {
+  MemoProcess& memo = Open("style");
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+
+  // Ctrl+H: the font dialog with its colour list disabled; 20 points typed as its size.
   keys.Press('A', true);
   keys.Press('H', true);
-  keys.Settle();
   ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no font dialog";
   HWND font = DialogsOf(memo.Id())[0];
   ASSERT_NE(nullptr, GetDlgItem(font, kFontColourList));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(font, kFontColourList)));
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == font; }));
+  HWND sizeBox = GetDlgItem(font, kFontSizeBox);
   RECT size = {};
-  GetClientRect(GetDlgItem(font, kFontSizeBox), &size);
-  MouseInput::Click(ScreenPoint(GetDlgItem(font, kFontSizeBox), {size.right / 3, size.bottom / 2}));
+  GetClientRect(sizeBox, &size);
+  MouseInput::Click(ScreenPoint(sizeBox, {size.right / 3, size.bottom / 2}));
   keys.Press(VK_HOME);
   keys.Press(VK_END, false, true);
   keys.Type("20");
@@ -175,10 +171,7 @@ TEST_F(EditAccelerators, ColourAndFontDialogsChangeTheSelection) {
   HDC screen = GetDC(nullptr);
   const LONG height = -MulDiv(20, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
-  const std::vector<StyledChar> chars = SavedMemo(path).Chars();
+  const std::vector<StyledChar> chars = SavedMemo(path_).Chars();
   ASSERT_EQ(5u, chars.size());
-  for (const StyledChar& c : chars) {
-    EXPECT_EQ(RGB(255, 128, 128), c.color);
-    EXPECT_EQ(height, c.height);
-  }
+  for (const StyledChar& c : chars) EXPECT_EQ(height, c.height);
 }

@@ -42,40 +42,49 @@ class HelpMemo {
 
 }  // namespace
 
-using FileCommands = CommandTest;
+class FileCommands : public CommandTest {
+ protected:
+  void SetUp() override {
+    CommandTest::SetUp();
+    // Moved windows close without asking; new memos get numbered names without dialogs.
+    SetSetting("Option", "SaveWindowInfo", 0);
+    SetSetting("Option", "UseFileSaveDialog", 0);
+    SetSetting("Option", "UseDataFolderDialog", 0);
+  }
+  MemoProcess& Open() {
+    path_ = Folder() + "file.kvm";
+    EXPECT_TRUE(MemoFixture().Text("line one\nline two").Save(path_));
+    return OpenWithKeys(path_);
+  }
 
-TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
-  SetSetting("Option", "SaveWindowInfo", 0);
-  SetSetting("Option", "UseFileSaveDialog", 0);
-  SetSetting("Option", "UseDataFolderDialog", 0);
-  const std::string path = Folder() + "file.kvm";
-  ASSERT_TRUE(MemoFixture().Text("line one\nline two").Save(path));
-  MemoProcess& memo = OpenMemo(path);
-  ASSERT_TRUE(memo.Window());
-  std::unique_ptr<KeyboardInput> keys(new KeyboardInput(memo.Window()));
-  ASSERT_TRUE(keys->Focus());
+  std::string path_;
+};
 
-  // Ctrl+N: a new memo in a process of its own; Ctrl+E there asks as closing would.
-  keys->Press('N', true);
+TEST_F(FileCommands, NewMemoComesInAProcessOfItsOwnAndExitThereAsksAsClosingDoes) {
+  ASSERT_TRUE(Open().Window());
+  Keys().Press('N', true);
   HWND fresh = WaitForOtherMemoWindow(Started());
   ASSERT_NE(nullptr, fresh) << "Ctrl+N opened no memo window";
   EXPECT_EQ(kUntitledTitle, WindowTitle(fresh));
-  keys.reset(new KeyboardInput(fresh));
-  ASSERT_TRUE(keys->Focus());
-  keys->Type("x");
-  keys->Press('E', true);
+  DropKeys();
+  KeyboardInput keys(fresh);
+  ASSERT_TRUE(keys.Focus());
+  keys.Type("x");
+  keys.Press('E', true);
   HWND question = WaitForDialog(ProcessOf(fresh), "KVMemo");
   ASSERT_NE(nullptr, question) << "Ctrl+E on a changed memo did not ask";
   EXPECT_EQ(kSavePrompt, DialogText(question));
   PressButton(question, IDNO);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(fresh); })) << "No did not end the new memo";
+}
 
-  // F1: the help memo opens through the shell.
-  keys.reset(new KeyboardInput(memo.Window()));
-  ASSERT_TRUE(keys->Focus());
+TEST_F(FileCommands, HelpOpensThroughTheShellAndTheStatusBarGoesAndComesBack) {
+  MemoProcess& memo = Open();
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
   {
     HelpMemo help;
-    keys->Press(VK_F1);
+    keys.Press(VK_F1);
     HWND opened = WaitForOtherMemoWindow(Started());
     ASSERT_NE(nullptr, opened) << "F1 opened no memo window";
     if (help.Made()) {
@@ -83,24 +92,30 @@ TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
     }
     EndProcessOf(opened);
   }
-  ASSERT_TRUE(keys->Focus());
+  ASSERT_TRUE(keys.Focus());
 
   // View > status bar hides the bar and remembers it, and shows it again.
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'V'));
-  keys->Press('S');
-  ASSERT_TRUE(keys->Settle());
+  keys.Press('S');
+  ASSERT_TRUE(keys.Settle());
   EXPECT_FALSE(IsWindowVisible(StatusBarOf(memo.Window())));
   EXPECT_EQ(0u, KVGetProfileInt("Option", "ViewStatusBar", 1));
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'V'));
-  keys->Press('S');
-  ASSERT_TRUE(keys->Settle());
+  keys.Press('S');
+  ASSERT_TRUE(keys.Settle());
   EXPECT_TRUE(IsWindowVisible(StatusBarOf(memo.Window())));
   EXPECT_EQ(1u, KVGetProfileInt("Option", "ViewStatusBar", 0));
+}
+
+TEST_F(FileCommands, SaveAsTextPropertiesAndSaveAsInDataFolderMode) {
+  MemoProcess& memo = Open();
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
 
   // File > save as text writes the text and leaves the memo as it was.
   const std::string text = Folder() + "file.txt";
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'F'));
-  keys->Press('T');
+  keys.Press('T');
   ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no save dialog";
   AnswerFileDialog(DialogsOf(memo.Id())[0], text);
   ASSERT_TRUE(WaitForNoDialog(memo.Id()));
@@ -109,9 +124,9 @@ TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
   EXPECT_EQ(kUntitledTitle, memo.Title());
 
   // File > properties: a new document name goes into the title.
-  ASSERT_TRUE(ReturnTo(*keys, memo.Window()));
+  ASSERT_TRUE(ReturnTo(keys, memo.Window()));
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'F'));
-  keys->Press('Z');
+  keys.Press('Z');
   HWND properties = WaitForDialog(memo.Id(), "ファイルのプロパティ");
   ASSERT_NE(nullptr, properties) << "no document properties";
   SetControlText(properties, kDocumentTitle, "題名");
@@ -120,24 +135,24 @@ TEST_F(FileCommands, NewExitHelpStatusBarTextPropertiesSaveAsAndCloseAll) {
   EXPECT_TRUE(WaitUntil([&] { return memo.Title() == "KVMemo - 題名"; })) << memo.Title();
 
   // File > save as, in data-folder mode: the next numbered memo, without asking.
-  ASSERT_TRUE(ReturnTo(*keys, memo.Window()));
+  ASSERT_TRUE(ReturnTo(keys, memo.Window()));
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'F'));
-  keys->Press('A');
+  keys.Press('A');
   const std::string saved = DataFolder() + "00000000.kvm";
   ASSERT_TRUE(WaitUntil([&] { return MemoLayout(saved).Loaded(); })) << saved;
   EXPECT_EQ("line one\nline two", MemoLayout(saved).Text());
   EXPECT_EQ("題名", MemoLayout(saved).Name());
   EXPECT_TRUE(DialogsOf(memo.Id()).empty());
+}
 
-  // Ctrl+Q closes every memo window, this one and another.
-  keys.reset();
+TEST_F(FileCommands, CloseAllEndsEveryMemoWindow) {
   const std::string other = Folder() + "other.kvm";
   ASSERT_TRUE(MemoFixture().Text("other").Save(other));
   MemoProcess& second = OpenMemo(other);
   ASSERT_TRUE(second.Window());
-  keys.reset(new KeyboardInput(memo.Window()));
-  ASSERT_TRUE(keys->Focus());
-  keys->Press('Q', true);
+  MemoProcess& memo = Open();
+  ASSERT_TRUE(memo.Window());
+  Keys().Press('Q', true);
   EXPECT_TRUE(memo.WaitForExit()) << "Ctrl+Q left this memo open";
   EXPECT_TRUE(second.WaitForExit()) << "Ctrl+Q left the other memo open";
 }

@@ -2,8 +2,6 @@
 // data-folder mode, where new memos are named by the folder's counter), the self link, a
 // link expanded, run and asked for its properties, paths turned into links, links opened
 // and closed in place, inserted through the file dialog and refreshed.
-#include <cstdio>
-
 #include "ClientImage.h"
 #include "CommandTest.h"
 #include "MemoFixture.h"
@@ -15,7 +13,9 @@
 
 namespace {
 
-bool SamePath(const std::string& a, const std::string& b) { return _stricmp(a.c_str(), b.c_str()) == 0; }
+bool SamePath(const std::string& a, const std::string& b) {
+  return _stricmp(a.c_str(), b.c_str()) == 0;
+}
 
 std::vector<std::string> LinkTargets(const std::string& memoPath) {
   std::vector<std::string> targets;
@@ -35,52 +35,42 @@ bool AnyMemoFileIn(const std::string& folder) {
 
 using LinkCommands = CommandTest;
 
-TEST_F(LinkCommands, MakeFileAndMutualLinkInDataFolderModeThenSelfLinkExpandRunAndProperties) {
+TEST_F(LinkCommands, MemoWithoutFileHasNothingToLinkBackOrToItself) {
   SetSetting("Option", "UseFileSaveDialog", 0);
   SetSetting("Option", "UseDataFolderDialog", 0);
+  MemoProcess& untitled = OpenWithKeys();
+  ASSERT_TRUE(untitled.Window());
+  KeyboardInput& keys = Keys();
+  keys.Type("abc");
+  keys.Press('A', true);
+  keys.Press('K', true);
+  keys.Press('I', true);
+  ASSERT_TRUE(keys.Settle());
+  EXPECT_TRUE(DialogsOf(untitled.Id()).empty());
+  EXPECT_FALSE(AnyMemoFileIn(DataFolder())) << "Ctrl+K in an untitled memo made a file";
+  EXPECT_EQ("abc", ShownText(keys));
+}
 
-  // A memo that has never been saved has no file to link to: Ctrl+K and Ctrl+I do nothing.
-  {
-    MemoProcess& untitled = OpenMemo();
-    ASSERT_TRUE(untitled.Window());
-    KeyboardInput keys(untitled.Window());
-    ASSERT_TRUE(keys.Focus());
-    keys.Type("abc");
-    keys.Press('A', true);
-    keys.Press('K', true);
-    keys.Press('I', true);
-    ASSERT_TRUE(keys.Settle());
-    EXPECT_TRUE(DialogsOf(untitled.Id()).empty());
-    EXPECT_FALSE(AnyMemoFileIn(DataFolder())) << "Ctrl+K in an untitled memo made a file";
-    Close(untitled.Window());
-    HWND prompt = WaitForDialog(untitled.Id(), "KVMemo");
-    ASSERT_NE(nullptr, prompt);
-    PressButton(prompt, IDNO);
-    ASSERT_TRUE(untitled.WaitForExit());
-  }
-
+TEST_F(LinkCommands, MutualLinkAndLinkMakeNumberedMemosInDataFolderModeSelfLinkLinksHere) {
+  SetSetting("Option", "UseFileSaveDialog", 0);
+  SetSetting("Option", "UseDataFolderDialog", 0);
   const std::string home = Folder() + "home.kvm";
   const std::string first = DataFolder() + "00000000.kvm";
   const std::string second = DataFolder() + "00000001.kvm";
   ASSERT_TRUE(MemoFixture().Text("Plan: A/B\nbody\nrest").Save(home));
-  MemoProcess& memo = OpenMemo(home);
-  ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
+  ASSERT_TRUE(OpenWithKeys(home).Window());
+  KeyboardInput& keys = Keys();
 
   // Ctrl+K takes the first two lines into the first numbered memo, which links back; Ctrl+L
   // takes the last line into the next one, with no link back; Ctrl+I links this memo.
-  keys.Press(VK_END, true);
-  keys.Press(VK_HOME, true);
+  SelectFromStart(keys, 0);
   keys.Press(VK_DOWN, false, true);
   keys.Press(VK_DOWN, false, true);
   keys.Press('K', true);
   keys.Press(VK_END, false, true);
   keys.Press('L', true);
   keys.Press('I', true);
-  keys.Press('S', true);
-  ASSERT_TRUE(keys.Settle());
-  EXPECT_EQ("@@@", MemoLayout(home).Text());
+  EXPECT_EQ("@@@", SavedText(keys, home));
   std::vector<std::string> targets = LinkTargets(home);
   ASSERT_EQ(3u, targets.size());
   EXPECT_TRUE(SamePath(first, targets[0])) << targets[0];
@@ -95,28 +85,35 @@ TEST_F(LinkCommands, MakeFileAndMutualLinkInDataFolderModeThenSelfLinkExpandRunA
   MemoLayout plain(second);
   EXPECT_EQ("rest", plain.Text());
   EXPECT_TRUE(plain.Links().empty());
+}
 
-  // Ctrl+W on the first link puts that memo's content, its link back included, in its place.
-  keys.Press(VK_END, true);
-  keys.Press(VK_HOME, true);
-  keys.Press(VK_RIGHT, false, true);
+TEST_F(LinkCommands, LinkIsExpandedRunAndAskedForItsProperties) {
+  const std::string home = Folder() + "home.kvm";
+  const std::string inner = Folder() + "inner.kvm";
+  const std::string other = Folder() + "other.kvm";
+  ASSERT_TRUE(MemoFixture().Text("inner\n").Link(other).Save(inner));
+  ASSERT_TRUE(MemoFixture().Text("other").Name("向こう").Save(other));
+  ASSERT_TRUE(MemoFixture().Link(inner).Text(" and ").Link(other).Save(home));
+  MemoProcess& memo = OpenWithKeys(home);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+
+  // Ctrl+W on the selected first link puts that memo's content, its link included, there.
+  SelectFromStart(keys, 1);
   keys.Press('W', true);
-  keys.Press('S', true);
-  ASSERT_TRUE(keys.Settle());
-  EXPECT_EQ("Plan: A/B\nbody\n@@@", MemoLayout(home).Text());
-  targets = LinkTargets(home);
-  ASSERT_EQ(3u, targets.size());
-  EXPECT_TRUE(SamePath(home, targets[0])) << targets[0];
+  EXPECT_EQ("inner\n@ and @", SavedText(keys, home));
+  const std::vector<std::string> targets = LinkTargets(home);
+  ASSERT_EQ(2u, targets.size());
+  EXPECT_TRUE(SamePath(other, targets[0])) << targets[0];
 
-  // With the caret before the second link and nothing selected: Ctrl+Enter opens its memo
-  // in a memo window of its own; Alt+Enter opens the link's property dialog.
+  // The caret before the last link, nothing selected: Ctrl+Enter opens its memo in a window
+  // of its own; Alt+Enter opens the link's property dialog.
   keys.Press(VK_END, true);
-  keys.Press(VK_LEFT);
   keys.Press(VK_LEFT);
   keys.Press(VK_RETURN, true);
   HWND opened = WaitForOtherMemoWindow(Started());
   ASSERT_NE(nullptr, opened) << "Ctrl+Enter opened no memo window";
-  EXPECT_EQ("KVMemo - rest", WindowTitle(opened));
+  EXPECT_EQ("KVMemo - 向こう", WindowTitle(opened));
   EndProcessOf(opened);
   ASSERT_TRUE(keys.Focus());
   PressAlt(VK_RETURN);
@@ -127,59 +124,62 @@ TEST_F(LinkCommands, MakeFileAndMutualLinkInDataFolderModeThenSelfLinkExpandRunA
   ASSERT_TRUE(WaitForNoDialog(memo.Id()));
 }
 
-TEST_F(LinkCommands, PathToLinkOpenAndCloseInPlaceInsertRefreshAndOpenThroughTheMenus) {
+TEST_F(LinkCommands, SelectedPathBecomesALinkThatTheLinkMenuOpensAndClosesInPlace) {
   const std::string target = Folder() + "target.kvm";
   const std::string memoPath = Folder() + "paths.kvm";
-  ASSERT_TRUE(MemoFixture().Text("target text").Name("的").Save(target));
+  ASSERT_TRUE(MemoFixture().Text("target text").Save(target));
   ASSERT_TRUE(MemoFixture().Text("see " + target + "\nend").Save(memoPath));
-  MemoProcess& memo = OpenMemo(memoPath);
+  MemoProcess& memo = OpenWithKeys(memoPath);
   ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
+  KeyboardInput& keys = Keys();
+  auto linkHeight = [&] {
+    const std::vector<MemoItem> links = MemoLayout(memoPath).Links();
+    return links.size() == 1 ? links[0].rect.bottom - links[0].rect.top : -1;
+  };
 
-  // Ctrl+M on the selected path makes it a link; with the link selected, the link menu
-  // opens it in place (taller, showing the target) and closes it again.
-  keys.Press(VK_END, true);
-  keys.Press(VK_HOME, true);
+  // Ctrl+M on the selected path; then, with the link selected, open and close in place.
+  SelectFromStart(keys, 0);
   for (int i = 0; i < 4; ++i) keys.Press(VK_RIGHT);
   keys.Press(VK_END, false, true);
   keys.Press('M', true);
   keys.Press(VK_LEFT, false, true);
-  keys.Press('S', true);
-  ASSERT_TRUE(keys.Settle());
-  MemoLayout closed(memoPath);
-  EXPECT_EQ("see @\nend", closed.Text());
-  ASSERT_EQ(1u, closed.Links().size());
-  EXPECT_TRUE(SamePath(target, closed.Links()[0].linkPath)) << closed.Links()[0].linkPath;
-  const LONG closedHeight = closed.Links()[0].rect.bottom - closed.Links()[0].rect.top;
+  EXPECT_EQ("see @\nend", SavedText(keys, memoPath));
+  const std::vector<std::string> targets = LinkTargets(memoPath);
+  ASSERT_EQ(1u, targets.size());
+  EXPECT_TRUE(SamePath(target, targets[0])) << targets[0];
+  const LONG closedHeight = linkHeight();
 
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'L'));
   keys.Press('O');
   keys.Press('S', true);
   ASSERT_TRUE(keys.Settle());
-  MemoLayout open(memoPath);
-  ASSERT_EQ(1u, open.Links().size());
-  EXPECT_GT(open.Links()[0].rect.bottom - open.Links()[0].rect.top, closedHeight)
-      << "the link did not open in place";
+  EXPECT_GT(linkHeight(), closedHeight) << "the link did not open in place";
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'L'));
+  keys.Press('C');
+  keys.Press('S', true);
+  ASSERT_TRUE(keys.Settle());
+  EXPECT_EQ(closedHeight, linkHeight());
+}
 
-  // The link shows its file as it is; refresh reads it again.
+TEST_F(LinkCommands, RefreshShowsTheChangedFileInsertLinkAndOpenGoThroughDialogs) {
+  const std::string target = Folder() + "target.kvm";
+  const std::string memoPath = Folder() + "paths.kvm";
+  ASSERT_TRUE(MemoFixture().Text("target text").Name("的").Save(target));
+  ASSERT_TRUE(MemoFixture().Text("open: ").Link(target, true).Save(memoPath));
+  MemoProcess& memo = OpenWithKeys(memoPath);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+
+  // The open link shows its file as it was read; View > refresh reads it again.
   const ClientImage before = ClientImage::Capture(memo.View());
-  ASSERT_TRUE(MemoFixture().Text("changed target text, longer than before").Name("的").Save(target));
+  ASSERT_TRUE(MemoFixture().Text("changed target, longer than before").Name("的").Save(target));
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'V'));
   keys.Press('F');
   ASSERT_TRUE(keys.Settle());
   EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(memo.View()).Differences(before) > 0; }))
       << "refresh did not show the changed file";
 
-  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'L'));
-  keys.Press('C');
-  keys.Press('S', true);
-  ASSERT_TRUE(keys.Settle());
-  MemoLayout reclosed(memoPath);
-  ASSERT_EQ(1u, reclosed.Links().size());
-  EXPECT_EQ(closedHeight, reclosed.Links()[0].rect.bottom - reclosed.Links()[0].rect.top);
-
-  // Insert > Link asks for any file and links it at the caret (the end).
+  // Insert > link asks for any file and links it at the caret (the end).
   keys.Press(VK_END, true);
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'I'));
   keys.Press('L');
@@ -188,10 +188,8 @@ TEST_F(LinkCommands, PathToLinkOpenAndCloseInPlaceInsertRefreshAndOpenThroughThe
   AnswerFileDialog(DialogsOf(memo.Id())[0], target);
   ASSERT_TRUE(WaitForNoDialog(memo.Id()));
   ASSERT_TRUE(ReturnTo(keys, memo.Window()));
-  keys.Press('S', true);
-  ASSERT_TRUE(keys.Settle());
-  EXPECT_EQ("see @\nend@", MemoLayout(memoPath).Text());
-  std::vector<std::string> targets = LinkTargets(memoPath);
+  EXPECT_EQ("open: @@", SavedText(keys, memoPath));
+  const std::vector<std::string> targets = LinkTargets(memoPath);
   ASSERT_EQ(2u, targets.size());
   EXPECT_TRUE(SamePath(target, targets[1])) << targets[1];
 

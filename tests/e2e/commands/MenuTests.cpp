@@ -18,32 +18,47 @@ struct Popup {
   char mnemonic;
   const char* name;
   std::vector<const char*> statusTexts;  // one per item, top to bottom
+  // Greyed ("g") and enabled ("e") items with the caret before a character, nothing
+  // selected, nothing to undo or paste, in a memo with a file.
+  const char* greyed;
 };
 
 const std::vector<Popup> kMenuBar = {
-    {'F', "file",
+    {'F',
+     "file",
      {"新しいKVMemoを作成します", "既存のKVMemoを開きます", "KVMemoを元のﾌｧｲﾙへ保存します",
       "KVMemoを新しいﾌｧｲﾙへ保存します", "ドキュメントをテキストファイルへ保存します",
       "KVMemoを印刷します", "KVMemoのﾌﾟﾛﾊﾟﾃｨを編集します", "KVMemoを終了します",
-      "全てのKVMemoを終了します"}},
-    {'E', "edit",
+      "全てのKVMemoを終了します"},
+     "eeeeeeeee"},
+    {'E',
+     "edit",
      {"直前に行った動作を元に戻します", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "選択範囲をﾃｷｽﾄ形式でｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容をKVMemoへ貼り付けます", "KVMemo内のすべてを選択します",
-      "選択範囲を消去します", "指定した文字列を検索します", "指定した文字列を他の文字列へ置換えます",
-      "パス名やＵＲＬをリンクに変換します", "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます",
+      "選択範囲を消去します", "指定した文字列を検索します",
+      "指定した文字列を他の文字列へ置換えます", "パス名やＵＲＬをリンクに変換します",
       "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます",
-      "ﾘﾝｸの指すﾌｧｲﾙの内容をﾘﾝｸと置換えます", "選択されているｵﾌﾞｼﾞｪｸﾄのﾌﾟﾛﾊﾟﾃｨを編集します"}},
-    {'I', "insert",
+      "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます", "ﾘﾝｸの指すﾌｧｲﾙの内容をﾘﾝｸと置換えます",
+      "選択されているｵﾌﾞｼﾞｪｸﾄのﾌﾟﾛﾊﾟﾃｨを編集します"},
+     "gggggeeeegeegg"},
+    {'I',
+     "insert",
      {"自分のﾘﾝｸを挿入します", "ﾌｧｲﾙのﾘﾝｸを挿入します", "現在の日付を挿入します",
-      "現在の時刻を挿入します"}},
-    {'L', "link",
+      "現在の時刻を挿入します"},
+     "eeee"},
+    {'L',
+     "link",
      {"ﾘﾝｸを開いて内容を表示します", "ﾘﾝｸを閉じてﾌｧｲﾙの内容を消します",
-      "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます"}},
-    {'C', "char", {"文字の色を変更します", "文字のフォントを変更します"}},
-    {'V', "view", {"ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示を切り替えます", "ﾘﾝｸﾌｧｲﾙの表示内容を最新の状態にします"}},
-    {'H', "help", {"ﾍﾙﾌﾟを表示します", "KVMemoのﾊﾞｰｼﾞｮﾝや著作権を表示します"}},
+      "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます"},
+     "ggg"},
+    {'C', "char", {"文字の色を変更します", "文字のフォントを変更します"}, "gg"},
+    {'V',
+     "view",
+     {"ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示を切り替えます", "ﾘﾝｸﾌｧｲﾙの表示内容を最新の状態にします"},
+     "ee"},
+    {'H', "help", {"ﾍﾙﾌﾟを表示します", "KVMemoのﾊﾞｰｼﾞｮﾝや著作権を表示します"}, "ee"},
 };
 
 std::string StatusText(HWND frame) {
@@ -59,28 +74,30 @@ std::string StatusText(HWND frame) {
 
 class Menus : public CommandTest {
  protected:
+  // A memo with a file: "abc " and a link, with the keyboard on it; the clipboard empty.
+  MemoProcess& Open() {
+    const std::string target = Folder() + "target.kvm";
+    const std::string path = Folder() + "menus.kvm";
+    EXPECT_TRUE(MemoFixture().Text("linked").Save(target));
+    EXPECT_TRUE(MemoFixture().Text("abc ").Link(target).Save(path));
+    EmptyTheClipboard();
+    return OpenWithKeys(path);
+  }
   // Opens a pop-up of the menu bar, takes its picture and reads which items are greyed.
-  static std::string Pattern(KeyboardInput& keys, const MemoProcess& memo, char mnemonic,
-                             const std::string& shot) {
+  std::string Pattern(const MemoProcess& memo, char mnemonic, const std::string& shot) {
     HWND menu = OpenMenu(memo.Id(), mnemonic);
     if (!menu) return "no menu";
     TakeShot(shot);
     std::string pattern = GreyedPattern(menu);
-    CloseMenus(keys, memo.Id());
+    CloseMenus(Keys(), memo.Id());
     return pattern;
   }
 };
 
-TEST_F(Menus, BarItemsGreyByTheirRulesAndShowTheirStatusTexts) {
-  const std::string target = Folder() + "target.kvm";
-  const std::string path = Folder() + "menus.kvm";
-  ASSERT_TRUE(MemoFixture().Text("linked").Save(target));
-  ASSERT_TRUE(MemoFixture().Text("abc ").Link(target).Save(path));
-  EmptyTheClipboard();
-  MemoProcess& memo = OpenMemo(path);
+TEST_F(Menus, BarPopUpsGreyWhatNeedsASelectionAndShowTheStatusTextOfEachItem) {
+  MemoProcess& memo = Open();
   ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
+  KeyboardInput& keys = Keys();
 
   // Caret at the start, nothing selected, nothing to undo or paste. Each pop-up opens with
   // its first item highlighted; Down walks the items and the status bar follows.
@@ -92,38 +109,44 @@ TEST_F(Menus, BarItemsGreyByTheirRulesAndShowTheirStatusTexts) {
     const std::string pattern = GreyedPattern(menu);
     for (size_t i = 0; i < popup.statusTexts.size(); ++i) {
       if (i > 0) keys.Press(VK_DOWN);
-      EXPECT_TRUE(WaitUntil([&] { return StatusText(memo.Window()) == popup.statusTexts[i]; }, 5000))
+      EXPECT_TRUE(
+          WaitUntil([&] { return StatusText(memo.Window()) == popup.statusTexts[i]; }, 5000))
           << "item " << i << ": " << StatusText(memo.Window());
     }
     CloseMenus(keys, memo.Id());
     EXPECT_TRUE(WaitUntil([&] { return StatusText(memo.Window()) == "ﾚﾃﾞｨ"; }, 5000));
-    const char* expected = popup.mnemonic == 'E'   ? "gggggeeeegeegg"
-                           : popup.mnemonic == 'L' ? "ggg"
-                           : popup.mnemonic == 'C' ? "gg"
-                                                   : "eeeeeeeeeeeeee";
-    EXPECT_EQ(std::string(expected).substr(0, popup.statusTexts.size()), pattern);
+    EXPECT_EQ(popup.greyed, pattern);
   }
+}
+
+TEST_F(Menus, SelectedTextAndLinksEnableTheirItems) {
+  MemoProcess& memo = Open();
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
 
   // Something typed and three characters selected and copied.
   keys.Type("x");
   for (int i = 0; i < 3; ++i) keys.Press(VK_RIGHT, false, true);
   keys.Press('C', true);
-  EXPECT_EQ("eeeeeeeeeeeegg", Pattern(keys, memo, 'E', "menu-edit-text-selected"));
-  EXPECT_EQ("ee", Pattern(keys, memo, 'C', "menu-char-text-selected"));
-  EXPECT_EQ("ggg", Pattern(keys, memo, 'L', "menu-link-text-selected"));
+  EXPECT_EQ("eeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
+  EXPECT_EQ("ee", Pattern(memo, 'C', "menu-char-text-selected"));
+  EXPECT_EQ("ggg", Pattern(memo, 'L', "menu-link-text-selected"));
 
   // The caret before the link, then the link selected.
   keys.Press(VK_END, true);
   keys.Press(VK_LEFT);
-  EXPECT_EQ("egggeeeeegeeee", Pattern(keys, memo, 'E', "menu-edit-at-link"));
-  EXPECT_EQ("eee", Pattern(keys, memo, 'L', "menu-link-at-link"));
+  EXPECT_EQ("egggeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
+  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-at-link"));
   keys.Press(VK_RIGHT, false, true);
-  EXPECT_EQ("eeeeeeeeegeeee", Pattern(keys, memo, 'E', "menu-edit-link-selected"));
-  EXPECT_EQ("eee", Pattern(keys, memo, 'L', "menu-link-link-selected"));
+  EXPECT_EQ("eeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
+  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-link-selected"));
+}
 
-  // Help > version: the about box.
+TEST_F(Menus, HelpVersionShowsTheAboutBox) {
+  MemoProcess& memo = Open();
+  ASSERT_TRUE(memo.Window());
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'H'));
-  keys.Press('A');
+  Keys().Press('A');
   HWND about = WaitForDialog(memo.Id(), "KVMemoのﾊﾞｰｼﾞｮﾝ情報");
   ASSERT_NE(nullptr, about) << "no about box";
   EXPECT_EQ("KVMemo for Windows|Version 1.09", DialogText(about));
@@ -135,10 +158,9 @@ TEST_F(Menus, BarItemsGreyByTheirRulesAndShowTheirStatusTexts) {
 
 TEST_F(Menus, ContextMenuGreysByTheSameRulesAndAMemoWithoutFileHasNoSelfLinks) {
   EmptyTheClipboard();
-  MemoProcess& memo = OpenMemo();
+  MemoProcess& memo = OpenWithKeys();
   ASSERT_TRUE(memo.Window());
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
+  KeyboardInput& keys = Keys();
   keys.Type("one two");
   for (int i = 0; i < 3; ++i) keys.Press(VK_LEFT, false, true);
   ASSERT_TRUE(keys.Settle());
@@ -150,11 +172,19 @@ TEST_F(Menus, ContextMenuGreysByTheSameRulesAndAMemoWithoutFileHasNoSelfLinks) {
   HWND menu = WaitForPopupMenu(memo.Id());
   ASSERT_NE(nullptr, menu) << "no context menu";
   TakeShot("context-menu-selection");
-  EXPECT_EQ("eeee" "eeeeg" "ee" "eegg" "g" "ee" "e", GreyedPattern(menu));
+  EXPECT_EQ(
+      "eeee"
+      "eeeeg"
+      "ee"
+      "eegg"
+      "g"
+      "ee"
+      "e",
+      GreyedPattern(menu));
   keys.Press(VK_ESCAPE);
   ASSERT_TRUE(WaitUntil([&] { return PopupMenuOf(memo.Id()) == nullptr; }));
   ASSERT_TRUE(keys.Focus());  // Wine loses the shared key states after a context menu
 
-  EXPECT_EQ("geee", Pattern(keys, memo, 'I', "menu-insert-untitled"));
-  EXPECT_EQ("eeeegeeeeeeggg", Pattern(keys, memo, 'E', "menu-edit-untitled"));
+  EXPECT_EQ("geee", Pattern(memo, 'I', "menu-insert-untitled"));
+  EXPECT_EQ("eeeegeeeeeeggg", Pattern(memo, 'E', "menu-edit-untitled"));
 }

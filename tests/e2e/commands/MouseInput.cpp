@@ -20,10 +20,12 @@ bool MouseInput::MoveTo(POINT screen) {
   const LONG dx = MulDiv(screen.x, 65536, width) + 1;
   const LONG dy = MulDiv(screen.y, 65536, height) + 1;
   Send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy);
-  return WaitUntil([screen] {
-    POINT now = Position();
-    return now.x == screen.x && now.y == screen.y;
-  }, 2000);
+  return WaitUntil(
+      [screen] {
+        POINT now = Position();
+        return now.x == screen.x && now.y == screen.y;
+      },
+      2000);
 }
 
 void MouseInput::Press(bool right) { Send(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN); }

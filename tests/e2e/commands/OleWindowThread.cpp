@@ -34,10 +34,10 @@ void OleWindowThread::Run(RECT screen) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = kClassName;
   RegisterClassA(&windowClass);  // fails harmlessly when an earlier window registered it
-  HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, kClassName, "driver", WS_POPUP | WS_BORDER,
-                              screen.left, screen.top, screen.right - screen.left,
-                              screen.bottom - screen.top, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+  HWND hwnd =
+      CreateWindowExA(WS_EX_TOPMOST, kClassName, "driver", WS_POPUP | WS_BORDER, screen.left,
+                      screen.top, screen.right - screen.left, screen.bottom - screen.top, nullptr,
+                      nullptr, GetModuleHandleA(nullptr), nullptr);
   if (hwnd) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);

@@ -87,8 +87,7 @@ void PressButton(HWND dialog, int id) {
 void SetControlText(HWND dialog, int id, const std::string& sjisText) {
   DWORD_PTR result = 0;
   SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0,
-                      reinterpret_cast<LPARAM>(sjisText.c_str()), SMTO_ABORTIFHUNG, 5000,
-                      &result);
+                      reinterpret_cast<LPARAM>(sjisText.c_str()), SMTO_ABORTIFHUNG, 5000, &result);
 }
 
 void AnswerFileDialog(HWND dialog, const std::string& path) {
