@@ -20,9 +20,6 @@ class CWnd {
                 const RECT& rect, HWND parent, HMENU menuOrId);
   BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
   void Invalidate() { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
-  BOOL SendTo(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, message, wParam, lParam));
-  }
   CRect ClientRect() const;
 
   HWND m_hWnd = nullptr;
