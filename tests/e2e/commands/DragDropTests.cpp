@@ -1,9 +1,10 @@
 // Drag and drop with real mouse input: the selection moved inside its memo (and dropped on
 // itself, which changes nothing), dragged out to another program as text with Ctrl and as
-// memo data without, and a file list dragged in from another program becoming links.
+// memo data without; files, text and addresses dragged in from another program, taken in
+// the view's order of formats.
 #include "CommandTest.h"
 #include "DriverDropTarget.h"
-#include "DriverFileSource.h"
+#include "DriverDragSource.h"
 #include "MemoFixture.h"
 #include "MemoLayout.h"
 #include "MouseInput.h"
@@ -92,7 +93,19 @@ TEST_F(DragAndDrop, CtrlDragGivesAnotherProgramTextAndAPlainDragMovesMemoDataOut
   EXPECT_EQ("me please", ShownText(keys));
 }
 
-TEST_F(DragAndDrop, FileListFromAnotherProgramBecomesLinksByLinesOf) {
+class DropsFromElsewhere : public CommandTest {
+ protected:
+  // Another program drags the data onto the memo, below its text (which drops at its end);
+  // the effect the memo chose.
+  DWORD DropOnMemo(const MemoProcess& memo, const std::vector<DataBlock>& blocks) {
+    DriverDragSource other(kOtherProgram, blocks);
+    if (!other.Window() || !other.Front()) return 0xFFFF;
+    MouseInput::Drag(Centre(kOtherProgram), ScreenPoint(memo.View(), {100, 200}));
+    return other.WaitForDragEnd() ? other.Effect() : 0xFFFF;
+  }
+};
+
+TEST_F(DropsFromElsewhere, FileListBecomesLinksByLinesOf) {
   SetSetting("Option", "LinksOfLine", 2);
   std::vector<std::string> files;
   for (const char* name : {"one.txt", "two.txt", "three.txt"}) {
@@ -103,26 +116,36 @@ TEST_F(DragAndDrop, FileListFromAnotherProgramBecomesLinksByLinesOf) {
   ASSERT_TRUE(MemoFixture().Text("drop here:").Save(path));
   MemoProcess& memo = OpenMemo(path);
   ASSERT_TRUE(memo.Window());
-
-  // The other program is in front when the button goes down on it, as after a click.
-  DriverFileSource explorer(kOtherProgram, files);
-  ASSERT_NE(nullptr, explorer.Window());
-  ASSERT_TRUE(WaitUntil([&] {
-    if (GetForegroundWindow() == explorer.Window()) return true;
-    SetForegroundWindow(explorer.Window());
-    return false;
-  }));
-  // Below the text, where the drop goes to the end of the memo.
-  MouseInput::Drag(Centre(kOtherProgram), At(memo, {100, 200}));
-  ASSERT_TRUE(explorer.WaitForDragEnd()) << "the drag did not end";
-  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), explorer.Effect());
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), DropOnMemo(memo, {FileListBlock(files)}));
 
   KeyboardInput keys(memo.Window());
   ASSERT_TRUE(keys.Focus());
   EXPECT_EQ("drop here:@@\n@", SavedText(keys, path));
-  const MemoLayout saved(path);
-  const std::vector<MemoItem> links = saved.Links();
+  const std::vector<MemoItem> links = MemoLayout(path).Links();
   ASSERT_EQ(3u, links.size());
   for (size_t i = 0; i < links.size(); ++i)
     EXPECT_EQ(0, _stricmp(files[i].c_str(), links[i].linkPath.c_str())) << links[i].linkPath;
+}
+
+TEST_F(DropsFromElsewhere, TextComesBeforeFilesAndAnAddressBeforeText) {
+  const std::string file = Folder() + "one.txt";
+  ASSERT_TRUE(WriteWholeFile(file, "one"));
+  const std::string path = Folder() + "drop.kvm";
+  ASSERT_TRUE(MemoFixture().Text("start ").Save(path));
+  MemoProcess& memo = OpenMemo(path);
+  ASSERT_TRUE(memo.Window());
+
+  // Text and files: the text is taken (moved, as the view answers text without Ctrl).
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE),
+            DropOnMemo(memo, {FileListBlock({file}), TextBlock("dropped words")}));
+  // An address and its text: a link to the address (copied).
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY),
+            DropOnMemo(memo, {TextBlock("http://example.com/"), UrlBlock("http://example.com/")}));
+
+  KeyboardInput keys(memo.Window());
+  ASSERT_TRUE(keys.Focus());
+  EXPECT_EQ("start dropped words@", SavedText(keys, path));
+  const std::vector<MemoItem> links = MemoLayout(path).Links();
+  ASSERT_EQ(1u, links.size());
+  EXPECT_EQ("http://example.com/", links[0].linkPath);
 }

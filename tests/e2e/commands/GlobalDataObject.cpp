@@ -1,14 +1,15 @@
-// Data offered in a drag by the driver: one block of global memory in one clipboard format.
+// Data offered in a drag by the driver: blocks of global memory, one per clipboard format.
 #include "GlobalDataObject.h"
 
 #include <shlobj.h>
 
 #include <cstring>
-#include <string>
 
-GlobalDataObject::GlobalDataObject(UINT format, HGLOBAL data)
-    : format_{static_cast<CLIPFORMAT>(format), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL},
-      data_(data) {}
+GlobalDataObject::GlobalDataObject(const std::vector<DataBlock>& blocks) : blocks_(blocks) {
+  for (const DataBlock& block : blocks_)
+    formats_.push_back(
+        {static_cast<CLIPFORMAT>(block.format), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
+}
 
 HRESULT GlobalDataObject::QueryInterface(REFIID iid, void** object) {
   if (iid == IID_IUnknown || iid == IID_IDataObject) {
@@ -26,17 +27,24 @@ ULONG GlobalDataObject::Release() {
   return refs;
 }
 
+const DataBlock* GlobalDataObject::Find(const FORMATETC* format) const {
+  if (!(format->tymed & TYMED_HGLOBAL)) return nullptr;
+  for (const DataBlock& block : blocks_)
+    if (block.format == format->cfFormat) return &block;
+  return nullptr;
+}
+
+// Each request gets a copy of its own, which the receiver frees.
 HRESULT GlobalDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
-  if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-  const SIZE_T size = GlobalSize(data_);
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  const DataBlock* block = Find(format);
+  if (!block) return DV_E_FORMATETC;
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, block->bytes.size());
   void* to = copy ? GlobalLock(copy) : nullptr;
   if (!to) {
     if (copy) GlobalFree(copy);
     return E_OUTOFMEMORY;
   }
-  std::memcpy(to, GlobalLock(data_), size);
-  GlobalUnlock(data_);
+  std::memcpy(to, block->bytes.data(), block->bytes.size());
   GlobalUnlock(copy);
   medium->tymed = TYMED_HGLOBAL;
   medium->hGlobal = copy;
@@ -45,8 +53,7 @@ HRESULT GlobalDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
 }
 
 HRESULT GlobalDataObject::QueryGetData(FORMATETC* format) {
-  return format->cfFormat == format_.cfFormat && (format->tymed & TYMED_HGLOBAL) ? S_OK
-                                                                                 : DV_E_FORMATETC;
+  return Find(format) ? S_OK : DV_E_FORMATETC;
 }
 
 HRESULT GlobalDataObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) {
@@ -56,18 +63,23 @@ HRESULT GlobalDataObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) {
 
 HRESULT GlobalDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) {
   if (direction != DATADIR_GET) return E_NOTIMPL;
-  return SHCreateStdEnumFmtEtc(1, &format_, formats);
+  return SHCreateStdEnumFmtEtc(static_cast<UINT>(formats_.size()), formats_.data(), formats);
 }
 
-HGLOBAL MakeFileList(const char* const* paths, int count) {
-  std::string names;
-  for (int i = 0; i < count; ++i) names.append(paths[i]).push_back('\0');
-  names.push_back('\0');
-  HGLOBAL list = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
-  auto* files = static_cast<DROPFILES*>(GlobalLock(list));
-  files->pFiles = sizeof(DROPFILES);
-  files->fWide = FALSE;
-  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
-  GlobalUnlock(list);
-  return list;
+DataBlock TextBlock(const std::string& sjisText) {
+  return {CF_TEXT, sjisText + std::string(1, '\0')};
+}
+
+DataBlock FileListBlock(const std::vector<std::string>& paths) {
+  DROPFILES header = {};
+  header.pFiles = sizeof header;
+  header.fWide = FALSE;
+  std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+  for (const std::string& path : paths) bytes.append(path).push_back('\0');
+  bytes.push_back('\0');
+  return {CF_HDROP, bytes};
+}
+
+DataBlock UrlBlock(const std::string& url) {
+  return {RegisterClipboardFormatA("UniformResourceLocator"), url + std::string(1, '\0')};
 }

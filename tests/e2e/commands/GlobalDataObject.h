@@ -1,13 +1,21 @@
-// Data offered in a drag by the driver: one block of global memory in one clipboard format.
+// Data offered in a drag by the driver: blocks of global memory, one per clipboard format.
 #pragma once
 
 #include <windows.h>
 #include <ole2.h>
 
+#include <string>
+#include <vector>
+
+// One format of the data and its bytes.
+struct DataBlock {
+  UINT format;
+  std::string bytes;
+};
+
 class GlobalDataObject final : public IDataObject {
  public:
-  // Takes the memory; it is freed with the last reference.
-  GlobalDataObject(UINT format, HGLOBAL data);
+  explicit GlobalDataObject(const std::vector<DataBlock>& blocks);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
@@ -27,12 +35,17 @@ class GlobalDataObject final : public IDataObject {
   }
 
  private:
-  ~GlobalDataObject() { GlobalFree(data_); }
+  ~GlobalDataObject() = default;
+  const DataBlock* Find(const FORMATETC* format) const;
 
-  FORMATETC format_;
-  HGLOBAL data_;
+  std::vector<DataBlock> blocks_;
+  std::vector<FORMATETC> formats_;
   LONG refs_ = 1;
 };
 
+// Text as CF_TEXT carries it: the bytes and a terminating zero.
+DataBlock TextBlock(const std::string& sjisText);
 // A file list as Explorer drags it (CF_HDROP): DROPFILES with ANSI names.
-HGLOBAL MakeFileList(const char* const* paths, int count);
+DataBlock FileListBlock(const std::vector<std::string>& paths);
+// An address as browsers drag it ("UniformResourceLocator").
+DataBlock UrlBlock(const std::string& url);

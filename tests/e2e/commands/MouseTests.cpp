@@ -1,7 +1,10 @@
 // The memo view's mouse with real input and the system's double-click time: double clicks
 // on links and on text, a single click that takes effect when the time runs out, selecting
-// by dragging, the right button inside and outside the selection, and resizing a link by
-// its corner handle.
+// by dragging (scrolling on the timer past the view's edge), the right button inside and
+// outside the selection, and resizing a link by its corner handle.
+#include <cstdio>
+
+#include "ClientImage.h"
 #include "CommandTest.h"
 #include "KVSegment.h"
 #include "MemoFixture.h"
@@ -9,6 +12,7 @@
 #include "MouseInput.h"
 #include "ProcessWindows.h"
 #include "Screenshots.h"
+#include "TestFiles.h"
 #include "WindowQuery.h"
 
 namespace {
@@ -164,4 +168,44 @@ TEST_F(Mouse, CornerHandleResizesALinkNeverBelowItsMinimumAndTheSizeIsSaved) {
   const MemoItem& item = smallest.Links()[0];
   EXPECT_EQ(item.minSize.cx, item.rect.right - item.rect.left);
   EXPECT_EQ(item.minSize.cy, item.rect.bottom - item.rect.top);
+}
+
+TEST_F(Mouse, DragPastTheBottomScrollsOnTheTimerAndTheSelectionFollows) {
+  SetSetting("Option", "AutoScrollTimer", 50);
+  std::string text;
+  for (int line = 0; line < 80; ++line) {
+    char number[16];
+    std::snprintf(number, sizeof number, "line %02d\n", line);
+    text += number;
+  }
+  const std::string path = Folder() + "long.kvm";
+  ASSERT_TRUE(MemoFixture().Text(text).Save(path));
+  MemoProcess& memo = OpenWithKeys(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+  const MemoLayout layout(path, memo.View());
+  RECT client = {};
+  GetClientRect(memo.View(), &client);
+  const size_t below = layout.IndexOf("line 40");
+  ASSERT_GT(layout.Items()[below].rect.top, client.bottom) << "the memo fits in the view";
+
+  // Pressed at the start and held below the view: the view scrolls line by line.
+  const ClientImage before = ClientImage::Capture(memo.View());
+  MouseInput::MoveTo(At(memo, layout.Inside(0, 0.1)));
+  MouseInput::Press();
+  MouseInput::Glide(At(memo, {40, client.bottom + 20}));
+  EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(memo.View()).Differences(before) > 0; }))
+      << "the view did not scroll";
+  Sleep(30 * 50);  // some thirty ticks of the timer
+  MouseInput::Glide(At(memo, {48, client.bottom + 20}), 2);
+  MouseInput::Release();
+  ASSERT_TRUE(keys.Settle());
+
+  // The selection runs from the start to lines that were below the view.
+  EmptyTheClipboard();
+  keys.Press('B', true);
+  ASSERT_TRUE(keys.Settle());
+  const std::string selected = ClipboardText();
+  EXPECT_EQ(0u, selected.find("line 00")) << selected;
+  EXPECT_NE(std::string::npos, selected.find("line 40")) << selected;
 }

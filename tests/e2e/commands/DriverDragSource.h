@@ -1,21 +1,24 @@
-// A file manager played by the driver: a window that starts an OLE drag of a file list
-// (CF_HDROP) when the left button goes down on it, as Explorer does.
+// Another program that drags data into the memo, played by the driver: a window that starts
+// an OLE drag of its data when the left button goes down on it, as Explorer does with files
+// and a browser with an address.
 #pragma once
 
 #include <windows.h>
 #include <ole2.h>
 
 #include <atomic>
-#include <string>
 #include <vector>
 
+#include "GlobalDataObject.h"
 #include "OleWindowThread.h"
 
-class DriverFileSource : public OleWindowThread, private IDropSource {
+class DriverDragSource : public OleWindowThread, private IDropSource {
  public:
-  DriverFileSource(const RECT& screen, const std::vector<std::string>& files);
-  ~DriverFileSource() override;
+  DriverDragSource(const RECT& screen, const std::vector<DataBlock>& blocks);
+  ~DriverDragSource() override;
 
+  // Brings the window to the front, as a click on it would before the drag.
+  bool Front() const;
   // Waits until a drag has ended; its effect then, DROPEFFECT_NONE for a cancelled one.
   bool WaitForDragEnd(DWORD timeoutMs = 15000) const;
   DWORD Effect() const { return effect_; }
@@ -29,7 +32,7 @@ class DriverFileSource : public OleWindowThread, private IDropSource {
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override;
   HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
-  std::vector<std::string> files_;
+  std::vector<DataBlock> blocks_;
   std::atomic<bool> ended_{false};
   std::atomic<DWORD> effect_{DROPEFFECT_NONE};
 };
