@@ -6,9 +6,11 @@
 #include "ProcessWindows.h"
 #include "WindowQuery.h"
 
+// Memo windows that the test's programs opened through the shell end with the test.
 void CommandTest::TearDown() {
   keys_.reset();
-  for (HWND window : MemoWindowsExcept(started_)) EndProcessOf(window);
+  for (HWND window : MemoWindowsExcept(started_))
+    if (DescendsFrom(ProcessOf(window), started_)) EndProcessOf(window);
   MemoTest::TearDown();
 }
 
@@ -32,13 +34,11 @@ MemoProcess& CommandTest::OpenWithKeys(const std::string& path) {
   return memo;
 }
 
-void CommandTest::HoldKey(WORD vk, bool down) { MouseInput::Key(vk, down); }
-
 void CommandTest::PressAlt(WORD vk) {
-  HoldKey(VK_MENU, true);
-  HoldKey(vk, true);
-  HoldKey(vk, false);
-  HoldKey(VK_MENU, false);
+  MouseInput::Key(VK_MENU, true);
+  MouseInput::Key(vk, true);
+  MouseInput::Key(vk, false);
+  MouseInput::Key(VK_MENU, false);
 }
 
 HWND CommandTest::OpenMenu(DWORD pid, char mnemonic) {

@@ -1,6 +1,6 @@
-// The base of the command, mouse and drag tests: memo windows at a fixed place, keys with
-// Alt and held modifiers, the clipboard as the driver sees it, and memo windows that the
-// program opened in processes of their own, ended with the test.
+// The base of the command, mouse and drag tests: memo windows at a fixed place, the keyboard
+// on them, keys with Alt, menus, the clipboard as the driver sees it, and memo windows that
+// the program opened in processes of their own, ended with the test.
 #pragma once
 
 #include <windows.h>
@@ -32,8 +32,6 @@ class CommandTest : public MemoTest {
 
   // A key pressed with Alt held, as menus and Alt accelerators want it.
   static void PressAlt(WORD vk);
-  // A key held down or let go across a mouse gesture (VK_CONTROL, VK_SHIFT).
-  static void HoldKey(WORD vk, bool down);
   // Opens a pop-up of the menu bar with Alt and its mnemonic; its window, or null. (Keys
   // that a menu takes leave no trace in the key states, so the menu itself is waited for.)
   static HWND OpenMenu(DWORD pid, char mnemonic);

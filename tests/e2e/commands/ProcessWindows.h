@@ -38,3 +38,5 @@ std::vector<HWND> MemoWindowsExcept(const std::set<DWORD>& known);
 HWND WaitForOtherMemoWindow(const std::set<DWORD>& known, DWORD timeoutMs = kWaitMs);
 // Ends a process that the program started on the test's behalf (a second memo window).
 void EndProcessOf(HWND window);
+// True when the process was started by one in the set, or by a process they started.
+bool DescendsFrom(DWORD pid, const std::set<DWORD>& ancestors);
