@@ -51,6 +51,39 @@ TEST_F(DragAndDrop, SelectionDraggedInsideItsMemoMovesAndOneUndoPutsItBack) {
   EXPECT_EQ("AAAA BBBB CCCC", ShownText(keys));
 }
 
+TEST_F(DragAndDrop, HeldStillInsideTheSelectionTheDragStartsWhenTheClickTimeRunsOut) {
+  const std::string path = Folder() + "held.kvm";
+  ASSERT_TRUE(MemoFixture().Text("AAAA BBBB CCCC").Save(path));
+  MemoProcess& memo = OpenWithKeys(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+  const MemoLayout layout(path, memo.View());
+  auto copied = [&] {
+    EmptyTheClipboard();
+    keys.Press('B', true);
+    keys.Settle();
+    return ClipboardText();
+  };
+  SelectFromStart(keys, 4);
+  ASSERT_TRUE(keys.Settle());
+
+  // Held still past the double-click time the drag begins, and released there it ends on
+  // the selection itself: nothing changes and the selection stays.
+  MouseInput::MoveTo(At(memo, layout.Inside(1)));
+  MouseInput::Press();
+  Sleep(2 * GetDoubleClickTime());
+  MouseInput::Release();
+  ASSERT_TRUE(keys.Focus());
+  EXPECT_EQ("AAAA", copied());
+
+  // A click there instead is a single click once that time has run out: the caret moves
+  // there and the selection is gone.
+  MouseInput::Click(At(memo, layout.Inside(1)));
+  ASSERT_TRUE(WaitUntil([&] { return CaretRect(memo).left == layout.Items()[1].rect.left; }));
+  EXPECT_EQ("", copied());
+  EXPECT_EQ("AAAA BBBB CCCC", SavedText(keys, path));
+}
+
 TEST_F(DragAndDrop, CtrlDragGivesAnotherProgramTextAndAPlainDragMovesMemoDataOut) {
   const std::string path = Folder() + "out.kvm";
   ASSERT_TRUE(MemoFixture().Text("copy me please").Save(path));

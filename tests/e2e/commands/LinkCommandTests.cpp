@@ -201,3 +201,21 @@ TEST_F(LinkCommands, RefreshShowsTheChangedFileInsertLinkAndOpenGoThroughDialogs
   ASSERT_NE(nullptr, opened) << "Ctrl+O opened no memo window";
   EXPECT_EQ("KVMemo - 的", WindowTitle(opened));
 }
+
+TEST_F(LinkCommands, PathTooLongToBeAPathIsRefusedWithTheErrorAndKeptAsText) {
+  const std::string path = Folder() + "long.kvm";
+  const std::string longText(300, 'x');
+  ASSERT_TRUE(MemoFixture().Text(longText).Save(path));
+  MemoProcess& memo = OpenWithKeys(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+  keys.Press('A', true);
+  keys.Press('M', true);
+  HWND error = WaitForDialog(memo.Id(), "KVMemo");
+  ASSERT_NE(nullptr, error) << "no error for a 300-byte path";
+  EXPECT_EQ("選択されている文字列が長過ぎます", DialogText(error));
+  PressButton(error, IDOK);
+  ASSERT_TRUE(WaitForNoDialog(memo.Id()));
+  ASSERT_TRUE(ReturnTo(keys, memo.Window()));
+  EXPECT_EQ(longText, SavedText(keys, path));
+}
