@@ -1,7 +1,4 @@
 // The memo view's editing commands: undo, clipboard, selection, date and time, colour, font.
-#include <windows.h>
-#include <commdlg.h>
-
 #include <ctime>
 
 #include "KVFont.h"
@@ -76,16 +73,9 @@ void CMemoView::OnInsertTime() { InsertTimeStamp("Date2", "%H時%M分"); }
 
 void CMemoView::OnCharColor() {
   if (!m_doc.IsSelected()) return;
-  // The picker opens short, starting at black; the custom colours are kept across uses.
-  COLORREF custom[16];
-  KVLoadCustomColors(custom);
-  CHOOSECOLORA choose = {};
-  choose.lStructSize = sizeof choose;
-  choose.hwndOwner = m_hWnd;
-  choose.lpCustColors = custom;
-  if (!ChooseColorA(&choose)) return;
-  KVSaveCustomColors(custom);
-  m_doc.ChangeColor(choose.rgbResult);
+  COLORREF color = 0;
+  if (!KVChooseColor(m_hWnd, &color)) return;
+  m_doc.ChangeColor(color);
   Invalidate();
 }
 
