@@ -15,8 +15,7 @@ namespace {
 
 // Controls of the platform's colour and font dialogs.
 const int kBasicColours = 720;
-const int kRedValue = 706;
-const int kGreenValue = 707;
+const int kDefineCustomColours = 719;
 const int kFontColourList = 1139;
 const int kFontSizeBox = 1138;
 
@@ -124,15 +123,15 @@ TEST_F(EditAccelerators, ColourDialogColoursTheSelection) {
   HWND colour = DialogsOf(memo.Id())[0];
   HWND basic = GetDlgItem(colour, kBasicColours);
   ASSERT_NE(nullptr, basic) << "the dialog has no basic colours";
+  // Asked for with no flags, the dialog opens short: its "define custom colours" button works.
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(colour, kDefineCustomColours)))
+      << "the colour dialog opened fully (CC_FULLOPEN)";
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == colour; }));
   RECT cells = {};
   GetClientRect(basic, &cells);
   MouseInput::Click(ScreenPoint(basic, {cells.right / 16, cells.bottom / 12}));
-  ASSERT_TRUE(WaitUntil([&] {
-    return ControlText(colour, kRedValue) == "255" && ControlText(colour, kGreenValue) == "128";
-  })) << "the click did not choose the first basic colour";
   TakeShot("colour-dialog");
-  PressButton(colour, IDOK);
+  keys.Press(VK_RETURN);  // after the click, as input comes in order
   ASSERT_TRUE(WaitForNoDialog(memo.Id()));
   ASSERT_TRUE(ReturnTo(keys, memo.Window()));
   keys.Press('S', true);
