@@ -6,7 +6,7 @@ B64   := $(ROOT)/build/x86_64
 B32   := $(ROOT)/build/i686
 WINE_ENV := KV_BUILD=$(B64)
 
-.PHONY: test run bench setup build build32 release printer prefix fuzz-smoke clean
+.PHONY: test check run bench setup build build32 release printer prefix fuzz-smoke clean
 
 # Windows need a display: Xvfb runs on a free display for the test run and is stopped by its
 # process id. Wine's desktop process takes the display it starts with, so no Wine process of
@@ -20,6 +20,17 @@ test: build build32 printer prefix
 	  $(WINE_ENV) bash -c '. $(ROOT)/scripts/wine-env.sh; /usr/lib/wine/wineserver -k'; \
 	  $(ROOT)/scripts/xvfb-stop.sh $(B64)/xvfb.pid; exit $$rc
 	@$(MAKE) --no-print-directory fuzz-smoke
+
+# The tests whose names match T (a CTest regular expression), in the same environment as
+# make test, without the i686 build and the fuzz run: `make check T='print|stream'`.
+T ?= .
+check: build printer prefix
+	@$(WINE_ENV) bash -c '. $(ROOT)/scripts/wine-env.sh; /usr/lib/wine/wineserver -k; /usr/lib/wine/wineserver -w' 2>/dev/null || true
+	@display=$$(scripts/xvfb-start.sh $(B64)/xvfb.pid) || exit 1; export DISPLAY=$$display; \
+	  $(WINE_ENV) scripts/wine-start.sh; \
+	  cd $(B64) && ctest --output-on-failure -j2 -R '$(T)'; rc=$$?; \
+	  $(WINE_ENV) bash -c '. $(ROOT)/scripts/wine-env.sh; /usr/lib/wine/wineserver -k'; \
+	  $(ROOT)/scripts/xvfb-stop.sh $(B64)/xvfb.pid; exit $$rc
 
 run: build prefix
 	@$(WINE_ENV) scripts/run.sh
