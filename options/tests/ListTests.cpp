@@ -39,8 +39,9 @@ void AddFoldersWithEveryRefusal(SheetDriver& editor, const TestFolders& folders)
   // A memo saved into anything but an existing folder given by its full path would fail.
   EXPECT_EQ(SubmitEntry(dialog, "Work", "Work"),
             "「Work」は完全なパスではありません。\nドライブ名から始まるパスを指定してください。");
-  EXPECT_EQ(SubmitEntry(dialog, "Work", SettingsPath().c_str()),
-            "「" + SettingsPath() + "」はフォルダではありません。\n別のパスを指定してください。");
+  const std::string program = ProgramFolder() + "KVOption.exe";
+  EXPECT_EQ(SubmitEntry(dialog, "Work", program.c_str()),
+            "「" + program + "」はフォルダではありません。\n別のパスを指定してください。");
   EXPECT_EQ(SubmitEntry(dialog, "Work", folders.work.c_str()), "");
   dialog = OpenEntryDialog(editor, IDC_FOLDER_ADD, kFolderDialog);
   ASSERT_TRUE(dialog);
