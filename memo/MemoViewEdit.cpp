@@ -80,8 +80,10 @@ void CMemoView::OnCharColor() {
 }
 
 void CMemoView::OnCharFont() {
-  if (!m_doc.IsSelected()) return;
-  CMyFontDlg dialog(m_doc.GetCurPos()->pObj->m_logFont);
+  LIST* top = nullptr;
+  if (!m_doc.GetSel(&top, nullptr)) return;
+  // The selection's first character, wherever the caret stands (after it, maybe on the end).
+  CMyFontDlg dialog(top->pObj->m_logFont);
   if (!dialog.DoModal(m_hWnd)) return;
   m_doc.ChangeFont(&dialog.m_logFont);
   ShowCaretAt();

@@ -1,7 +1,7 @@
 // The font dialog with its colour list disabled as it opens.
 #include "MyFontDlg.h"
 
-#include <commdlg.h>
+#include "MemoFont.h"
 
 namespace {
 
@@ -15,12 +15,6 @@ UINT_PTR CALLBACK DisableColorList(HWND dialog, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 bool CMyFontDlg::DoModal(HWND owner) {
-  CHOOSEFONTA choose = {};
-  choose.lStructSize = sizeof choose;
-  choose.hwndOwner = owner;
-  choose.lpLogFont = &m_logFont;
-  choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_SCRIPTSONLY |
-                 CF_TTONLY | CF_NOVERTFONTS | CF_ENABLEHOOK;
-  choose.lpfnHook = DisableColorList;
-  return ChooseFontA(&choose) != 0;
+  return ChooseMemoFont(owner, CF_EFFECTS | CF_SCRIPTSONLY | CF_ENABLEHOOK, DisableColorList,
+                        &m_logFont);
 }

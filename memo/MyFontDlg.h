@@ -1,5 +1,5 @@
 // CMyFontDlg: the font dialog of the memo: TrueType, non-vertical fonts of real scripts,
-// and no colour (colour has a command of its own).
+// and no colour (colour has a command of its own); Japanese faces keep Shift-JIS.
 #pragma once
 
 #include <windows.h>

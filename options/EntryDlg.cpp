@@ -49,8 +49,10 @@ void CEntryDlg::OnOK() {
     ShowMessage(m_hWnd, refusal);
     return;
   }
+  std::string path = Trimmed(FieldText(IDC_ENTRY_PATH));
+  if (!AcceptPath(path)) return;
   m_strName = Trimmed(FieldText(IDC_ENTRY_NAME));
-  m_strPath = Trimmed(FieldText(IDC_ENTRY_PATH));
+  m_strPath = path;
   CDialog::OnOK();
 }
 

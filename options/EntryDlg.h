@@ -33,6 +33,12 @@ class CEntryDlg : public CDialog {
   }
   // Asks for a path with the platform's chooser; false when the user cancelled.
   virtual bool Browse(std::string* path) = 0;
+  // The last say on a path that passed the shared checks; false keeps the dialog open
+  // (the override has told the user why).
+  virtual bool AcceptPath(const std::string& path) {
+    (void)path;
+    return true;
+  }
 
  private:
   BOOL OnInitDialog() override;

@@ -1,4 +1,5 @@
-// CFolderDlg: "データフォルダの追加・編集", a data folder's name and path.
+// CFolderDlg: "データフォルダの追加・編集", a data folder's name and the path of a folder
+// that exists (or that it creates when asked).
 #pragma once
 
 #include "EntryDlg.h"
@@ -10,4 +11,5 @@ class CFolderDlg : public CEntryDlg {
  protected:
   UINT RefuseName(const std::string& name) const override;
   bool Browse(std::string* path) override;
+  bool AcceptPath(const std::string& path) override;
 };

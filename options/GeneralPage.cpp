@@ -1,9 +1,8 @@
 // The general page and its font and colour choices.
 #include "GeneralPage.h"
 
-#include <commdlg.h>
-
 #include "ColorPicker.h"
+#include "MemoFont.h"
 #include "Sample.h"
 #include "Settings.h"
 #include "resource.h"
@@ -102,15 +101,8 @@ bool CGeneralPage::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
 }
 
 void CGeneralPage::OnChangeFont() {
-  LOGFONTA font = m_font;
-  CHOOSEFONTA choose = {};
-  choose.lStructSize = sizeof choose;
-  choose.hwndOwner = m_hWnd;
-  choose.lpLogFont = &font;
   // No colour, underline or strike-out: the default font is a face, size and style.
-  choose.Flags = CF_SCREENFONTS | CF_TTONLY | CF_NOVERTFONTS | CF_INITTOLOGFONTSTRUCT;
-  if (!ChooseFontA(&choose)) return;
-  m_font = font;
+  if (!ChooseMemoFont(m_hWnd, 0, nullptr, &m_font)) return;
   InvalidateRect(GetDlgItem(IDC_FONT_SAMPLE), nullptr, TRUE);
   SetModified();
 }

@@ -21,9 +21,13 @@ int ShowMessage(HWND owner, UINT stringId, UINT type) {
   return MessageBoxA(owner, LoadText(stringId).c_str(), AfxGetAppName(), type);
 }
 
-void ReportWriteFailure(HWND owner) {
-  std::string text = LoadText(IDS_WRITE_FAILED);
+int ShowMessageAbout(HWND owner, UINT stringId, const std::string& subject, UINT type) {
+  std::string text = LoadText(stringId);
   size_t mark = text.find("%s");
-  if (mark != std::string::npos) text.replace(mark, 2, Settings::Folders().file);
-  MessageBoxA(owner, text.c_str(), AfxGetAppName(), MB_OK | MB_ICONEXCLAMATION);
+  if (mark != std::string::npos) text.replace(mark, 2, subject);
+  return MessageBoxA(owner, text.c_str(), AfxGetAppName(), type);
+}
+
+void ReportWriteFailure(HWND owner) {
+  ShowMessageAbout(owner, IDS_WRITE_FAILED, Settings::Folders().file);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "MemoFont.h"
 #include "SettingCodec.h"
 
 namespace {
@@ -69,10 +70,7 @@ std::string GetString(const char* section, const char* key, const char* defaultV
 LOGFONTA GetFont(const char* section, const char* name) {
   LOGFONTA font = {};
   std::string info = GetString(section, (std::string(name) + "Info").c_str(), "");
-  if (info.empty()) {
-    GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font);
-    return font;
-  }
+  if (info.empty()) return BuiltInMemoFont();
   ParseFontInfo(info, &font);
   std::string face = GetString(section, (std::string(name) + "Fase").c_str(), "");
   face = CutToBytes(face, LF_FACESIZE - 1);

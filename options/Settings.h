@@ -23,7 +23,7 @@ const SettingsFolders& Folders();
 
 UINT GetInt(const char* section, const char* key, int defaultValue);
 std::string GetString(const char* section, const char* key, const char* defaultValue);
-// The stock system font when the Info key is missing or empty.
+// The built-in memo font when the Info key is missing or empty.
 LOGFONTA GetFont(const char* section, const char* name);
 // The colour picker's sixteen custom colours, white by default.
 void LoadCustomColors(COLORREF colors[16]);

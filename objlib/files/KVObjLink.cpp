@@ -78,8 +78,9 @@ KVObjLink::KVObjLink(const char* pszCaption, const KVFile& file) : KVObjLink() {
   CSize icon = IconSize(nullptr);
   CSize size(captionSize.cx + 4, captionSize.cy);
   if (file.FileType() == FT_IMAGE && KVGetProfileInt("LINK", "AutoOpen", 1)) {
+    // Layout puts the picture below the caption row, which is at least an icon high.
     size = CSize(static_cast<int>(KVGetProfileInt("LINK", "AutoOpenWidth", 120)) + 4,
-                 captionSize.cy + static_cast<int>(KVGetProfileInt("LINK", "AutoOpenHeight", 120)) + 4);
+                 icon.cy + static_cast<int>(KVGetProfileInt("LINK", "AutoOpenHeight", 120)) + 4);
   } else if (m_nAttr & LA_ICON) {
     size = CSize(captionSize.cx + icon.cx + 2, std::max(captionSize.cy, icon.cy));
   }

@@ -10,6 +10,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "../winfw/MemoFont.h"
 #include "SjisText.h"
 
 namespace {
@@ -131,7 +132,7 @@ int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont) {
   std::snprintf(key, sizeof key, "%sInfo", name);
   KVGetProfileString(section, key, "", info, sizeof info);
   if (info[0] == '\0') {
-    GetObjectA(GetStockObject(SYSTEM_FONT), sizeof(LOGFONT), pFont);
+    *pFont = BuiltInMemoFont();
     return 1;
   }
   // Negative heights are stored in two's complement, so read the long fields unsigned.

@@ -48,11 +48,14 @@ TEST_F(Profile, MissingFileGivesEveryDefault) {
   EXPECT_EQ(1, KVGetProfileString("Option", "FolderList", "%", text, sizeof text));
   EXPECT_STREQ("%", text);
 
-  LOGFONT font, stock;
+  // The built-in font is a Japanese TrueType face that the font dialog can offer.
+  LOGFONT font;
   std::memset(&font, 0x5A, sizeof font);
-  GetObjectA(GetStockObject(SYSTEM_FONT), sizeof stock, &stock);
   EXPECT_EQ(1, KVGetProfileFont("Font", "Default", &font));
-  EXPECT_TRUE(KVIsFontEqual(&stock, &font));
+  EXPECT_STREQ("ＭＳ Ｐゴシック", font.lfFaceName);
+  EXPECT_EQ(SHIFTJIS_CHARSET, font.lfCharSet);
+  EXPECT_LT(font.lfHeight, 0);
+  EXPECT_EQ(0, font.lfWidth);
 }
 
 TEST_F(Profile, IntegersAndColoursAreDecimalText) {

@@ -1,5 +1,6 @@
 // The colour pickers (custom colours kept in the file only for the property defaults) and
-// the font dialog, whose choice is stored as the default font's Info and Fase keys.
+// the font dialog, which starts on a Japanese default and stores a Japanese choice in the
+// Japanese character set.
 #include <regex>
 
 #include "OptionTest.h"
@@ -7,7 +8,10 @@
 
 namespace {
 
-const int kFontFaceList = 0x470;  // the font dialog's face list (cmb1)
+// Combo boxes of the platform's font dialog.
+const int kFontFaceBox = 0x470;
+const int kFontSizeBox = 0x472;
+const int kFontScriptBox = 0x474;
 
 // Opens the colour picker with the button and confirms it unchanged.
 void ConfirmColorPicker(SheetDriver& editor, int button) {
@@ -15,6 +19,17 @@ void ConfirmColorPicker(SheetDriver& editor, int button) {
   HWND picker = WaitForOwnedDialog(editor.Sheet());
   ASSERT_TRUE(picker);
   ASSERT_TRUE(PressAndWait(picker, IDOK));
+}
+
+// Picks an item of a combo box of the dialog by its text, as a click in its list would.
+bool ChooseItem(HWND dialog, int id, const char* text) {
+  HWND box = GetDlgItem(dialog, id);
+  LRESULT index =
+      SendTo(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+  if (index == CB_ERR) return false;
+  SendTo(box, CB_SETCURSEL, index);
+  SendTo(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+  return true;
 }
 
 }  // namespace
@@ -47,29 +62,29 @@ TEST_F(OptionTest, ColourPickersStartAsTheirPageSaysAndOnlyDefaultsKeepCustomCol
   EXPECT_EQ(Settings().Value("LINK", "UrlTextColor"), "0");
 }
 
-TEST_F(OptionTest, TheChosenDefaultFontIsStoredAsInfoAndFase) {
+TEST_F(OptionTest, TheDefaultFontIsJapaneseAndAJapaneseChoiceKeepsItsCharacterSet) {
   SheetDriver editor;
   ASSERT_TRUE(editor.WaitForSheet());
   editor.ShowPage(kGeneralPage);
   editor.Click(IDC_FONT_CHANGE);
   HWND dialog = WaitForOwnedDialog(editor.Sheet());
   ASSERT_TRUE(dialog);
-  HWND faces = GetDlgItem(dialog, kFontFaceList);
-  int count = static_cast<int>(SendTo(faces, CB_GETCOUNT));
-  ASSERT_GT(count, 0);
-  SendTo(faces, CB_SETCURSEL, count - 1);
-  SendTo(dialog, WM_COMMAND, MAKEWPARAM(kFontFaceList, CBN_SELCHANGE),
-         reinterpret_cast<LPARAM>(faces));
-  std::string face = WindowText(faces);
-  ASSERT_FALSE(face.empty());
+  // With no settings the dialog starts on the built-in font, in its script.
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontFaceBox)), "ＭＳ Ｐゴシック");
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontSizeBox)), "10");
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontScriptBox)), "日本語");
+  // Western script picked after the face: memo text is still Shift-JIS.
+  ASSERT_TRUE(ChooseItem(dialog, kFontFaceBox, "ＭＳ 明朝"));
+  ASSERT_TRUE(ChooseItem(dialog, kFontScriptBox, "欧文"));
   ASSERT_TRUE(PressAndWait(dialog, IDOK));
   ASSERT_TRUE(editor.Apply());
 
   IniFile ini = Settings();
-  EXPECT_EQ(ini.Value("Font", "DefaultFase"), face);
-  // Five long fields in eight upper-case hexadecimal digits, then eight bytes in two.
+  EXPECT_EQ(ini.Value("Font", "DefaultFase"), "ＭＳ 明朝");
+  // Five long fields in eight upper-case hexadecimal digits, then eight bytes in two, the
+  // character set (the fourth) Shift-JIS.
   EXPECT_TRUE(std::regex_match(ini.Value("Font", "DefaultInfo"),
-                               std::regex("([0-9A-F]{8},){5}([0-9A-F]{2},){7}[0-9A-F]{2}")))
+                               std::regex("([0-9A-F]{8},){5}([0-9A-F]{2},){3}80(,[0-9A-F]{2}){4}")))
       << ini.Value("Font", "DefaultInfo");
   // A new start reads the font back and offers it again.
   editor.Press(PSBTN_CANCEL);
@@ -77,7 +92,13 @@ TEST_F(OptionTest, TheChosenDefaultFontIsStoredAsInfoAndFase) {
   SheetDriver again;
   ASSERT_TRUE(again.WaitForSheet());
   again.ShowPage(kGeneralPage);
+  again.Click(IDC_FONT_CHANGE);
+  dialog = WaitForOwnedDialog(again.Sheet());
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontFaceBox)), "ＭＳ 明朝");
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontScriptBox)), "日本語");
+  ASSERT_TRUE(PressAndWait(dialog, IDCANCEL));
   ASSERT_TRUE(again.Apply());
-  EXPECT_EQ(Settings().Value("Font", "DefaultFase"), face);
+  EXPECT_EQ(Settings().Value("Font", "DefaultFase"), "ＭＳ 明朝");
   EXPECT_EQ(Settings().Value("Font", "DefaultInfo"), ini.Value("Font", "DefaultInfo"));
 }

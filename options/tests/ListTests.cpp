@@ -13,11 +13,18 @@ HWND OpenEntryDialog(SheetDriver& editor, int button, const char* caption) {
   return WaitForOwnedDialog(editor.Sheet(), caption);
 }
 
+// The folders that the data folder rows name; the first two exist from the start.
+struct TestFolders {
+  std::string work = MakeTestFolder("Work");
+  std::string photos = MakeTestFolder("写真");
+  std::string created = KaveloFolder() + "\\Folders\\新規\\写真2";
+};
+
 // Adds "Work" and "写真" after trying every refusal of the folder dialog.
-void AddFoldersWithEveryRefusal(SheetDriver& editor) {
+void AddFoldersWithEveryRefusal(SheetDriver& editor, const TestFolders& folders) {
   HWND dialog = OpenEntryDialog(editor, IDC_FOLDER_ADD, kFolderDialog);
   ASSERT_TRUE(dialog);
-  EXPECT_EQ(SubmitEntry(dialog, "", "C:\\Work"),
+  EXPECT_EQ(SubmitEntry(dialog, "", folders.work.c_str()),
             "フォルダ名が入力されていません。\nフォルダ名を指定してください。");
   EXPECT_EQ(SubmitEntry(dialog, "Bin", nullptr),
             "bin あるいは usr は予約されておりフォルダ名に使用することができません。\n"
@@ -29,14 +36,21 @@ void AddFoldersWithEveryRefusal(SheetDriver& editor) {
             "同じ名前のデータフォルダが既にあります。\n別のフォルダ名を指定してください。");
   EXPECT_EQ(SubmitEntry(dialog, "Work", "  "),
             "フォルダのパスが入力されていません。\nパスを指定してください。");
-  EXPECT_EQ(SubmitEntry(dialog, "Work", "C:\\Work"), "");
+  // A memo saved into anything but an existing folder given by its full path would fail.
+  EXPECT_EQ(SubmitEntry(dialog, "Work", "Work"),
+            "「Work」は完全なパスではありません。\nドライブ名から始まるパスを指定してください。");
+  const std::string program = ProgramFolder() + "KVOption.exe";
+  EXPECT_EQ(SubmitEntry(dialog, "Work", program.c_str()),
+            "「" + program + "」はフォルダではありません。\n別のパスを指定してください。");
+  EXPECT_EQ(SubmitEntry(dialog, "Work", folders.work.c_str()), "");
   dialog = OpenEntryDialog(editor, IDC_FOLDER_ADD, kFolderDialog);
   ASSERT_TRUE(dialog);
-  EXPECT_EQ(SubmitEntry(dialog, "写真", "D:\\写真"), "");
+  EXPECT_EQ(SubmitEntry(dialog, "写真", folders.photos.c_str()), "");
 }
 
-// Checks row 0 (the stored default goes), edits "写真", deletes "Work" (its key goes).
-void EditAndDeleteFolders(SheetDriver& editor) {
+// Checks row 0 (the stored default goes), edits "写真" into a folder that it creates when
+// asked, deletes "Work" (its key goes).
+void EditAndDeleteFolders(SheetDriver& editor, const TestFolders& paths) {
   RemoteList folders(editor.Process(), editor.Control(IDC_FOLDER_LIST));
   folders.SetChecked(0, true);
   ASSERT_TRUE(editor.Apply());
@@ -50,21 +64,30 @@ void EditAndDeleteFolders(SheetDriver& editor) {
   EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, IDC_ENTRY_NAME), GWL_STYLE) & ES_READONLY);
   EXPECT_EQ(SubmitEntry(dialog, nullptr, ""),
             "フォルダのパスが入力されていません。\nパスを指定してください。");
-  EXPECT_EQ(SubmitEntry(dialog, nullptr, "E:\\写真2"), "");
+  // A folder that is not there: No returns to the dialog, Yes makes it with its parent.
+  const std::string question = "フォルダ「" + paths.created + "」はありません。\n作成しますか？";
+  EXPECT_EQ(SubmitEntry(dialog, nullptr, paths.created.c_str(), IDNO), question);
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_EQ(GetFileAttributesA(paths.created.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(SubmitEntry(dialog, nullptr, nullptr, IDYES), question);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+  const DWORD made = GetFileAttributesA(paths.created.c_str());
+  EXPECT_TRUE(made != INVALID_FILE_ATTRIBUTES && (made & FILE_ATTRIBUTE_DIRECTORY));
   folders.Select(1);
   editor.Run(IDC_FOLDER_DELETE);
   ASSERT_TRUE(editor.Apply());
   IniFile ini(SettingsPath());
   EXPECT_EQ(ini.Value("Option", "FolderList"), "写真%");
-  EXPECT_EQ(ini.Section("DataFolder"), (IniSection{{"写真", "E:\\写真2"}}));
+  EXPECT_EQ(ini.Section("DataFolder"), (IniSection{{"写真", paths.created}}));
 }
 
 }  // namespace
 
 TEST_F(OptionTest, DataFoldersRoundTripThroughTheFileWithOneDefault) {
+  const TestFolders paths;
   SheetDriver editor;
   ASSERT_TRUE(editor.WaitForSheet());
-  AddFoldersWithEveryRefusal(editor);
+  AddFoldersWithEveryRefusal(editor, paths);
   ASSERT_FALSE(HasFatalFailure());
 
   // Checking a row unchecks the others; row 0 can be neither edited nor deleted.
@@ -73,7 +96,7 @@ TEST_F(OptionTest, DataFoldersRoundTripThroughTheFileWithOneDefault) {
   std::vector<ListRow> rows = folders.Rows();
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[1].name, "Work");
-  EXPECT_EQ(rows[2].path, "D:\\写真");
+  EXPECT_EQ(rows[2].path, paths.photos);
   EXPECT_FALSE(rows[0].checked);
   EXPECT_TRUE(rows[2].checked);
   folders.Select(0);
@@ -86,9 +109,9 @@ TEST_F(OptionTest, DataFoldersRoundTripThroughTheFileWithOneDefault) {
   EXPECT_EQ(ini.Value("Option", "FolderList"), "Work%写真%");
   EXPECT_EQ(ini.Value("Option", "DefaultDataFolder"), "Work");
   EXPECT_EQ(Sorted(ini.Section("DataFolder")),
-            Sorted({{"Work", "C:\\Work"}, {"写真", "D:\\写真"}}));
+            Sorted({{"Work", paths.work}, {"写真", paths.photos}}));
 
-  EditAndDeleteFolders(editor);
+  EditAndDeleteFolders(editor, paths);
   ASSERT_FALSE(HasFatalFailure());
   editor.Press(PSBTN_OK);
   ASSERT_EQ(editor.WaitForExit(), 0);
@@ -99,7 +122,7 @@ TEST_F(OptionTest, DataFoldersRoundTripThroughTheFileWithOneDefault) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_TRUE(rows[0].checked);
   EXPECT_EQ(rows[1].name, "写真");
-  EXPECT_EQ(rows[1].path, "E:\\写真2");
+  EXPECT_EQ(rows[1].path, paths.created);
   EXPECT_FALSE(rows[1].checked);
 }
 

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <shlobj.h>
+
 #include "resource.h"
 
 void OptionTest::RemoveSettings() {
@@ -25,7 +27,7 @@ void OptionTest::SeedSettings(const std::string& text) {
   }
 }
 
-std::string SubmitEntry(HWND dialog, const char* name, const char* path) {
+std::string SubmitEntry(HWND dialog, const char* name, const char* path, int answer) {
   if (name)
     SendTo(GetDlgItem(dialog, IDC_ENTRY_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
   if (path)
@@ -39,8 +41,14 @@ std::string SubmitEntry(HWND dialog, const char* name, const char* path) {
   if (!answered) return "<no answer>";
   if (!box) return "";
   std::string text = MessageText(box);
-  PressAndWait(box, IDOK);
+  PressAndWait(box, answer);
   return text;
+}
+
+std::string MakeTestFolder(const std::string& name) {
+  std::string path = KaveloFolder() + "\\Folders\\" + name;
+  SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
+  return path;
 }
 
 IniSection Sorted(IniSection section) {

@@ -27,7 +27,10 @@ class OptionTest : public ::testing::Test {
 };
 
 // Fills the open folder or plug-in dialog (a null field is left as it is) and presses OK.
-// The refusal's text, after dismissing it, or "" when the dialog accepted and closed.
-std::string SubmitEntry(HWND dialog, const char* name, const char* path);
+// The text of the message box that came, after answering it with the button, or "" when
+// the dialog accepted and closed at once.
+std::string SubmitEntry(HWND dialog, const char* name, const char* path, int answer = IDOK);
+// A folder made for the test inside the Kavelo folder (removed with it); its path.
+std::string MakeTestFolder(const std::string& name);
 // A section's keys and values, sorted, for comparisons that ignore the order of writes.
 IniSection Sorted(IniSection section);

@@ -10,19 +10,17 @@ namespace {
 
 const int kLinkGroups[] = {IDC_LINK_MEMO, IDC_LINK_IMAGE, IDC_LINK_FILE, IDC_LINK_URL};
 
-// The stock system font in the Info format of the settings file, written out field by field.
-std::pair<std::string, std::string> StockFontKeys() {
-  LOGFONTA font = {};
-  GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+// The built-in default font, 10-point "ＭＳ Ｐゴシック" in Shift-JIS, as the settings file
+// stores it: Info fields in hexadecimal, then the face.
+std::pair<std::string, std::string> BuiltInFontKeys() {
+  HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
   char info[128];
   std::snprintf(info, sizeof info,
-                "%08X,%08X,%08X,%08X,%08X,%02X,%02X,%02X,%02X,%02X,%02X,%02X,%02X",
-                static_cast<unsigned>(font.lfHeight), static_cast<unsigned>(font.lfWidth),
-                static_cast<unsigned>(font.lfEscapement), static_cast<unsigned>(font.lfOrientation),
-                static_cast<unsigned>(font.lfWeight), font.lfItalic, font.lfUnderline,
-                font.lfStrikeOut, font.lfCharSet, font.lfOutPrecision, font.lfClipPrecision,
-                font.lfQuality, font.lfPitchAndFamily);
-  return {info, font.lfFaceName};
+                "%08X,00000000,00000000,00000000,00000190,00,00,00,80,00,00,00,22",
+                static_cast<unsigned>(height));
+  return {info, "ＭＳ Ｐゴシック"};
 }
 
 void ExpectFilePageDefaults(SheetDriver& editor) {
@@ -186,7 +184,7 @@ TEST_F(OptionTest, OkStoresEveryShownPageWithTheDefaultEncodings) {
             Sorted({{"Date1", "%Y年%m月%d日"}, {"Date2", "%H時%M分"}}));
   EXPECT_EQ(Sorted(ini.Section("Title")),
             Sorted({{"UseDocName", "1"}, {"HavePath", "1"}, {"HaveExt", "1"}}));
-  std::pair<std::string, std::string> font = StockFontKeys();
+  std::pair<std::string, std::string> font = BuiltInFontKeys();
   EXPECT_EQ(Sorted(ini.Section("Font")),
             Sorted({{"DefaultInfo", font.first}, {"DefaultFase", font.second}, {"Color", "0"}}));
   EXPECT_EQ(Sorted(ini.Section("FileDefault")),

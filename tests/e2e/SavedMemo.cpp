@@ -26,7 +26,7 @@ std::vector<StyledChar> SavedMemo::Chars() const {
     KVObject* object = node->pObj;
     if (!dynamic_cast<KVObjChar*>(object)) continue;
     chars.push_back({object->m_wCode, object->m_crColor, object->m_logFont.lfFaceName,
-                     object->m_logFont.lfHeight});
+                     object->m_logFont.lfHeight, object->m_logFont.lfCharSet});
   }
   return chars;
 }

@@ -15,6 +15,7 @@ struct StyledChar {
   COLORREF color;
   std::string face;
   LONG height;
+  BYTE charSet;
 };
 
 class SavedMemo {
