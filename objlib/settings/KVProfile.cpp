@@ -10,7 +10,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "../winfw/MemoFont.h"
+#include "BuiltInFont.h"
 #include "SjisText.h"
 
 namespace {
