@@ -1,7 +1,5 @@
 // Memo windows telling each other about saves: a window showing a saved memo as an opened
 // link redraws it, and busy memo windows hold up neither a save nor a start.
-#include <chrono>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -26,10 +24,6 @@ ClientImage SettledImage(HWND view) {
     return same;
   });
   return last;
-}
-
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
 }  // namespace
@@ -77,20 +71,16 @@ TEST_F(SaveBroadcast, BusyMemoWindowsHoldUpNeitherSaveNorStart) {
   // A start with a path asks every memo window whether it shows that file.
   const std::string path = Folder() + "busy.kvm";
   ASSERT_TRUE(MemoBuilder().Text("保存").Save(path));
-  auto start = std::chrono::steady_clock::now();
   MemoProcess& memo = Launch(path);
   ASSERT_TRUE(memo.WaitForWindow()) << "the start waited for the busy windows";
-  std::printf("start with %d busy memo windows took %.2f s\n", kBusyWindows, Seconds(start));
 
   // Save tells every memo window, the busy ones too; it must not wait on each.
   KeyboardInput keys(memo.Window());
   ASSERT_TRUE(keys.Focus());
   keys.Type("h");
   ASSERT_TRUE(keys.Settle());
-  start = std::chrono::steady_clock::now();
   Command(memo.Window(), kCmdSave);
   ASSERT_TRUE(keys.Settle()) << "the save did not return while memo windows are busy";
-  std::printf("save with %d busy memo windows took %.2f s\n", kBusyWindows, Seconds(start));
   EXPECT_EQ("h保存", SavedMemo(path).Text());
   EXPECT_TRUE(Answers(memo.Window()));
   for (const auto& window : busy) EXPECT_TRUE(window->StillHung());
