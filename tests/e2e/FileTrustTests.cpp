@@ -71,13 +71,7 @@ TEST_F(FileTrust, AMemoReadInPartIsReportedAndItsFileIsNeverWrittenOver) {
     ExpectFileMessage(report, kCannotRead, path);
     ASSERT_TRUE(memo.WaitForWindow());
     EXPECT_EQ(kUntitledTitle, memo.Title());
-    // Without a path, Save asks for a name.
-    KeyboardInput keys(memo.Window());
-    ASSERT_TRUE(keys.Focus());
-    keys.Press('S', true);
-    PromptBox dialog(memo.Window());
-    ASSERT_TRUE(dialog.Found()) << "Ctrl+S showed no save-file dialog";
-    EXPECT_TRUE(dialog.Answer(IDCANCEL));
+    EXPECT_TRUE(SaveAsksForAName(memo.Window())) << "Ctrl+S showed no save-file dialog";
     EXPECT_EQ(damage.second, ReadWholeFile(path));
   }
 }

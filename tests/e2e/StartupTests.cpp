@@ -55,13 +55,9 @@ TEST_F(Startup, PlainTextOpensAsANewMemoAndSaveAsksForAName) {
   EXPECT_EQ(kUntitledTitle, memo.Title());
 
   // Save of a memo without a file is Save As: by default the save-file dialog asks.
-  KeyboardInput keys(memo.Window());
-  ASSERT_TRUE(keys.Focus());
-  keys.Press('S', true);
-  PromptBox dialog(memo.Window());
-  ASSERT_TRUE(dialog.Found()) << "Ctrl+S showed no save-file dialog";
-  EXPECT_TRUE(dialog.Answer(IDCANCEL));
+  ASSERT_TRUE(SaveAsksForAName(memo.Window())) << "Ctrl+S showed no save-file dialog";
   EXPECT_TRUE(memo.Running());
+  KeyboardInput keys(memo.Window());
 
   // With numbered names the memo goes to the data folder; the text file stays as it was.
   SetSetting("Option", "UseFileSaveDialog", 0);
