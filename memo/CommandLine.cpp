@@ -5,9 +5,10 @@
 
 #include <string>
 
+#include "PathIdentity.h"
 #include "SjisText.h"
 
-void ParseCommandLine(const char* arguments, char path[kPathSize]) {
+std::string LastCommandLineToken(const char* arguments) {
   std::string last;
   const char* p = arguments;
   while (*p) {
@@ -26,7 +27,12 @@ void ParseCommandLine(const char* arguments, char path[kPathSize]) {
       last.assign(start, p);
     }
   }
-  KVCopyCut(path, kPathSize, last.c_str());
+  return last;
+}
+
+bool StartupPath(const std::string& token, char path[kPathSize]) {
+  std::string full = FullPathOf(token.c_str());
+  return !full.empty() && KVCopyCut(path, kPathSize, full.c_str());
 }
 
 void ConvertToLongPath(char path[kPathSize]) {

@@ -42,6 +42,7 @@ class CMainFrame : public CFrameWnd {
   void OnFileSaveAsCommand() { OnFileSaveAs(); }
   bool IsStatusBarShown() { return m_wndStatusBar.IsVisible(); }
   static const CommandEntry<CMainFrame> kCommands[];
-  // Saves through the view; shows the write error on failure.
-  int SaveTo(KVFile* file, bool notify);
+  // Saves through the view; shows the file and the reason on failure.
+  int SaveTo(KVFile* file, const char* path, bool notify);
+  bool MayOverwrite();
 };

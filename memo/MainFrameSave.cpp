@@ -4,6 +4,7 @@
 
 #include "Dialog.h"
 #include "FileDialogs.h"
+#include "FileMessages.h"
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVProfile.h"
@@ -32,17 +33,31 @@ void CMainFrame::OnClose() {
   DestroyWindow(m_hWnd);
 }
 
-int CMainFrame::SaveTo(KVFile* file, bool notify) {
-  int result = file->IsAttached() ? m_wndView.SaveDocument(file, notify) : KV_ERR_NO_FILE;
-  if (result < 0) AfxMessageBox(IDS_CANNOT_WRITE, MB_ICONHAND);
+int CMainFrame::SaveTo(KVFile* file, const char* path, bool notify) {
+  if (!file->IsAttached()) {
+    ShowFileSystemError(IDS_CANNOT_WRITE, path, ERROR_FILENAME_EXCED_RANGE);
+    return KV_ERR_NO_FILE;
+  }
+  int result = m_wndView.SaveDocument(file, notify);
+  if (result < 0) ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
   return result;
+}
+
+// Another window or program wrote the file since this memo read or saved it: only the
+// user's yes writes over that.
+bool CMainFrame::MayOverwrite() {
+  if (!m_wndView.m_diskStamp.ChangedOnDisk(g_szFilePath)) return true;
+  std::string question = FileMessageText(IDS_CHANGED_ON_DISK, g_szFilePath,
+                                         LoadText(IDS_OVERWRITE_QUESTION));
+  return AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 int CMainFrame::OnFileSave() {
   if (!g_szFilePath[0]) return OnFileSaveAs();
+  if (!MayOverwrite()) return -1;
   KVFile file;
   file.Attach(g_szFilePath);  // a file that is gone is attached all the same and written anew
-  int result = SaveTo(&file, true);
+  int result = SaveTo(&file, g_szFilePath, true);
   m_bPlacementChanged = false;
   return result;
 }
@@ -55,7 +70,7 @@ int CMainFrame::OnFileSaveAs() {
   }
   KVFile file;
   file.Attach(name);
-  int result = SaveTo(&file, false);
+  int result = SaveTo(&file, name, false);
   if (result < 0) return result;
   lstrcpynA(g_szFilePath, name, kPathSize);
   m_bPlacementChanged = false;
@@ -69,8 +84,10 @@ void CMainFrame::OnFileSaveText() {
     return;
   KVFile file;
   file.Attach(path);
-  if (!file.IsAttached() || m_wndView.m_doc.SaveText(&file) < 0)
-    AfxMessageBox(IDS_CANNOT_WRITE, MB_ICONHAND);
+  if (!file.IsAttached())
+    ShowFileSystemError(IDS_CANNOT_WRITE, path, ERROR_FILENAME_EXCED_RANGE);
+  else if (m_wndView.m_doc.SaveText(&file) < 0)
+    ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
 }
 
 void CMainFrame::OnFileProperty() {

@@ -11,6 +11,7 @@
 #include "CommandLine.h"
 #include "Cursors.h"
 #include "Dialog.h"
+#include "FileMessages.h"
 #include "KVProfile.h"
 #include "KVWaitCursor.h"
 #include "MainFrame.h"
@@ -29,6 +30,14 @@ void CMemoApp::ComputeFolders() {
   KVCopyCut(g_szProgramDir, kPathSize, folders.program);
 }
 
+// A path that cannot be made whole is refused with its reason, and the window opens as a
+// new memo: cut or left relative, it would name another file.
+void CMemoApp::TakeStartupPath(const std::string& token) {
+  g_szFilePath[0] = '\0';
+  if (token.empty() || StartupPath(token, g_szFilePath)) return;
+  ShowFileSystemError(IDS_CANNOT_READ, token.c_str(), GetLastError());
+}
+
 bool CMemoApp::InitInstance() {
   if (FAILED(OleInitialize(nullptr))) return false;
   g_cfKaveloDataBus = RegisterClipboardFormatA("CF_KAVELO_DATA_BUS");
@@ -39,7 +48,7 @@ bool CMemoApp::InitInstance() {
   m_hcurWait = g_hcurWait;
   // The library's long operations show the program's wait cursor, counted with its own.
   KVSetWaitCursorHandler([](int nCode) { AfxGetApp()->DoWaitCursor(nCode); });
-  ParseCommandLine(m_lpCmdLine, g_szFilePath);
+  TakeStartupPath(LastCommandLineToken(m_lpCmdLine));
   g_szDocName[0] = '\0';
   if (g_szFilePath[0] && KVGetProfileInt("Option", "SFN2LFN", 0)) ConvertToLongPath(g_szFilePath);
   if (g_szFilePath[0] && ActivateWindowShowing(g_szFilePath)) return false;

@@ -1,6 +1,8 @@
 // CMemoApp: the memo editor's application object and its start sequence.
 #pragma once
 
+#include <string>
+
 #include "WinApp.h"
 
 class CMemoApp : public CWinApp {
@@ -12,6 +14,7 @@ class CMemoApp : public CWinApp {
 
  private:
   void ComputeFolders();
+  void TakeStartupPath(const std::string& token);
   void OnAppAbout();
   static const CommandEntry<CMemoApp> kCommands[];
 };

@@ -157,6 +157,9 @@ int CMemoView::SaveDocument(KVFile* file, bool notify) {
   GetWindowPlacement(GetParent(m_hWnd), &placement);
   int result = m_doc.Save(&placement, file);
   if (result < 0) return result;
+  char path[MAX_PATH] = "";
+  file->GetPathName(path);
+  m_diskStamp = FileStamp::Of(path);
   if (notify) NotifyFileSaved(file);
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <commdlg.h>
 
 #include "CmdTarget.h"
+#include "FileStamp.h"
 #include "KVDocText.h"
 #include "MemoDropTarget.h"
 #include "Window.h"
@@ -50,6 +51,8 @@ class CMemoView : public CWnd, public CCmdTarget {
   POINT m_ptCaret;
   int m_nCaretHeight;
   KVDocText m_doc;
+  // The memo's file as it was when last read or written here.
+  FileStamp m_diskStamp;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -70,8 +73,12 @@ class CMemoView : public CWnd, public CCmdTarget {
   void MoveCaret(int code);
   void OnScroll(int bar, UINT request, UINT position);
   void OnMouseWheel(UINT keys, short delta, POINT screen);
-  // Loads a file into the document; false after showing why it failed.
-  bool LoadFile(const char* path);
+  enum class LoadOutcome { kFailed, kPartial, kWhole };
+  // Loads a file into the document; a failure or a memo read only in part is shown with
+  // the file and the reason.
+  LoadOutcome LoadFile(const char* path);
+  // The reason a memo file was not read to its end; 0 when it was.
+  static UINT DamageReason(int result, const KVLoadReport& report);
 
   // Mouse (MemoViewMouse.cpp).
   void OnLButtonDown(UINT flags, POINT p);

@@ -1,31 +1,60 @@
-// The memo view's start-up load: a memo file, or any other file imported as a new memo.
+// The memo view's start-up load: a memo file, or any other file imported as a new memo. A
+// memo file that is not read to its end opens without a path, so no save can write the
+// partial reading over it.
 #include <cstdlib>
 
-#include "Dialog.h"
+#include "FileMessages.h"
+#include "KVErrors.h"
 #include "KVFile.h"
 #include "MemoGlobals.h"
 #include "MemoView.h"
 #include "resource.h"
 
-bool CMemoView::LoadFile(const char* path) {
+UINT CMemoView::DamageReason(int result, const KVLoadReport& report) {
+  if (result == KV_ERR_VERSION) return IDS_REASON_NEWER;
+  if (result < 0) return IDS_REASON_DAMAGED;
+  if (!report.docHead) return IDS_REASON_NOT_MEMO;
+  if (report.unread > 0) return IDS_REASON_LEFT_OVER;
+  return 0;
+}
+
+CMemoView::LoadOutcome CMemoView::LoadFile(const char* path) {
   KVFile file;
-  if (file.Attach(path) < 0) {
-    AfxMessageBox(IDS_FILE_NOT_FOUND, MB_ICONHAND);
-    return false;
+  int attached = file.Attach(path);
+  if (attached == KV_ERR_TOO_LONG) {
+    ShowFileSystemError(IDS_CANNOT_READ, path, ERROR_FILENAME_EXCED_RANGE);  // it may exist
+    return LoadOutcome::kFailed;
+  }
+  if (attached < 0) {
+    DWORD error = GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0;
+    ShowFileSystemError(IDS_FILE_NOT_FOUND, path, error);
+    return LoadOutcome::kFailed;
   }
   m_doc.Clear();
-  if (m_doc.Load(&file) < 0) {
-    AfxMessageBox(IDS_CANNOT_READ, MB_ICONHAND);
-    return false;
+  // Taken before reading: a change while the file is read counts as a change.
+  m_diskStamp = FileStamp::Of(path);
+  KVLoadReport report;
+  int result = m_doc.LoadReporting(&file, &report);
+  bool memoStream = report.bytesRead && file.FileType() == FT_MEMO;
+  if (!memoStream && result < 0) {
+    DWORD error = report.bytesRead ? ERROR_NOT_ENOUGH_MEMORY : KVLastFileError();
+    ShowFileSystemError(IDS_CANNOT_READ, path, error);
+    return LoadOutcome::kFailed;
   }
-  return true;
+  UINT damage = memoStream ? DamageReason(result, report) : 0;
+  if (damage == 0) return LoadOutcome::kWhole;
+  std::string reason = LoadText(damage);
+  if (result >= 0) reason += "\n" + LoadText(IDS_PARTIAL_SHOWN);
+  ShowFileError(IDS_CANNOT_READ, path, reason);
+  return result >= 0 ? LoadOutcome::kPartial : LoadOutcome::kFailed;
 }
 
 void CMemoView::LoadStartupFile(HWND frame) {
   char ext[_MAX_EXT] = "";
   _splitpath(g_szFilePath, nullptr, nullptr, nullptr, ext);
   bool memoFile = lstrcmpiA(ext, ".kvm") == 0;
-  if (!LoadFile(g_szFilePath)) {
+  LoadOutcome outcome = LoadFile(g_szFilePath);
+  if (outcome == LoadOutcome::kFailed) {
     g_szFilePath[0] = '\0';
     return;
   }
@@ -33,7 +62,7 @@ void CMemoView::LoadStartupFile(HWND frame) {
   // placement resizes the view, which does the same).
   CRect client = ClientRect();
   m_doc.SetSize(CSize(client.Width() - kLeftMargin, client.Height()));
-  if (memoFile) {
+  if (memoFile && outcome == LoadOutcome::kWhole) {
     if (m_doc.m_wndpl.length != 0) {
       WINDOWPLACEMENT placement = m_doc.m_wndpl;
       placement.showCmd = SW_SHOWNORMAL;
@@ -41,7 +70,7 @@ void CMemoView::LoadStartupFile(HWND frame) {
     }
     lstrcpynA(g_szDocName, m_doc.m_strDocName.c_str(), sizeof g_szDocName);
   } else {
-    g_szFilePath[0] = '\0';  // imported content is a new memo that Save will ask a name for
+    g_szFilePath[0] = '\0';  // imported or partly read content is a new memo, saved by name
   }
   Refresh();
 }

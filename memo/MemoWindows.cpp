@@ -1,5 +1,5 @@
-// Window messages and shared blocks between memo processes. Every send to another window
-// has a time-out and gives up on hung windows, so one frozen memo cannot freeze the rest.
+// Window messages and shared blocks between memo processes. Every exchange with the other
+// windows is bounded as a whole (MemoExchange), so busy or frozen memos cannot hold it up.
 #include "MemoWindows.h"
 
 #include <shellapi.h>
@@ -8,7 +8,9 @@
 #include <string>
 
 #include "KVFile.h"
+#include "MemoExchange.h"
 #include "MemoGlobals.h"
+#include "PathIdentity.h"
 #include "SharedMemory.h"
 
 namespace {
@@ -18,45 +20,16 @@ const char kNotifyBlock[] = "KAVELO_NotifyClose";
 const char kTitlePrefix[] = "KVMemo - ";
 const size_t kLinkSize = sizeof(LINK);
 
-// True when the window handled the message in time.
-bool SendToMemoWindow(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
-                             kMemoWindowTimeout, &result) != 0;
-}
-
-struct QueryState {
-  const char* path;
-  char* block;  // the asker's own view of the query block
-  bool found;
-};
-
-BOOL CALLBACK QueryWindow(HWND hwnd, LPARAM param) {
-  auto* state = reinterpret_cast<QueryState*>(param);
-  if (!IsMemoWindow(hwnd)) return TRUE;
+// True when the window answered with a path that names the same file as path.
+bool ShowsPath(const MemoExchange& exchange, HWND hwnd, char* block, const char* path) {
   // A window that takes the message but writes nothing must not be matched by the path
   // the window before it left in the block.
-  std::memset(state->block, 0, kPathSize);
-  if (!SendToMemoWindow(hwnd, WM_QUERYLINK)) return TRUE;
-  CSharedMemory block;
-  if (block.Open(kSharedBlockSize, kQueryBlock) < 0) return TRUE;
-  const char* answer = static_cast<const char*>(block.m_pView);
-  if (strnlen(answer, kPathSize) == kPathSize || std::strcmp(answer, state->path) != 0)
-    return TRUE;
-  state->found = true;
-  SetForegroundWindow(hwnd);
-  return FALSE;
-}
-
-BOOL CALLBACK NotifyWindow(HWND hwnd, LPARAM) {
-  if (IsMemoWindow(hwnd)) SendToMemoWindow(hwnd, WM_NOTIFYCLOSE);
-  return TRUE;
-}
-
-BOOL CALLBACK CloseWindow(HWND hwnd, LPARAM ownFrame) {
-  if (hwnd != reinterpret_cast<HWND>(ownFrame) && IsMemoWindow(hwnd))
-    SendToMemoWindow(hwnd, WM_CLOSE);
-  return TRUE;
+  std::memset(block, 0, kPathSize);
+  if (!exchange.Send(hwnd, WM_QUERYLINK)) return false;
+  CSharedMemory answer;
+  if (answer.Open(kSharedBlockSize, kQueryBlock) < 0) return false;
+  const char* answered = static_cast<const char*>(answer.m_pView);
+  return strnlen(answered, kPathSize) < kPathSize && IsSameFilePath(answered, path);
 }
 
 }  // namespace
@@ -68,23 +41,41 @@ bool IsMemoWindow(HWND hwnd) {
 }
 
 bool ActivateWindowShowing(const char* path) {
-  // Held open through the whole enumeration, so the block outlives each answer.
+  // Held open through the whole exchange, so the block outlives each answer.
   CSharedMemory block;
   if (block.Open(kSharedBlockSize, kQueryBlock) < 0) return false;
-  QueryState state = {path, static_cast<char*>(block.m_pView), false};
-  EnumWindows(QueryWindow, reinterpret_cast<LPARAM>(&state));
-  return state.found;
+  HWND found = nullptr;
+  MemoExchange exchange;
+  exchange.ForEachAnswering([&](HWND hwnd) {
+    if (ShowsPath(exchange, hwnd, static_cast<char*>(block.m_pView), path)) found = hwnd;
+    return found == nullptr;
+  });
+  if (found) SetForegroundWindow(found);
+  return found != nullptr;
 }
 
 void NotifyFileSaved(KVFile* file) {
   CSharedMemory block;
   if (block.Open(kSharedBlockSize, kNotifyBlock) < 0) return;
   std::memcpy(block.m_pView, file->GetLink(), kLinkSize);
-  EnumWindows(NotifyWindow, 0);
+  MemoExchange exchange;
+  exchange.ForEachAnswering([&](HWND hwnd) {
+    exchange.Send(hwnd, WM_NOTIFYCLOSE);
+    return true;
+  });
 }
 
+// Each window closes with its own prompt, one after another while the exchange has time;
+// the rest are asked to close without waiting for them.
 void CloseAllMemoWindows(HWND ownFrame) {
-  EnumWindows(CloseWindow, reinterpret_cast<LPARAM>(ownFrame));
+  MemoExchange exchange;
+  for (HWND hwnd : exchange.Windows()) {
+    if (hwnd == ownFrame) continue;
+    if (exchange.Remaining() > 0)
+      exchange.Send(hwnd, WM_CLOSE);
+    else
+      PostMessageA(hwnd, WM_CLOSE, 0, 0);
+  }
   SendMessageA(ownFrame, WM_CLOSE, 0, 0);
 }
 

@@ -12,12 +12,13 @@ const UINT WM_NOTIFYCLOSE = WM_USER + 100;
 // Write your file path into "KAVELO_QueryLink".
 const UINT WM_QUERYLINK = WM_USER + 101;
 
-// A window that does not answer within this time counts as unanswered; a hung one is
-// given up on at once.
+// One exchange with all memo windows ends within about this time; a window that has not
+// answered by then counts as unanswered, and a hung one is given up on at once.
 const UINT kMemoWindowTimeout = 2000;
 
 bool IsMemoWindow(HWND hwnd);
-// Brings the memo window that edits exactly this path to the front; false when none does.
+// Brings the memo window that edits this file (by any spelling of its path) to the front;
+// false when none does.
 bool ActivateWindowShowing(const char* path);
 // Tells every memo window, this one included, that the file was saved.
 void NotifyFileSaved(KVFile* file);

@@ -6,16 +6,12 @@
 
 #include "CommandLine.h"
 #include "MemoTitle.h"
+#include "PathIdentity.h"
 #include "SharedMemory.h"
 
 namespace {
 
-std::string Parse(const char* arguments) {
-  char path[kPathSize];
-  std::memset(path, 'x', sizeof path);
-  ParseCommandLine(arguments, path);
-  return path;
-}
+std::string Parse(const char* arguments) { return LastCommandLineToken(arguments); }
 
 TEST(CommandLine, TheLastTokenWinsAndOnlySpacesSeparate) {
   EXPECT_EQ(Parse(""), "");
@@ -28,12 +24,30 @@ TEST(CommandLine, TheLastTokenWinsAndOnlySpacesSeparate) {
   EXPECT_EQ(Parse("\"\""), "");
 }
 
-TEST(CommandLine, AnOverlongPathIsCutOnACharacterBoundary) {
-  std::string arguments(258, 'a');
-  arguments += "表表";  // a double-byte character would straddle byte 259
-  std::string path = Parse(arguments.c_str());
-  EXPECT_EQ(path.size(), 258u);
-  EXPECT_EQ(path, std::string(258, 'a'));
+TEST(CommandLine, ThePathIsMadeFullAndAnOverlongOneIsRefusedNotCut) {
+  std::string overlong(258, 'a');
+  overlong += "表表";  // cut at 259 bytes it would name the file "aaa...a"
+  EXPECT_EQ(Parse(overlong.c_str()), overlong);
+  char path[kPathSize] = "untouched";
+  EXPECT_FALSE(StartupPath("C:\\" + overlong, path));
+  EXPECT_TRUE(StartupPath("C:\\memo\\sub\\..\\.\\a.kvm", path));
+  EXPECT_STREQ(path, "C:\\memo\\a.kvm");
+  // A long spelling of a short path is fine: only the full path must fit.
+  std::string detour = "C:\\memo";
+  while (detour.size() < 300) detour += "\\sub\\..";
+  EXPECT_TRUE(StartupPath(detour + "\\b.kvm", path));
+  EXPECT_STREQ(path, "C:\\memo\\b.kvm");
+}
+
+TEST(PathIdentity, SpellingsOfOneFileMatchAndDoubleByteCharactersDoNotFold) {
+  EXPECT_TRUE(IsSameFilePath("C:\\memo\\twin.kvm", "c:\\MEMO\\sub\\..\\Twin.KVM"));
+  EXPECT_TRUE(IsSameFilePath("C:\\memo\\twin.kvm", "C:/memo/./twin.kvm"));
+  EXPECT_FALSE(IsSameFilePath("C:\\memo\\twin.kvm", "C:\\memo\\twin2.kvm"));
+  EXPECT_FALSE(IsSameFilePath("", ""));
+  // "ソ" is 83 5C: its trail byte is a backslash and must not start a folder.
+  EXPECT_TRUE(IsSameFilePath("C:\\ソ\\x.kvm", "c:\\ソ\\X.kvm"));
+  // "ア" is 83 41 and "ャ" is 83 61: the trail bytes are "A" and "a", never folded together.
+  EXPECT_FALSE(IsSameFilePath("C:\\ア.kvm", "C:\\ャ.kvm"));
 }
 
 TEST(Title, FollowsTheTitleSettings) {

@@ -34,6 +34,10 @@ enum KVFileType {
 // Results of KVFile besides those of KVErrors.h.
 const int KV_ERR_NOT_MEMO = -1;
 
+// The system's error code behind the last failure of ReadFile or WriteFile on this thread;
+// 0 when that call succeeded or failed for no system reason.
+KVOBJ_API DWORD KVLastFileError();
+
 class KVOBJ_API KVFile {
  public:
   KVFile();

@@ -12,6 +12,14 @@
 
 namespace {
 
+thread_local DWORD t_lastFileError = 0;
+
+// Keeps the system's reason of the call that just failed, before any clean-up replaces it.
+int FileFailure(int result) {
+  t_lastFileError = GetLastError();
+  return result;
+}
+
 // A document head body holds the version, the window placement and two scroll positions
 // (56 bytes), then the title and its zero; a real one is far below the cap.
 const uint32_t kTitleOffset = 56;
@@ -100,15 +108,15 @@ int ReadDocHeadTitle(HANDLE file, char* pszDst) {
 int WriteNewFile(const char* path, const char* pData, DWORD count) {
   ScopedFile file(
       CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) return KV_ERR_OPEN;
+  if (!file.IsOpen()) return FileFailure(KV_ERR_OPEN);
   if (!WriteExactly(file.Get(), pData, count) || !FlushFileBuffers(file.Get()) || !file.Close())
-    return KV_ERR_READ_WRITE;
+    return FileFailure(KV_ERR_READ_WRITE);
   return KV_OK;
 }
 
 // Writes the bytes to a new temporary file in folder and returns its name in tempPath.
 int WriteTemporaryFile(const char* folder, const char* pData, DWORD count, char* tempPath) {
-  if (!GetTempFileNameA(folder, "kvt", 0, tempPath)) return KV_ERR_OPEN;
+  if (!GetTempFileNameA(folder, "kvt", 0, tempPath)) return FileFailure(KV_ERR_OPEN);
   int result = WriteNewFile(tempPath, pData, count);
   // Only a closed file can be deleted; WriteNewFile has closed it.
   if (result != KV_OK) DeleteFileA(tempPath);
@@ -120,12 +128,14 @@ int WriteTemporaryFile(const char* folder, const char* pData, DWORD count, char*
 int CheckTargetWritable(const char* target) {
   // Checked by attribute too: a process running as root under Wine may open it for writing.
   DWORD attributes = GetFileAttributesA(target);
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    return KV_ERR_OPEN;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FileFailure(KV_ERR_OPEN);
+  }
   ScopedFile probe(CreateFileA(target, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
   if (probe.IsOpen() || GetLastError() == ERROR_FILE_NOT_FOUND) return KV_OK;
-  return KV_ERR_OPEN;
+  return FileFailure(KV_ERR_OPEN);
 }
 
 // Puts the temporary file in the target's place in one step, keeping the target's attributes.
@@ -135,6 +145,7 @@ int ReplaceWithTemporary(const char* target, const char* tempPath) {
     if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target, attributes);
     return KV_OK;
   }
+  FileFailure(KV_ERR_READ_WRITE);
   DeleteFileA(tempPath);
   return KV_ERR_READ_WRITE;
 }
@@ -152,25 +163,32 @@ int KVFile::GetDocName(char* pszDst) const {
   return ReadDocHeadTitle(file.Get(), pszDst);
 }
 
+DWORD KVLastFileError() { return t_lastFileError; }
+
 int KVFile::ReadFile(void** ppBlock) {
+  t_lastFileError = 0;
   *ppBlock = nullptr;
   char path[MAX_PATH];
   int result = GetPathName(path);
   if (result != KV_OK) return result;
   ScopedFile file(OpenForReading(path));
-  if (!file.IsOpen()) return KV_ERR_OPEN;
+  if (!file.IsOpen()) return FileFailure(KV_ERR_OPEN);
   LARGE_INTEGER size = {};
-  if (!GetFileSizeEx(file.Get(), &size)) return KV_ERR_READ_WRITE;
+  if (!GetFileSizeEx(file.Get(), &size)) return FileFailure(KV_ERR_READ_WRITE);
   // The count is returned as an int.
-  if (size.QuadPart >= INT_MAX) return KV_ERR_NO_MEMORY;
+  if (size.QuadPart >= INT_MAX) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return FileFailure(KV_ERR_NO_MEMORY);
+  }
   DWORD count = static_cast<DWORD>(size.QuadPart);
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, count + 1);
-  if (!block) return KV_ERR_NO_MEMORY;
+  if (!block) return FileFailure(KV_ERR_NO_MEMORY);
   bool read = false;
   {
     ScopedGlobalLock lock(block);
     read = lock.Data() && ReadExactly(file.Get(), lock.Data(), count);
     if (read) lock.Data()[count] = '\0';
+    else FileFailure(KV_ERR_READ_WRITE);
   }
   if (!read) {
     GlobalFree(block);
@@ -181,6 +199,7 @@ int KVFile::ReadFile(void** ppBlock) {
 }
 
 int KVFile::WriteFile(const char* pData, int nCount) {
+  t_lastFileError = 0;
   char path[MAX_PATH];
   int result = GetPathName(path);
   if (result != KV_OK) return result;

@@ -115,17 +115,26 @@ int KVObjDoc::Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile) {
 }
 
 int KVObjDoc::Load(KVFile* pFile) {
+  KVLoadReport report;
+  return LoadReporting(pFile, &report);
+}
+
+int KVObjDoc::LoadReporting(KVFile* pFile, KVLoadReport* pReport) {
+  *pReport = KVLoadReport{false, false, 0};
   MeasuringDC::Hold measuring;
   KVProfileSnapshot settings;
   void* block = nullptr;
   int length = pFile->ReadFile(&block);
   if (length < 0) return length;
+  pReport->bytesRead = true;
   HGLOBAL handle = static_cast<HGLOBAL>(block);
   char* data = static_cast<char*>(GlobalLock(handle));
   int result = 1;
   if (pFile->FileType() == FT_MEMO) {
+    pReport->docHead = KVPeekCode(data, data + length) == SEG_DOCHEAD;
     int read = SetData(0, reinterpret_cast<SEG_HEAD*>(data), length);
     if (read < 0) result = read;
+    else pReport->unread = length - read;
   } else {
     result = ImportText(data);
     if (result >= 0) {

@@ -9,6 +9,14 @@
 
 class KVFile;
 
+// How far a load read its file, for a caller that would save over it: a memo file is whole
+// only when its bytes were read, it begins with its document head and nothing is left.
+struct KVLoadReport {
+  bool bytesRead;  // the file's bytes came in (else the failure is the file's, not the stream's)
+  bool docHead;    // a memo stream that begins with its document head
+  int unread;      // bytes behind the point where the memo stream ended
+};
+
 class KVOBJ_API KVObjDoc : public KVObjList {
  public:
   KVObjDoc();
@@ -34,6 +42,8 @@ class KVOBJ_API KVObjDoc : public KVObjList {
   virtual int Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile);
   // Reads a memo file, or any other file as plain text; 1 on success.
   virtual int Load(KVFile* pFile);
+  // Load, telling in pReport how far the file was read.
+  int LoadReporting(KVFile* pFile, KVLoadReport* pReport);
   virtual bool IsSelected();
   virtual bool IsLinkSelected();
   virtual bool IsObjSelected();

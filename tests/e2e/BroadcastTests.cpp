@@ -1,7 +1,7 @@
 // Memo windows telling each other about saves: a window showing a saved memo as an opened
-// link redraws it, and a hung memo window holds up neither a save nor a start.
-#include <chrono>
-#include <cstdio>
+// link redraws it, and busy memo windows hold up neither a save nor a start.
+#include <memory>
+#include <vector>
 
 #include "ClientImage.h"
 #include "HungWindow.h"
@@ -58,29 +58,30 @@ TEST_F(SaveBroadcast, SavingALinkedMemoRedrawsTheWindowThatShowsIt) {
       << "the window showing the saved memo as a link did not redraw it";
 }
 
-TEST_F(SaveBroadcast, AHungMemoWindowHoldsUpNeitherSaveNorStart) {
-  HungWindow hung;
-  ASSERT_NE(nullptr, hung.Window()) << "the hung helper window did not appear or kept answering";
+// Busy memo windows cost an exchange its time once, not once each: with this many, waiting
+// on each in turn would outlast the wait for the window.
+TEST_F(SaveBroadcast, BusyMemoWindowsHoldUpNeitherSaveNorStart) {
+  const int kBusyWindows = 8;
+  std::vector<std::unique_ptr<HungWindow>> busy;
+  for (int i = 0; i < kBusyWindows; ++i) {
+    busy.push_back(std::make_unique<HungWindow>());
+    ASSERT_NE(nullptr, busy.back()->Window()) << "a busy helper window did not appear";
+  }
 
   // A start with a path asks every memo window whether it shows that file.
   const std::string path = Folder() + "busy.kvm";
   ASSERT_TRUE(MemoBuilder().Text("保存").Save(path));
   MemoProcess& memo = Launch(path);
-  ASSERT_TRUE(memo.WaitForWindow()) << "the start waited for the hung window";
-  ASSERT_TRUE(hung.StillHung());
+  ASSERT_TRUE(memo.WaitForWindow()) << "the start waited for the busy windows";
 
-  // Save tells every memo window, the hung one too; it must give up on that one.
+  // Save tells every memo window, the busy ones too; it must not wait on each.
   KeyboardInput keys(memo.Window());
   ASSERT_TRUE(keys.Focus());
   keys.Type("h");
   ASSERT_TRUE(keys.Settle());
-  const auto start = std::chrono::steady_clock::now();
   Command(memo.Window(), kCmdSave);
-  ASSERT_TRUE(keys.Settle()) << "the save did not return while a memo window hangs";
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("save with a hung memo window present took %.2f s\n", seconds);
+  ASSERT_TRUE(keys.Settle()) << "the save did not return while memo windows are busy";
   EXPECT_EQ("h保存", SavedMemo(path).Text());
   EXPECT_TRUE(Answers(memo.Window()));
-  EXPECT_TRUE(hung.StillHung());
+  for (const auto& window : busy) EXPECT_TRUE(window->StillHung());
 }

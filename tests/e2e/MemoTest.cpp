@@ -2,6 +2,8 @@
 // and the memo processes it starts, all ended when the test ends.
 #include "MemoTest.h"
 
+#include "KeyboardInput.h"
+#include "PromptBox.h"
 #include "TestFiles.h"
 #include "WindowQuery.h"
 
@@ -31,6 +33,14 @@ MemoProcess& MemoTest::Launch(const std::string& argument) {
 void MemoTest::Command(HWND frame, WORD id) { PostMessageA(frame, WM_COMMAND, id, 0); }
 
 void MemoTest::Close(HWND frame) { PostMessageA(frame, WM_CLOSE, 0, 0); }
+
+bool MemoTest::SaveAsksForAName(HWND frame) {
+  KeyboardInput keys(frame);
+  if (!keys.Focus()) return false;
+  keys.Press('S', true);
+  PromptBox dialog(frame);
+  return dialog.Found() && dialog.Answer(IDCANCEL);
+}
 
 RECT MemoTest::Place(HWND frame, int x, int y, int width, int height) {
   SetWindowPos(frame, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

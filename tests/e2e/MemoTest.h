@@ -36,6 +36,9 @@ class MemoTest : public ::testing::Test {
   const std::string& Folder() const { return folder_; }
   static void Command(HWND frame, WORD id);
   static void Close(HWND frame);
+  // Presses Ctrl+S in a memo that has no file and cancels the save-file dialog that must
+  // ask for a name; false when none asked.
+  static bool SaveAsksForAName(HWND frame);
   // Moves and sizes a window as a person dragging it would.
   static RECT Place(HWND frame, int x, int y, int width, int height);
 

@@ -32,6 +32,12 @@ PromptBox::PromptBox(HWND owner, DWORD timeoutMs) {
   WaitUntil([this, owner] { return (box_ = OwnedDialog(owner)) != nullptr; }, timeoutMs);
 }
 
+PromptBox PromptBox::OfProcess(DWORD pid, DWORD timeoutMs) {
+  PromptBox prompt;
+  WaitUntil([&] { return (prompt.box_ = DialogOfProcess(pid)) != nullptr; }, timeoutMs);
+  return prompt;
+}
+
 std::string PromptBox::Caption() const { return WindowTitle(box_); }
 
 std::string PromptBox::Text() const {

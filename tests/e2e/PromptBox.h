@@ -11,6 +11,8 @@ class PromptBox {
  public:
   // Waits for a dialog owned by the frame; check Found() afterwards.
   explicit PromptBox(HWND owner, DWORD timeoutMs = kWaitMs);
+  // Waits for a dialog of the process, whatever its owner (one shown before any window).
+  static PromptBox OfProcess(DWORD pid, DWORD timeoutMs = kWaitMs);
 
   bool Found() const { return box_ != nullptr; }
   HWND Handle() const { return box_; }
@@ -22,5 +24,6 @@ class PromptBox {
   bool Answer(int id);
 
  private:
+  PromptBox() = default;
   HWND box_ = nullptr;
 };

@@ -37,6 +37,7 @@ BOOL CALLBACK CollectMemoWindow(HWND hwnd, LPARAM param) {
 struct DialogSearch {
   HWND owner;
   HWND found;
+  DWORD pid;  // when not 0, any owner of this process will do
 };
 
 BOOL CALLBACK FindOwnedDialog(HWND hwnd, LPARAM param) {
@@ -44,7 +45,7 @@ BOOL CALLBACK FindOwnedDialog(HWND hwnd, LPARAM param) {
   char className[16] = "";
   GetClassNameA(hwnd, className, sizeof className);
   if (std::strcmp(className, "#32770") == 0 && IsWindowVisible(hwnd) &&
-      GetWindow(hwnd, GW_OWNER) == search->owner) {
+      (search->pid ? ProcessOf(hwnd) == search->pid : GetWindow(hwnd, GW_OWNER) == search->owner)) {
     search->found = hwnd;
     return FALSE;
   }
@@ -76,7 +77,13 @@ std::vector<HWND> MemoWindows(DWORD pid) {
 }
 
 HWND OwnedDialog(HWND owner) {
-  DialogSearch search{owner, nullptr};
+  DialogSearch search{owner, nullptr, 0};
+  EnumWindows(FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND DialogOfProcess(DWORD pid) {
+  DialogSearch search{nullptr, nullptr, pid};
   EnumWindows(FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

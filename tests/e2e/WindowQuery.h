@@ -17,6 +17,8 @@ DWORD ProcessOf(HWND hwnd);
 std::vector<HWND> MemoWindows(DWORD pid = 0);
 // A visible dialog (class #32770) owned by the window: a message box or a file dialog.
 HWND OwnedDialog(HWND owner);
+// A visible dialog of the process, whatever its owner.
+HWND DialogOfProcess(DWORD pid);
 // The first child window of the given class, at any depth.
 HWND ChildOfClass(HWND parent, const char* className);
 // True when the window's thread takes a message within the time-out.
