@@ -41,7 +41,9 @@ CMemoView::LoadOutcome CMemoView::LoadFile(const char* path) {
     ShowFileSystemError(IDS_CANNOT_READ, path, error);
     return LoadOutcome::kFailed;
   }
-  UINT damage = memoStream ? DamageReason(result, report) : 0;
+  // An empty memo file (made by the shell's "New" menu, say) holds nothing to lose.
+  const bool emptyFile = m_diskStamp.exists && m_diskStamp.size == 0;
+  UINT damage = memoStream && !emptyFile ? DamageReason(result, report) : 0;
   if (damage == 0) return LoadOutcome::kWhole;
   std::string reason = LoadText(damage);
   if (result >= 0) reason += "\n" + LoadText(IDS_PARTIAL_SHOWN);

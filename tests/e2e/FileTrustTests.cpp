@@ -74,6 +74,17 @@ TEST_F(FileTrust, AMemoReadInPartIsReportedAndItsFileIsNeverWrittenOver) {
     EXPECT_TRUE(SaveAsksForAName(memo.Window())) << "Ctrl+S showed no save-file dialog";
     EXPECT_EQ(damage.second, ReadWholeFile(path));
   }
+
+  // An empty memo file holds nothing to lose: it opens as an empty memo with its path.
+  ASSERT_TRUE(WriteWholeFile(path, ""));
+  MemoProcess& empty = Launch(path);
+  ASSERT_TRUE(empty.WaitForWindow());
+  EXPECT_EQ(nullptr, OwnedDialog(empty.Window()));
+  KeyboardInput keys(empty.Window());
+  ASSERT_TRUE(keys.Focus());
+  keys.Type("new");
+  keys.Press('S', true);
+  EXPECT_TRUE(WaitUntil([&] { return SavedMemo(path).Text() == "new"; }));
 }
 
 TEST_F(FileTrust, SavingOverAFileChangedOnDiskAsksFirst) {
