@@ -1,6 +1,7 @@
 # KVObj sources: Bitmap objects and the picture documents opened inside links.
 target_include_directories(KVObj PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_sources(KVObj PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/FaultGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVDocBmap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVDocPlugin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVObjBmap.cpp
