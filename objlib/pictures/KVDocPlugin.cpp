@@ -11,6 +11,7 @@
 #include "KVFont.h"
 #include "KVFrame.h"
 #include "KVProfile.h"
+#include "OffscreenBitmap.h"
 #include "SavedDC.h"
 
 namespace {
@@ -91,12 +92,29 @@ void KVDocPlugin::Unload() {
   if (!m_hLibrary) return;
   if (m_hInstance) {
     const auto destroy = As<KVViewerNotice>(Entry("Destroy"));
-    const KVViewerInstance instance = m_hInstance;
-    if (!CallPlugin([&] { destroy(g_hwndView, instance); })) return;
+    if (!CallPlugin([&] { destroy(g_hwndView, m_hInstance); })) return;
   }
   FreeLibrary(m_hLibrary);
   m_hLibrary = nullptr;
   m_hInstance = 0;
+}
+
+void KVDocPlugin::Paint(HDC hdc, const RECT& area) {
+  const auto paint = As<KVViewerPaint>(Entry("OnPaint"));
+  CallPlugin([&] { paint(g_hwndView, m_hInstance, hdc, area); });
+}
+
+// On a device of another resolution (a printer) the plug-in paints at the screen's
+// resolution into a bitmap that is stretched over the area: the picture keeps its size on
+// paper, and the plug-in never meets a printer's DC.
+void KVDocPlugin::PaintScaled(HDC hdc, const RECT& area) {
+  const KVResolution screen = KVGetReferenceResolution();
+  const int width = MulDiv(area.right - area.left, screen.x, GetDeviceCaps(hdc, LOGPIXELSX));
+  const int height = MulDiv(area.bottom - area.top, screen.y, GetDeviceCaps(hdc, LOGPIXELSY));
+  OffscreenBitmap picture(width, height, m_pContent->m_crBackColor);
+  if (!picture.Dc()) return;
+  Paint(picture.Dc(), {0, 0, width, height});
+  picture.Draw(hdc, area);
 }
 
 // The plug-in draws first, kept inside its area; the frame and the selection come after.
@@ -108,9 +126,10 @@ void KVDocPlugin::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelect
   HDC hdc = pInfo->pDC->GetSafeHdc();
   if (m_hLibrary) {
     SavedDC saved(hdc, visible);
-    const auto paint = As<KVViewerPaint>(Entry("OnPaint"));
-    const KVViewerInstance instance = m_hInstance;
-    CallPlugin([&] { paint(g_hwndView, instance, hdc, area); });
+    if (GetDeviceCaps(hdc, LOGPIXELSX) == KVGetReferenceResolution().x)
+      Paint(hdc, area);
+    else
+      PaintScaled(hdc, area);
   }
   if (m_nAttr & 1) KVDrawFrame(hdc, area);
   if (bSelected) pInfo->pDC->InvertRect(area);
@@ -119,6 +138,5 @@ void KVDocPlugin::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelect
 void KVDocPlugin::NoDraw() {
   if (!m_hLibrary) return;
   const auto notice = As<KVViewerNotice>(Entry("OnNotPaint"));
-  const KVViewerInstance instance = m_hInstance;
-  CallPlugin([&] { notice(g_hwndView, instance); });
+  CallPlugin([&] { notice(g_hwndView, m_hInstance); });
 }

@@ -33,6 +33,8 @@ class KVOBJ_API KVDocPlugin : public KVObjDoc {
   FARPROC Entry(const char* name) const;
   bool HasRequiredEntries() const;
   void Unload();
+  void Paint(HDC hdc, const RECT& area);
+  void PaintScaled(HDC hdc, const RECT& area);
   // Runs one call into the plug-in; false (and the plug-in abandoned) when it faulted.
   template <typename Call>
   bool CallPlugin(Call&& call);
