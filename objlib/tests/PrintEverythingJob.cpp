@@ -16,17 +16,9 @@
 #include "MagEncoder.h"
 #include "PictureSupport.h"
 #include "PrintSetup.h"
+#include "PrintSupport.h"
 
 namespace {
-
-LOGFONT LatinFont() {
-  LOGFONT font = {};
-  font.lfHeight = -16;
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = ANSI_CHARSET;
-  lstrcpyA(font.lfFaceName, "DejaVu Sans Mono");
-  return font;
-}
 
 // Text the PDF maps back to characters, so the check can find it.
 void AddLatin(KVDocText& doc, const std::string& text) {
