@@ -4,6 +4,7 @@
 #include "KVFrame.h"
 #include "KVObjDoc.h"
 #include "KVObjLink.h"
+#include "OffscreenBitmap.h"
 
 namespace {
 
@@ -31,8 +32,11 @@ void KVObjLink::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected
       CSize cell = IconSize(hdc);
       const int small = GetSystemMetrics(SM_CXSMICON);
       int w = DevPixelX(small, hdc), h = DevPixelY(small, hdc);
-      DrawIconEx(hdc, box.left + (cell.cx - w) / 2, box.top + (cell.cy - h) / 2, icon, w, h, 0,
-                 nullptr, DI_NORMAL);
+      const int left = box.left + (cell.cx - w) / 2, top = box.top + (cell.cy - h) / 2;
+      // Drawn through a bitmap: not every printer driver takes icons.
+      OffscreenBitmap picture(small, small, m_crBackColor);
+      if (picture.Dc()) DrawIconEx(picture.Dc(), 0, 0, icon, small, small, 0, nullptr, DI_NORMAL);
+      picture.Draw(hdc, {left, top, left + w, top + h});
       DestroyIcon(icon);
     }
   }

@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "FaultGuard.h"
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVFont.h"
 #include "KVFrame.h"
 #include "KVProfile.h"
+#include "OffscreenBitmap.h"
 #include "SavedDC.h"
 
 namespace {
@@ -25,7 +27,8 @@ Function As(FARPROC entry) {
 
 // No content of its own: an empty list stands in, so the document root's operations that
 // consult the content (scrolling, dirty state) find nothing to do.
-KVDocPlugin::KVDocPlugin() : m_hInstance(0), m_szTarget(), m_hLibrary(nullptr) {
+KVDocPlugin::KVDocPlugin()
+    : m_hInstance(0), m_szTarget(), m_hLibrary(nullptr), m_bFaulted(false) {
   m_pContent = new KVObjList();
 }
 
@@ -49,8 +52,20 @@ bool KVDocPlugin::HasRequiredEntries() const {
   return true;
 }
 
+// A plug-in that faulted is left loaded: timers, hooks or window procedures it installed
+// may still point into it, and its detach code is no more trustworthy than the call.
+template <typename Call>
+bool KVDocPlugin::CallPlugin(Call&& call) {
+  if (KVRunGuarded(call)) return true;
+  m_hLibrary = nullptr;
+  m_hInstance = 0;
+  m_bFaulted = true;
+  return false;
+}
+
 int KVDocPlugin::Load(KVFile* pFile) {
   Unload();
+  m_bFaulted = false;
   m_szTarget[0] = '\0';
   pFile->GetPathName(m_szTarget);
   char drive[_MAX_DRIVE], dir[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
@@ -64,7 +79,10 @@ int KVDocPlugin::Load(KVFile* pFile) {
     return 0;
   }
   const RECT area = {x, y, x + cx, y + cy};
-  m_hInstance = As<KVViewerCreate>(Entry("Create"))(g_hwndView, area, m_szTarget);
+  const auto create = As<KVViewerCreate>(Entry("Create"));
+  KVViewerInstance instance = 0;
+  if (!CallPlugin([&] { instance = create(g_hwndView, area, m_szTarget); })) return 0;
+  m_hInstance = instance;
   if (m_hInstance == 0) Unload();  // refused: nothing to destroy
   return 0;
 }
@@ -72,27 +90,53 @@ int KVDocPlugin::Load(KVFile* pFile) {
 // Destroy comes only for an instance that Create gave.
 void KVDocPlugin::Unload() {
   if (!m_hLibrary) return;
-  if (m_hInstance) As<KVViewerNotice>(Entry("Destroy"))(g_hwndView, m_hInstance);
+  if (m_hInstance) {
+    const auto destroy = As<KVViewerNotice>(Entry("Destroy"));
+    if (!CallPlugin([&] { destroy(g_hwndView, m_hInstance); })) return;
+  }
   FreeLibrary(m_hLibrary);
   m_hLibrary = nullptr;
   m_hInstance = 0;
 }
 
+void KVDocPlugin::Paint(HDC hdc, const RECT& area) {
+  const auto paint = As<KVViewerPaint>(Entry("OnPaint"));
+  CallPlugin([&] { paint(g_hwndView, m_hInstance, hdc, area); });
+}
+
+// On a device of another resolution (a printer) the plug-in paints at the screen's
+// resolution into a bitmap that is stretched over the area: the picture keeps its size on
+// paper, and the plug-in never meets a printer's DC.
+void KVDocPlugin::PaintScaled(HDC hdc, const RECT& area) {
+  const KVResolution screen = KVGetReferenceResolution();
+  const int width = MulDiv(area.right - area.left, screen.x, GetDeviceCaps(hdc, LOGPIXELSX));
+  const int height = MulDiv(area.bottom - area.top, screen.y, GetDeviceCaps(hdc, LOGPIXELSY));
+  OffscreenBitmap picture(width, height, m_pContent->m_crBackColor);
+  if (!picture.Dc()) return;
+  Paint(picture.Dc(), {0, 0, width, height});
+  picture.Draw(hdc, area);
+}
+
 // The plug-in draws first, kept inside its area; the frame and the selection come after.
 void KVDocPlugin::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) {
-  if (!m_hLibrary) return;
+  if (!m_hLibrary && !m_bFaulted) return;
   CRect area(x + origin.x, y + origin.y, x + origin.x + cx, y + origin.y + cy);
   CRect visible;
   if (!IntersectRect(&visible, &area, &clip)) return;
   HDC hdc = pInfo->pDC->GetSafeHdc();
-  {
+  if (m_hLibrary) {
     SavedDC saved(hdc, visible);
-    As<KVViewerPaint>(Entry("OnPaint"))(g_hwndView, m_hInstance, hdc, area);
+    if (GetDeviceCaps(hdc, LOGPIXELSX) == KVGetReferenceResolution().x)
+      Paint(hdc, area);
+    else
+      PaintScaled(hdc, area);
   }
   if (m_nAttr & 1) KVDrawFrame(hdc, area);
   if (bSelected) pInfo->pDC->InvertRect(area);
 }
 
 void KVDocPlugin::NoDraw() {
-  if (m_hLibrary) As<KVViewerNotice>(Entry("OnNotPaint"))(g_hwndView, m_hInstance);
+  if (!m_hLibrary) return;
+  const auto notice = As<KVViewerNotice>(Entry("OnNotPaint"));
+  CallPlugin([&] { notice(g_hwndView, m_hInstance); });
 }

@@ -24,10 +24,18 @@ class KVOBJ_API KVDocPlugin : public KVObjDoc {
   KVViewerInstance m_hInstance;
   char m_szTarget[MAX_PATH];
   HMODULE m_hLibrary;
+  // The plug-in faulted in one of its calls: it is not called again by this document, and
+  // the area shows its frame only.
+  bool m_bFaulted;
 
  private:
   // Entry points are looked up by name each time one is called.
   FARPROC Entry(const char* name) const;
   bool HasRequiredEntries() const;
   void Unload();
+  void Paint(HDC hdc, const RECT& area);
+  void PaintScaled(HDC hdc, const RECT& area);
+  // Runs one call into the plug-in; false (and the plug-in abandoned) when it faulted.
+  template <typename Call>
+  bool CallPlugin(Call&& call);
 };

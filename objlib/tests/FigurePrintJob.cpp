@@ -6,17 +6,9 @@
 #include "FigureSupport.h"
 #include "KVObjLink.h"
 #include "PrintSetup.h"
+#include "PrintSupport.h"
 
 namespace {
-
-LOGFONT LatinFont() {
-  LOGFONT font = {};
-  font.lfHeight = -16;
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = ANSI_CHARSET;
-  lstrcpyA(font.lfFaceName, "DejaVu Sans Mono");
-  return font;
-}
 
 // A link showing its heading in a font whose characters the PDF maps back to text.
 KVObjLink* HeadingAt(const char* heading, int x, int y) {

@@ -3,6 +3,7 @@
 // plug-ins that cannot serve leave an empty, frameless area.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 
 #include "Canvas.h"
@@ -35,6 +36,7 @@ class PluginHost : public ::testing::Test {
     KVWriteProfileString("Plugin", "mag", (ProgramFolder() + "ImagePane.dll").c_str());
     KVWriteProfileString("Plugin", "abc", (ProgramFolder() + "Susie\\imgfilt.spi").c_str());
     KVWriteProfileString("Plugin", "def", (ProgramFolder() + "nowhere.dll").c_str());
+    KVWriteProfileString("Plugin", "flt", (ProgramFolder() + "faulting_plugin.dll").c_str());
   }
   void TearDown() override { RemoveSettingsFile(); }
 
@@ -131,4 +133,68 @@ TEST_F(PluginHost, PluginsThatCannotServeLeaveAnEmptyFramelessArea) {
     link->NoDraw();
     delete link;
   }
+}
+
+// The memo is edited with a link to a file whose plug-in faults in one of its entry points,
+// opened by the link command, painted, scrolled away, painted, closed and opened again.
+// A fault leaves the memo working and the link's area an empty frame; the plug-in is not
+// called again for that link until it opens again.
+TEST_F(PluginHost, APluginFaultLeavesTheMemoAndAnEmptyFrameAndNoFurtherCalls) {
+  HMODULE plugin = LoadLibraryA((ProgramFolder() + "faulting_plugin.dll").c_str());
+  ASSERT_NE(nullptr, plugin);  // held here, so its counts outlive every unloading
+  auto calls = reinterpret_cast<void(WINAPI*)(int*)>(
+      reinterpret_cast<void*>(GetProcAddress(plugin, "Calls")));
+  // Calls entered: Create, OnPaint, OnNotPaint, Destroy.
+  const struct {
+    const char* faulting;
+    bool faultsBeforeClosing;
+    std::array<int, 4> expected;
+  } cases[] = {
+      {"Create", true, {2, 0, 0, 0}},
+      {"OnPaint", true, {2, 2, 0, 0}},
+      {"OnNotPaint", true, {2, 2, 1, 0}},
+      {"Destroy", false, {2, 3, 1, 1}},
+      {"Nothing", false, {2, 3, 1, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.faulting);
+    calls(nullptr);
+    const std::string path = TestFolder() + c.faulting + ".flt";
+    WriteBytes(path, "x");
+    KVFile file;
+    file.Attach(path.c_str());
+    KVDocText doc;
+    doc.SetSize(CSize(300, 300));
+    doc.Insert(const_cast<char*>("before "));
+    auto* link = new KVObjLink(nullptr, file);
+    doc.Insert(link);
+    doc.SetCurPos(doc.GetCurPos()->pPrev);
+    ASSERT_EQ(1, doc.OpenLink());
+    KVDocPlugin* viewer = Viewer(*link);
+    ASSERT_NE(nullptr, viewer);
+    Canvas canvas(300, 300);
+    Draw(doc, canvas);
+    link->NoDraw();
+    Draw(doc, canvas);
+    EXPECT_EQ(c.faultsBeforeClosing, viewer->m_bFaulted);
+    if (viewer->m_bFaulted) {
+      EXPECT_EQ(nullptr, viewer->m_hLibrary);
+      const CRect box = doc.GetCharRect(doc.GetCurPos());
+      const RECT area = {box.left + link->m_rcChild.left, box.top + link->m_rcChild.top,
+                         box.left + link->m_rcChild.right, box.top + link->m_rcChild.bottom};
+      EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(area.left, area.top + 5));  // the frame
+      EXPECT_EQ(kWhite, canvas.Pixel(area.left + 20, area.top + 20));  // and nothing inside
+    }
+    ASSERT_EQ(1, doc.CloseLink());
+    ASSERT_EQ(1, doc.OpenLink());  // reopened: the plug-in is asked again
+    Draw(doc, canvas);
+    std::array<int, 4> counted;
+    calls(counted.data());
+    EXPECT_EQ(c.expected, counted);
+
+    doc.SetCurPos(doc.GetCurPos()->pNext);
+    doc.Insert(const_cast<char*>(" after"));
+    EXPECT_EQ("before " + std::string(c.faulting) + ".flt after", TextOf(doc));
+  }
+  FreeLibrary(plugin);
 }

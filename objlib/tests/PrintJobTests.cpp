@@ -12,20 +12,12 @@
 #include "KVObjBmap.h"
 #include "PictureSupport.h"
 #include "PrintSetup.h"
+#include "PrintSupport.h"
 
 namespace {
 
 // print-check.sh expects these lines, in this order, each whole on one page.
 constexpr int kLines = 150;
-
-LOGFONT LatinFont() {
-  LOGFONT font = {};
-  font.lfHeight = -16;
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = ANSI_CHARSET;
-  lstrcpyA(font.lfFaceName, "DejaVu Sans Mono");
-  return font;
-}
 
 // Lines "L001 日本語のメモを印刷します 001" .. "L150 ...", short enough not to wrap. The
 // Japanese text needs a Japanese font on the printer; the numbers are in a font whose

@@ -74,6 +74,11 @@ MagResult ParseMagHeader(MagReader& in, MagPicture& pic, MagText* text)
     return kMagOk;
 }
 
+bool MagPicture::WithinDecodeLimit() const
+{
+    return uint64_t(static_cast<uint32_t>(width)) * RowsOut() <= kMagMaxPixels;
+}
+
 MagResult ReadMagPalette(MagReader& in, const MagPicture& pic, uint8_t* quads)
 {
     for (int i = 0; i < pic.Colours(); ++i, quads += kMagPaletteEntryBytes) {

@@ -25,7 +25,14 @@ struct MagPicture {
     uint32_t RowsOut() const { return static_cast<uint32_t>(lines) * (doubled ? 2 : 1); }
     // Output block: the rows plus 4 spare bytes, as 64 bits so absurd headers cannot wrap.
     uint64_t PixelBlockSize() const { return uint64_t{stride} * RowsOut() + 4; }
+    bool WithinDecodeLimit() const;
 };
+
+// The most output pixels (rows doubled in 200-line mode) this filter decodes: 8192 x 8192,
+// a 64 MiB block at 256 colours. MAG pictures come from screens of 640 x 400 to 1024 x 1024;
+// a header asking for more is damaged or hostile, and would have the host wait for the
+// allocation and decoding of a block of up to 2 GiB.
+constexpr uint64_t kMagMaxPixels = uint64_t{1} << 26;
 
 // Optional collector for the free text that follows the signature.
 struct MagText {

@@ -10,8 +10,6 @@
 namespace {
 
 constexpr size_t kMaxText = 32767;
-// BITMAPINFOHEADER sizes are 32-bit and LocalAlloc cannot do better on 32-bit hosts.
-constexpr uint64_t kMaxPixelBlock = 0x7FFFFFFF;
 
 struct ProgressTarget {
     SusieProgress callback;
@@ -113,7 +111,8 @@ extern "C" int WINAPI GetPicture(LPCSTR source, LONG_PTR lengthOrOffset, unsigne
     if (header != kMagOk)
         return header;
 
-    if (pic.PixelBlockSize() > kMaxPixelBlock)
+    // Refused before the pixel block is allocated: the filter does not make that much room.
+    if (!pic.WithinDecodeLimit())
         return kMagNoMemory;
     LocalBlock pixels;
     if (!pixels.Allocate(static_cast<size_t>(pic.PixelBlockSize())))

@@ -152,14 +152,40 @@ TEST_F(ImgFiltPicture, PictureInfoReportsTheAlignedRectangleAndTheText)
     EXPECT_EQ(6, filter.getPictureInfo(reinterpret_cast<LPCSTR>(plain.data()), 40, 1, &record));
 }
 
+// Sets x1 and y1 of an encoded picture's header and its screen mode.
+std::vector<uint8_t> WithCorner(const MagEncoded& enc, uint8_t mode, uint16_t x1, uint16_t y1)
+{
+    std::vector<uint8_t> mag = enc.bytes;
+    const size_t base = enc.headerBase;
+    mag[base + 3] = mode;
+    const uint8_t corner[] = {uint8_t(x1), uint8_t(x1 >> 8), uint8_t(y1), uint8_t(y1 >> 8)};
+    std::copy(corner, corner + 4, mag.begin() + static_cast<ptrdiff_t>(base + 8));
+    return mag;
+}
+
 TEST_F(ImgFiltPicture, AbsurdSizesAndMissingInputEndInResultCodes)
 {
     const MagEncoded enc = EncodeMag(MakeTestImage(0x80, 0, 0, 63, 31, 9), CopyPolicy::First);
-    // x1 = 65535, y1 = 32767 at 256 colours: a block of 2 GiB and more is refused.
-    std::vector<uint8_t> huge = enc.bytes;
-    const uint8_t corner[] = {0xFF, 0xFF, 0xFF, 0x7F};
-    std::copy(corner, corner + 4, huge.begin() + static_cast<ptrdiff_t>(enc.headerBase + 8));
-    EXPECT_EQ(4, FromMemory(huge).result);
+    // A 94-byte file declaring 65536 x 65535 pixels at 16 colours: a 2 GiB block.
+    MagImage declared;
+    declared.x1 = 0xFFFF;
+    declared.y1 = 0xFFFE;
+    declared.rgb.assign(48, 0x80);
+    const std::vector<uint8_t> tiny = AssembleMag(declared, {{0x80}, {0x11, 0x22}, {0x12, 0x34}}).bytes;
+    ASSERT_EQ(94u, tiny.size());
+    EXPECT_EQ(4, FromMemory(tiny).result);
+    SusiePictureInfo record{};
+    ASSERT_EQ(0, filter.getPictureInfo(reinterpret_cast<LPCSTR>(tiny.data()), 94, 1, &record));
+    EXPECT_EQ(65536, record.width);  // the header itself is reported as it stands
+    // Over the limit of 8192 x 8192 output pixels by one line, also by doubling.
+    EXPECT_EQ(4, FromMemory(WithCorner(enc, 0x80, 8191, 8192)).result);
+    EXPECT_EQ(4, FromMemory(WithCorner(enc, 0x81, 8191, 4096)).result);
+    EXPECT_EQ(4, FromMemory(WithCorner(enc, 0x80, 0xFFFF, 0x7FFF)).result);
+    // At the limit the picture decodes, its missing streams as zeros.
+    const Picture atLimit = FromMemory(WithCorner(enc, 0x00, 8191, 8191));
+    EXPECT_EQ(0, atLimit.result);
+    EXPECT_EQ(size_t{4096} * 8192 + 4, atLimit.bits.size());
+
     EXPECT_EQ(6, FromMemory({}).result);
     EXPECT_EQ(6, Get(nullptr, 100, 1).result);
     EXPECT_EQ(6, FromMemory(std::vector<uint8_t>(enc.bytes.begin(), enc.bytes.begin() + static_cast<ptrdiff_t>(enc.headerBase + 100))).result);
