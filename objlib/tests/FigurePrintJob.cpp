@@ -5,7 +5,6 @@
 
 #include "FigureSupport.h"
 #include "KVObjLink.h"
-#include "PrintSetup.h"
 #include "PrintSupport.h"
 
 namespace {
@@ -31,13 +30,8 @@ TEST(FigurePrintJob, AFigureTallerThanThePagePrintsOnePage) {
   doc.Insert(HeadingAt("FIGURE TOP F001", 20, 20));
   doc.Insert(HeadingAt("FIGURE BELOW THE PAGE F999", 20, 5000));
   ASSERT_EQ(5000, doc.Box()->m_list.pHead->pNext->pObj->y);
-  PAGESIZE page;
-  doc.m_page.GetPageSize(&page);
-  PageSetup setup;
-  setup.LoadDefaults(page);
-  ASSERT_NE(nullptr, setup.Record().hDevMode)
-      << "no default printer: start CUPS with its default queue (scripts/printer-start.sh)";
-  setup.PrintDocument(doc, const_cast<char*>("figure check"));
+  PrintOnDefaultPrinter(doc, "figure check");
+  if (HasFatalFailure()) return;
   EXPECT_EQ(2, ChildCount(*doc.Box()));  // the printed copy leaves the figure as it was
   EXPECT_EQ(5000, doc.Box()->m_list.pHead->pNext->pObj->y);
 }

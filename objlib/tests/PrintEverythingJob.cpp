@@ -15,7 +15,6 @@
 #include "KVObjLink.h"
 #include "MagEncoder.h"
 #include "PictureSupport.h"
-#include "PrintSetup.h"
 #include "PrintSupport.h"
 
 namespace {
@@ -130,12 +129,7 @@ TEST(PrintEverythingJob, AMemoWithEveryKindOfObjectPrints) {
   doc.Insert(new KVObjBmap(pasted.Get()));
   AddLatin(doc, "\r\nEVERYTHING END E999\r\n");
 
-  PAGESIZE page;
-  doc.m_page.GetPageSize(&page);
-  PageSetup setup;
-  setup.LoadDefaults(page);
-  ASSERT_NE(nullptr, setup.Record().hDevMode)
-      << "no default printer: start CUPS with its default queue (scripts/printer-start.sh)";
-  setup.PrintDocument(doc, const_cast<char*>("everything check"));
+  PrintOnDefaultPrinter(doc, "everything check");
+  if (HasFatalFailure()) return;
   RemoveSettingsFile();
 }

@@ -11,7 +11,6 @@
 #include "KVFont.h"
 #include "KVObjBmap.h"
 #include "PictureSupport.h"
-#include "PrintSetup.h"
 #include "PrintSupport.h"
 
 namespace {
@@ -55,12 +54,8 @@ TEST(PrintJob, AConfirmedSetupStoresThePageAndPrintsTheMemo) {
   doc.ClearDerty();
   PAGESIZE page;
   doc.m_page.GetPageSize(&page);
-
-  PageSetup setup;
-  setup.LoadDefaults(page);
-  ASSERT_NE(nullptr, setup.Record().hDevMode)
-      << "no default printer: start CUPS with its default queue (scripts/printer-start.sh)";
-  setup.PrintDocument(doc, const_cast<char*>("print check"));
+  PrintOnDefaultPrinter(doc, "print check");
+  if (HasFatalFailure()) return;
 
   // Confirming without a change still stores the page, and the document needs saving.
   EXPECT_TRUE(doc.IsDerty());
