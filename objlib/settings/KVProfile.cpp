@@ -10,6 +10,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "FontRecord.h"
 #include "SjisText.h"
 
 namespace {
@@ -159,6 +160,7 @@ int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont) {
   std::snprintf(key, sizeof key, "%sFase", name);
   KVGetProfileString(section, key, "", face, sizeof face);
   KVCopyCut(pFont->lfFaceName, LF_FACESIZE, face);
+  KVKeepFontSane(pFont);
   return 1;
 }
 
