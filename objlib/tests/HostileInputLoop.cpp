@@ -1,6 +1,7 @@
 // The hostile-input loop's table of generators, the round loop, and what stream cases share.
 #include "HostileInput.h"
 
+#include <chrono>
 #include <cstring>
 
 #include "Canvas.h"
@@ -38,6 +39,7 @@ std::vector<HostileTally> RunHostileLoop(uint32_t seed, int rounds) {
     HostileTally tally;
     tally.name = kind.name;
     HostileRng rng(seed + static_cast<uint32_t>(tallies.size()) * 7919);
+    const auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < rounds; ++round) {
       HostileResult result = kind.generate(rng);
       ++tally.rounds;
@@ -45,6 +47,8 @@ std::vector<HostileTally> RunHostileLoop(uint32_t seed, int rounds) {
       if (!result.fault.empty())
         tally.faults.push_back("round " + std::to_string(round) + ": " + result.fault);
     }
+    tally.milliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     tallies.push_back(tally);
   }
   return tallies;

