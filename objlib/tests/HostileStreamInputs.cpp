@@ -1,6 +1,7 @@
 // Hostile-input generators that travel in a memo stream: font records and bitmap bodies.
 #include <cstring>
 
+#include "ClipboardFormats.h"
 #include "DocSupport.h"
 #include "FontRecord.h"
 #include "HostileInput.h"
@@ -46,6 +47,21 @@ std::string FontFault(const LOGFONT& given, const LOGFONT& taken) {
   return "";
 }
 
+// The record written to the settings file (its face name ends inside its field, as the
+// writer needs) and read back.
+HostileResult SettingsFontCase(LOGFONT font) {
+  font.lfFaceName[LF_FACESIZE - 1] = '\0';
+  MakeConfigFolder();
+  LOGFONT read = {};
+  KVWriteProfileFont("HostileInput", "Font", &font);
+  KVGetProfileFont("HostileInput", "Font", &read);
+  KVWriteProfileString("HostileInput", nullptr, nullptr);
+  HostileResult result;
+  result.accepted = true;
+  result.fault = FontFault(font, read);
+  return result;
+}
+
 // A link to a missing file, so its caption is drawn in the running font.
 Bytes LinkSegment() {
   const std::string path = "C:\\nowhere\\hostile.dat";
@@ -56,22 +72,36 @@ Bytes LinkSegment() {
 
 }  // namespace
 
-// Characters, a link caption and a nested box in one font, another font after them.
+// Characters, a link caption and a nested box in one font, another font after them, read
+// from a memo file (drawn and saved) or from pasted memo data; or a font record of the
+// settings file.
 HostileResult HostileFontCase(HostileRng& rng) {
-  const LOGFONT first = RandomFont(rng), second = RandomFont(rng);
+  const LOGFONT first = RandomFont(rng), last = RandomFont(rng);
   const Bytes nested = Segment(SEG_TBOX, U32(0) + U32(0xFFFFFF) + U32(0) + U32(0) + U32(80) +
                                              U32(20)) + "in" + BoxTail();
   const Bytes run = Segment(SEG_COLOR, U32(0)) + Segment(SEG_FONT, FontBody(first)) + "A表" +
-                    LinkSegment() + nested + Segment(SEG_FONT, FontBody(second)) + "z";
-  const std::string file = HostileMemoFile(run);
-  HostileResult result = LoadDrawResave(file);
-  if (!result.fault.empty() || !result.accepted) return result;
+                    LinkSegment() + nested + Segment(SEG_FONT, FontBody(last)) + "z";
+  HostileResult result;
   KVDocText doc;
-  std::string copy = file;
-  doc.SetData(0, reinterpret_cast<SEG_HEAD*>(&copy[0]), static_cast<int>(copy.size()));
+  switch (rng.Below(3)) {
+    case 0: {
+      std::string file = HostileMemoFile(run);
+      result = LoadDrawResave(file);
+      if (!result.accepted || !result.fault.empty()) return result;
+      doc.SetData(0, reinterpret_cast<SEG_HEAD*>(&file[0]), static_cast<int>(file.size()));
+      break;
+    }
+    case 1:
+      result.accepted = PasteThroughClipboard(doc, KVGetClipboardFormats().dataBus,
+                                              GlobalOf(BoxHead(0, 0xFFFFFF, 100, 20) + run + BoxTail()));
+      if (!result.accepted) result.fault = "the clipboard would not open";
+      break;
+    default:
+      return SettingsFontCase(first);
+  }
   LIST* head = doc.Box()->m_list.pHead;
-  result.fault = FontFault(first, head->pObj->m_logFont);
-  if (result.fault.empty()) result.fault = FontFault(second, doc.Box()->m_list.pTail->pPrev->pObj->m_logFont);
+  if (result.fault.empty()) result.fault = FontFault(first, head->pObj->m_logFont);
+  if (result.fault.empty()) result.fault = FontFault(last, doc.Box()->m_list.pTail->pPrev->pObj->m_logFont);
   for (LIST* n = head; n && result.fault.empty(); n = n->pNext)
     if (!WithinBounds(n->pObj->m_logFont)) result.fault = "an object kept a font out of bounds";
   return result;
