@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "KVErrors.h"
 #include "FontRecord.h"
+#include "KVErrors.h"
 #include "KVFont.h"
 #include "KVObjList.h"
 #include "KVProfile.h"

@@ -47,10 +47,22 @@ std::string FontFault(const LOGFONT& given, const LOGFONT& taken) {
   return "";
 }
 
-// The record written to the settings file (its face name ends inside its field, as the
-// writer needs) and read back.
+// Whether text comes back unchanged through the code page's conversion to Unicode and back,
+// as the system's settings-file functions convert it.
+bool IsCodePageText(const char* text) {
+  wchar_t wide[LF_FACESIZE];
+  char back[LF_FACESIZE * 2];
+  int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, LF_FACESIZE);
+  return length > 0 && WideCharToMultiByte(CP_ACP, 0, wide, -1, back, sizeof back, nullptr, nullptr) > 0 &&
+         std::strcmp(back, text) == 0;
+}
+
+// The record written to the settings file and read back. Its face name ends inside its
+// field, as the writer needs; random bytes there become a real name of the full width,
+// since the settings file keeps only text of the code page.
 HostileResult SettingsFontCase(LOGFONT font) {
   font.lfFaceName[LF_FACESIZE - 1] = '\0';
+  if (!IsCodePageText(font.lfFaceName)) lstrcpyA(font.lfFaceName, "表表表表表表表表表表表表表表表x");
   MakeConfigFolder();
   LOGFONT read = {};
   KVWriteProfileFont("HostileInput", "Font", &font);
