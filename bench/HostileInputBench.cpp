@@ -50,7 +50,8 @@ void PrintDrawCost() {
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 2000;
-  const uint32_t seed = argc > 2 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)) : 20261208;
+  const uint32_t seed =
+      argc > 2 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)) : 20261208;
   PrintLoop(seed, rounds);
   PrintDrawCost();
   return 0;

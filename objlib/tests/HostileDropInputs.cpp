@@ -12,7 +12,8 @@ namespace {
 const uint32_t kNoOffset[] = {0, 1, 19, 21, 0x7FFFFFF0, 0xFFFFFFFF, 0x80000000};
 
 std::string RandomName(HostileRng& rng) {
-  static const char* const kPieces[] = {"C:\\", "docs\\", "a", "Z", "9", " ", ".", "-", "表示", "_"};
+  static const char* const kPieces[] = {"C:\\", "docs\\", "a", "Z",    "9",
+                                        " ",    ".",      "-", "表示", "_"};
   const size_t length = rng.Below(8) == 0 ? 250 + rng.Below(40) : 1 + rng.Below(30);
   std::string name;
   while (name.size() < length) name += kPieces[rng.Below(10)];
@@ -63,14 +64,24 @@ HostileResult HostileDropCase(HostileRng& rng) {
     fitting += name.size() < MAX_PATH;
   }
   const bool wide = rng.Below(2) != 0;
-  std::string block = DropBlock(names, wide, rng.Below(5) ? sizeof(DROPFILES) : rng.Pick(kNoOffset));
+  std::string block =
+      DropBlock(names, wide, rng.Below(5) ? sizeof(DROPFILES) : rng.Pick(kNoOffset));
   bool sound = KVReadU32(&block[0]) == sizeof(DROPFILES);
   const size_t listSize = block.size() - sizeof(DROPFILES);
   switch (rng.Below(4)) {
-    case 0: block.resize(sizeof(DROPFILES) + rng.Below(static_cast<uint32_t>(listSize))); sound = false; break;
-    case 1: block[16] = !wide; sound = false; break;
-    case 2: block.resize(block.size() - (wide ? 2 : 1)); break;  // no empty name at the end
-    default: break;
+    case 0:
+      block.resize(sizeof(DROPFILES) + rng.Below(static_cast<uint32_t>(listSize)));
+      sound = false;
+      break;
+    case 1:
+      block[16] = !wide;
+      sound = false;
+      break;
+    case 2:
+      block.resize(block.size() - (wide ? 2 : 1));
+      break;  // no empty name at the end
+    default:
+      break;
   }
   HostileResult result;
   KVDocText text;

@@ -50,7 +50,7 @@ struct HostileTally {
   std::string name;
   int rounds = 0;
   int accepted = 0;
-  double milliseconds = 0;  // for the bench's table only
+  double milliseconds = 0;          // for the bench's table only
   std::vector<std::string> faults;  // "round N: what broke"
 };
 

@@ -53,7 +53,8 @@ bool IsCodePageText(const char* text) {
   wchar_t wide[LF_FACESIZE];
   char back[LF_FACESIZE * 2];
   int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, LF_FACESIZE);
-  return length > 0 && WideCharToMultiByte(CP_ACP, 0, wide, -1, back, sizeof back, nullptr, nullptr) > 0 &&
+  return length > 0 &&
+         WideCharToMultiByte(CP_ACP, 0, wide, -1, back, sizeof back, nullptr, nullptr) > 0 &&
          std::strcmp(back, text) == 0;
 }
 
@@ -62,7 +63,8 @@ bool IsCodePageText(const char* text) {
 // since the settings file keeps only text of the code page.
 HostileResult SettingsFontCase(LOGFONT font) {
   font.lfFaceName[LF_FACESIZE - 1] = '\0';
-  if (!IsCodePageText(font.lfFaceName)) lstrcpyA(font.lfFaceName, "表表表表表表表表表表表表表表表x");
+  if (!IsCodePageText(font.lfFaceName))
+    lstrcpyA(font.lfFaceName, "表表表表表表表表表表表表表表表x");
   MakeConfigFolder();
   LOGFONT read = {};
   KVWriteProfileFont("HostileInput", "Font", &font);
@@ -89,8 +91,9 @@ Bytes LinkSegment() {
 // settings file.
 HostileResult HostileFontCase(HostileRng& rng) {
   const LOGFONT first = RandomFont(rng), last = RandomFont(rng);
-  const Bytes nested = Segment(SEG_TBOX, U32(0) + U32(0xFFFFFF) + U32(0) + U32(0) + U32(80) +
-                                             U32(20)) + "in" + BoxTail();
+  const Bytes nested =
+      Segment(SEG_TBOX, U32(0) + U32(0xFFFFFF) + U32(0) + U32(0) + U32(80) + U32(20)) + "in" +
+      BoxTail();
   const Bytes run = Segment(SEG_COLOR, U32(0)) + Segment(SEG_FONT, FontBody(first)) + "A表" +
                     LinkSegment() + nested + Segment(SEG_FONT, FontBody(last)) + "z";
   HostileResult result;
@@ -104,8 +107,9 @@ HostileResult HostileFontCase(HostileRng& rng) {
       break;
     }
     case 1:
-      result.accepted = PasteThroughClipboard(doc, KVGetClipboardFormats().dataBus,
-                                              GlobalOf(BoxHead(0, 0xFFFFFF, 100, 20) + run + BoxTail()));
+      result.accepted =
+          PasteThroughClipboard(doc, KVGetClipboardFormats().dataBus,
+                                GlobalOf(BoxHead(0, 0xFFFFFF, 100, 20) + run + BoxTail()));
       if (!result.accepted) result.fault = "the clipboard would not open";
       break;
     default:
@@ -113,7 +117,8 @@ HostileResult HostileFontCase(HostileRng& rng) {
   }
   LIST* head = doc.Box()->m_list.pHead;
   if (result.fault.empty()) result.fault = FontFault(first, head->pObj->m_logFont);
-  if (result.fault.empty()) result.fault = FontFault(last, doc.Box()->m_list.pTail->pPrev->pObj->m_logFont);
+  if (result.fault.empty())
+    result.fault = FontFault(last, doc.Box()->m_list.pTail->pPrev->pObj->m_logFont);
   for (LIST* n = head; n && result.fault.empty(); n = n->pNext)
     if (!WithinBounds(n->pObj->m_logFont)) result.fault = "an object kept a font out of bounds";
   return result;
@@ -123,8 +128,9 @@ HostileResult HostileFontCase(HostileRng& rng) {
 // hostile in most rounds.
 HostileResult HostilePictureCase(HostileRng& rng) {
   static const uint32_t kDepths[] = {1, 4, 8, 16, 24, 32};
-  static const uint32_t kOdd[] = {0, 1, 2, 3, 40, 255, 256, 257, 0xFFFF, 0x10000, 0x7FFFFFFF,
-                                  0x80000000, 0xFFFFFFFF, 0xFFFFFFFE};
+  static const uint32_t kOdd[] = {0,          1,          2,          3,         40,
+                                  255,        256,        257,        0xFFFF,    0x10000,
+                                  0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFFE};
   const uint32_t width = 1 + rng.Below(24), height = 1 + rng.Below(24);
   const uint32_t bits = kDepths[rng.Below(6)];
   const uint32_t colours = bits <= 8 ? 1u << bits : 0;
@@ -132,10 +138,18 @@ HostileResult HostilePictureCase(HostileRng& rng) {
   uint32_t place[5] = {rng.Below(2) ? 0x80000001u : 1u, 0, 0, 1 + rng.Below(64), 1 + rng.Below(64)};
   size_t pixels = ((width * bits + 31) / 32) * 4 * height;
   switch (rng.Below(4)) {
-    case 0: header[rng.Below(10)] = rng.Pick(kOdd); break;
-    case 1: place[rng.Below(5)] = rng.Pick(kOdd); break;
-    case 2: pixels = rng.Below(2) ? rng.Below(static_cast<uint32_t>(pixels) + 1) : pixels + 1 + rng.Below(64); break;
-    default: break;
+    case 0:
+      header[rng.Below(10)] = rng.Pick(kOdd);
+      break;
+    case 1:
+      place[rng.Below(5)] = rng.Pick(kOdd);
+      break;
+    case 2:
+      pixels =
+          rng.Below(2) ? rng.Below(static_cast<uint32_t>(pixels) + 1) : pixels + 1 + rng.Below(64);
+      break;
+    default:
+      break;
   }
   Bytes body;
   for (uint32_t v : place) body += U32(v);

@@ -168,7 +168,8 @@ TEST(HostileStream, AStrayBoxEndInHeadlessContentKeepsTheTextBehindIt) {
                             Segment(stray, "body") + "\xFF\xFF";
       Bytes file = DocHead("", version) + content;
       KVDocText doc;
-      ASSERT_LT(0, doc.SetData(0, reinterpret_cast<SEG_HEAD*>(&file[0]), static_cast<int>(file.size())));
+      const int length = static_cast<int>(file.size());
+      ASSERT_LT(0, doc.SetData(0, reinterpret_cast<SEG_HEAD*>(&file[0]), length));
       ASSERT_EQ("abde", TextOf(doc)) << version;
       Bytes saved(doc.DataLength(), '\0');
       int written = 0;
