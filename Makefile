@@ -6,7 +6,7 @@ B64   := $(ROOT)/build/x86_64
 B32   := $(ROOT)/build/i686
 WINE_ENV := KV_BUILD=$(B64)
 
-.PHONY: test check run bench setup build build32 release printer prefix fuzz-smoke clean
+.PHONY: test check run bench fuzz setup build build32 release printer prefix fuzz-smoke clean
 
 # Windows need a display: Xvfb runs on a free display for the test run and is stopped by its
 # process id. Wine's desktop process takes the display it starts with, so no Wine process of
@@ -37,6 +37,12 @@ run: build prefix
 
 bench: build prefix
 	@$(WINE_ENV) scripts/bench.sh
+
+# The library's hostile-input loop run long, every generator ROUNDS rounds from SEED.
+ROUNDS ?= 20000
+SEED ?= 20261208
+fuzz: build prefix
+	@$(WINE_ENV) scripts/wine-run.sh $(B64)/bin/hostile_input_bench.exe $(ROUNDS) $(SEED)
 
 setup:
 	@scripts/setup.sh

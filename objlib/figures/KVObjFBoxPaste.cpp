@@ -1,9 +1,9 @@
 // Clipboard and drop data into a figure box: text, memo streams, addresses, pictures and
 // dropped files, the last three placed at the point of the drop.
 #include <windows.h>
-#include <shellapi.h>
 
 #include "ClipboardFormats.h"
+#include "DroppedFiles.h"
 #include "KVErrors.h"
 #include "KVFont.h"
 #include "KVObjBmap.h"
@@ -91,15 +91,11 @@ LIST* KVObjFBox::BitmapFrom(HBITMAP bitmap, CPoint at) {
 // Every dropped file becomes a link at the same point; a path too long for a link is
 // left out rather than cut into the name of another file.
 LIST* KVObjFBox::LinksFromDrop(HDROP drop, CPoint at) {
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   LIST* first = nullptr;
   LIST* last = nullptr;
-  for (UINT i = 0; i < count; ++i) {
-    char path[MAX_PATH] = "";
-    if (DragQueryFileA(drop, i, nullptr, 0) >= MAX_PATH) continue;
-    if (DragQueryFileA(drop, i, path, sizeof path) == 0) continue;
+  for (const std::string& path : KVReadDroppedFiles(drop)) {
     KVFile file;
-    file.Attach(path);
+    if (file.Attach(path.c_str()) == KV_ERR_TOO_LONG) continue;
     LIST* node = NodeAt(new KVObjLink(nullptr, file), at);
     node->pPrev = last;
     (last ? last->pNext : first) = node;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "FontRecord.h"
 #include "KVErrors.h"
 #include "KVFont.h"
 #include "KVObjList.h"
@@ -98,10 +99,17 @@ int ReadRun(int version, const char*& p, const char* end, int endCode, ChainBuil
       p += size;
       return 0;
     }
+    // A box end that closes no box of this run holds nothing. Kept as an object it would be
+    // written inside a box, whose reader would take it for the box's own end and lose
+    // everything behind it.
+    if (code == SEG_TBOX_END || code == SEG_FBOX_END) {
+      p += size;
+      continue;
+    }
     if (code == SEG_FONT) {
       if (bodyLength < static_cast<long long>(sizeof(LOGFONT))) return KV_ERR_READ_WRITE;
       std::memcpy(&font, body, sizeof(LOGFONT));
-      font.lfFaceName[LF_FACESIZE - 1] = '\0';
+      KVKeepFontSane(&font);  // every object of the run is drawn with it
       p += size;
     } else if (code == SEG_COLOR) {
       if (bodyLength < 4) return KV_ERR_READ_WRITE;

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "BuiltInFont.h"
+#include "FontRecord.h"
 #include "SjisText.h"
 
 namespace {
@@ -160,6 +161,7 @@ int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont) {
   std::snprintf(key, sizeof key, "%sFase", name);
   KVGetProfileString(section, key, "", face, sizeof face);
   KVCopyCut(pFont->lfFaceName, LF_FACESIZE, face);
+  KVKeepFontSane(pFont);
   return 1;
 }
 

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "DocSupport.h"
+#include "GuardedArena.h"
 #include "KVErrors.h"
 #include "KVObjList.h"
 #include "PictureSupport.h"
@@ -15,39 +17,16 @@
 
 namespace {
 
-// Streams are copied to the end of a region that a page with no access follows, so a read
-// past the end of the data faults at once instead of passing unnoticed.
-class GuardedArena {
- public:
-  GuardedArena() {
-    SYSTEM_INFO info;
-    GetSystemInfo(&info);
-    m_base = static_cast<char*>(VirtualAlloc(nullptr, kSize + info.dwPageSize, MEM_COMMIT, PAGE_READWRITE));
-    DWORD old;
-    VirtualProtect(m_base + kSize, info.dwPageSize, PAGE_NOACCESS, &old);
-  }
-  ~GuardedArena() { VirtualFree(m_base, 0, MEM_RELEASE); }
-  // The copy of bytes, ending just before the guard page.
-  char* Place(const Bytes& bytes) {
-    char* data = m_base + kSize - bytes.size();
-    std::memcpy(data, bytes.data(), bytes.size());
-    return data;
-  }
-  char* End() const { return m_base + kSize; }
-
- private:
-  static const size_t kSize = 1 << 16;
-  char* m_base;
-};
-
 GuardedArena g_arena;
 
-int ReadGuarded(const Bytes& stream, int version, LIST** chain) {
+// Reads a run up to endCode: a box's end segment, or the stream's end for a box content
+// that has no head.
+int ReadGuarded(const Bytes& stream, int version, LIST** chain, int endCode = SEG_TBOX_END) {
   static ReadableList list;  // made once: a list reads the settings file when made
   auto* start = reinterpret_cast<SEG_HEAD*>(g_arena.Place(stream));
   SEG_HEAD* cursor = start;
   int result = 1;
-  *chain = list.SegToList(version, &cursor, SEG_TBOX_END, g_arena.End(), &result);
+  *chain = list.SegToList(version, &cursor, endCode, g_arena.End(), &result);
   if (result < 0) {
     EXPECT_EQ(nullptr, *chain);
     EXPECT_EQ(start, cursor);
@@ -180,8 +159,35 @@ TEST(HostileStream, AnOverlongFaceNameIsCutToItsField) {
   KVFreeChain(chain);
 }
 
-// Damaged streams of every version's format, read at every version: whatever is accepted
-// saves in the current version to a stream that loads again with the same text.
+// A content without a box head runs to the stream's end; a box end on the way closes no box
+// and must not come back as one when the content is saved inside its box.
+TEST(HostileStream, AStrayBoxEndInHeadlessContentKeepsTheTextBehindIt) {
+  for (int version : {0, 256, 512}) {
+    for (unsigned stray : {SEG_TBOX_END, SEG_FBOX_END}) {
+      const Bytes content = Chars("ab", version) + Segment(stray, "") + Chars("de", version) +
+                            Segment(stray, "body") + "\xFF\xFF";
+      Bytes file = DocHead("", version) + content;
+      KVDocText doc;
+      const int length = static_cast<int>(file.size());
+      ASSERT_LT(0, doc.SetData(0, reinterpret_cast<SEG_HEAD*>(&file[0]), length));
+      ASSERT_EQ("abde", TextOf(doc)) << version;
+      Bytes saved(doc.DataLength(), '\0');
+      int written = 0;
+      doc.GetData(&saved[0], static_cast<int>(saved.size()), &written);
+      KVDocText back;
+      ASSERT_LT(0, back.SetData(0, reinterpret_cast<SEG_HEAD*>(&saved[0]), written));
+      EXPECT_EQ("abde", TextOf(back)) << version << " " << std::hex << stray;
+      LIST* chain = nullptr;
+      ASSERT_EQ(0, ReadGuarded(content, version, &chain, SEG_END));
+      ExpectResavesAlike(chain, "stray box end");
+      KVFreeChain(chain);
+    }
+  }
+}
+
+// Damaged streams of every version's format, read at every version, as a box's run and as
+// a content without a head: whatever is accepted saves in the current version to a stream
+// that loads again with the same text.
 TEST(HostileStream, RandomlyDamagedStreamsNeverCrashAndResaveAlike) {
   uint32_t state = 20261208;
   int accepted[3] = {};
@@ -200,15 +206,18 @@ TEST(HostileStream, RandomlyDamagedStreamsNeverCrashAndResaveAlike) {
       if (damaged.empty()) damaged = "\xFF";
     }
     for (int version : {0, 256, 512}) {
-      LIST* chain = nullptr;
-      int result = ReadGuarded(damaged, version, &chain);
-      ASSERT_LE(result, 0);
-      if (result == 0) {
-        ++accepted[version / 256];
-        ExpectResavesAlike(chain, ("round " + std::to_string(round)).c_str());
-        if (HasFailure()) return;
+      for (int endCode : {int(SEG_TBOX_END), int(SEG_END)}) {
+        LIST* chain = nullptr;
+        int result = ReadGuarded(endCode == SEG_END ? damaged + "\xFF\xFF" : damaged, version,
+                                 &chain, endCode);
+        ASSERT_LE(result, 0);
+        if (result == 0) {
+          ++accepted[version / 256];
+          ExpectResavesAlike(chain, ("round " + std::to_string(round)).c_str());
+          if (HasFailure()) return;
+        }
+        KVFreeChain(chain);
       }
-      KVFreeChain(chain);
     }
   }
   for (int count : accepted) EXPECT_GT(count, 100);

@@ -1,7 +1,9 @@
 // The text box's link operations, and links built from addresses and dropped files.
 #include <string>
+#include <vector>
 
 #include "ClipboardFormats.h"
+#include "DroppedFiles.h"
 #include "KVErrors.h"
 #include "KVObjLink.h"
 #include "KVObjTBox.h"
@@ -107,20 +109,19 @@ LIST* KVObjTBox::LinkFromAddress(HGLOBAL address) {
   return KVNewNode(new KVObjLink(nullptr, file));
 }
 
-// One link per dropped file, a line break after every "LinksOfLine" of them.
+// One link per dropped file, a line break after every "LinksOfLine" of them. A path too
+// long for a link is left out rather than cut into the name of another file.
 LIST* KVObjTBox::LinksFromDrop(HDROP drop) {
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-  const UINT perLine = KVGetProfileInt("OPTION", "LinksOfLine", 5);
+  const std::vector<std::string> paths = KVReadDroppedFiles(drop);
+  const size_t perLine = KVGetProfileInt("OPTION", "LinksOfLine", 5);
   LIST* first = nullptr;
   LIST* last = nullptr;
-  for (UINT i = 0; i < count; ++i) {
+  for (size_t i = 0; i < paths.size(); ++i) {
     if (perLine != 0 && i != 0 && i % perLine == 0)
       Append(first, last, new KVObjChar(KV_CODE_NEWLINE, CaretObject()->m_crColor,
                                         &CaretObject()->m_logFont));
-    char path[MAX_PATH] = "";
-    if (DragQueryFileA(drop, i, path, sizeof path) == 0) continue;
     KVFile file;
-    file.Attach(path);
+    if (file.Attach(paths[i].c_str()) == KV_ERR_TOO_LONG) continue;
     Append(first, last, new KVObjLink(nullptr, file));
     file.Detach();
   }
