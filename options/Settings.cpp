@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../objlib/settings/FontBounds.h"
 #include "MemoFont.h"
 #include "SettingCodec.h"
 
@@ -75,6 +76,7 @@ LOGFONTA GetFont(const char* section, const char* name) {
   std::string face = GetString(section, (std::string(name) + "Fase").c_str(), "");
   face = CutToBytes(face, LF_FACESIZE - 1);
   face.copy(font.lfFaceName, face.size());
+  KeepFontInBounds(&font);  // the file may have been edited by hand or by another program
   return font;
 }
 
