@@ -1,0 +1,287 @@
+// A person's day with the editor, one scenario each: a memo written in Japanese, formatted,
+// linked, opened in place, printed, saved and opened again; hostile data from another
+// program pasted and dropped; links to devices and to the memo itself.
+#include <shlobj.h>
+
+#include <cstring>
+#include <set>
+
+#include "ClipboardFormats.h"
+#include "CommandTest.h"
+#include "DriverDragSource.h"
+#include "GlobalDataObject.h"
+#include "KVErrors.h"
+#include "KVFile.h"
+#include "KVProfile.h"
+#include "MemoBuilder.h"
+#include "MemoFixture.h"
+#include "MemoLayout.h"
+#include "MouseInput.h"
+#include "ProcessWindows.h"
+#include "SavedMemo.h"
+#include "Screenshots.h"
+#include "TestFiles.h"
+#include "WindowQuery.h"
+
+namespace {
+
+const int kBasicColours = 720;
+const int kFontSizeBox = 1138;
+const RECT kOtherProgram = {kMemoPlace.right + 40, kMemoPlace.top, kMemoPlace.right + 300,
+                            kMemoPlace.top + 200};
+const POINT kOtherProgramCentre = {kMemoPlace.right + 170, kMemoPlace.top + 100};
+
+// The PDFs in the print queue's folder, by their whole paths.
+std::set<std::string> PdfsInQueue() {
+  char user[64] = "root";
+  GetEnvironmentVariableA("USER", user, sizeof user);
+  const std::string folder = std::string("Z:\\var\\spool\\cups-pdf\\") + user + "\\";
+  std::set<std::string> pdfs;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*.pdf").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return pdfs;
+  do pdfs.insert(folder + found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return pdfs;
+}
+
+bool IsWholePdf(const std::string& bytes) {
+  return bytes.compare(0, 5, "%PDF-") == 0 && bytes.find("%%EOF") != std::string::npos;
+}
+
+size_t CountOf(const std::string& haystack, const std::string& needle) {
+  size_t count = 0;
+  for (size_t at = haystack.find(needle); at != std::string::npos;
+       at = haystack.find(needle, at + 1))
+    ++count;
+  return count;
+}
+
+// The memo's text as memo data on the clipboard, with the font of every character in the
+// given face made absurd: a height, width and escapement that GDI cannot draw.
+std::string MemoDataWithAbsurdFonts(const std::string& memoPath, const char* face) {
+  KVDocText doc;
+  KVFile file;
+  if (file.Attach(memoPath.c_str()) != KV_OK || doc.Load(&file) < 0) return "";
+  doc.SelectAll();
+  HGLOBAL block = doc.GetSelData(KVGetClipboardFormats().dataBus);
+  if (!block) return "";
+  std::string bytes(static_cast<const char*>(GlobalLock(block)), GlobalSize(block));
+  GlobalUnlock(block);
+  GlobalFree(block);
+  const size_t faceOffset = offsetof(LOGFONTA, lfFaceName);
+  for (size_t at = bytes.find(face); at != std::string::npos; at = bytes.find(face, at + 1)) {
+    if (at < faceOffset) continue;
+    LOGFONTA font;
+    std::memcpy(&font, &bytes[at - faceOffset], faceOffset);
+    font.lfHeight = 65505;
+    font.lfWidth = -786432;
+    font.lfEscapement = 65535;
+    font.lfOrientation = -65535;
+    font.lfWeight = 123456;
+    std::memcpy(&bytes[at - faceOffset], &font, faceOffset);
+  }
+  return bytes;
+}
+
+// Waits for a print job's PDF: a file in the queue's folder that was not there before.
+std::string WaitForNewPdf(const std::set<std::string>& before) {
+  std::string found;
+  WaitUntil(
+      [&] {
+        for (const std::string& name : PdfsInQueue())
+          if (!before.count(name) && IsWholePdf(ReadWholeFile(name))) found = name;
+        return !found.empty();
+      },
+      60000);
+  return found;
+}
+
+void PutOnClipboard(UINT format, const std::string& bytes) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size())) {
+    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    if (!SetClipboardData(format, block)) GlobalFree(block);
+  }
+  CloseClipboard();
+}
+
+// A file list whose header sends the reader far past its block.
+DataBlock LyingFileList(const std::string& path) {
+  DataBlock list = FileListBlock({path});
+  DROPFILES header;
+  std::memcpy(&header, list.bytes.data(), sizeof header);
+  header.pFiles = 0x7FFFFFF0;
+  std::memcpy(&list.bytes[0], &header, sizeof header);
+  return list;
+}
+
+}  // namespace
+
+using Journeys = CommandTest;
+
+TEST_F(Journeys, JapaneseMemoFormattedLinkedOpenedInPlacePrintedSavedAndReopened) {
+  SetSetting("Option", "UseFileSaveDialog", 0);
+  SetSetting("Option", "UseDataFolderDialog", 0);
+  const std::string path = Folder() + "journey.kvm";
+  const std::string linked = DataFolder() + "00000000.kvm";
+  MemoProcess& memo = OpenWithKeys();
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+
+  // A heading coloured through the colour dialog, a body line in 20 points through the
+  // font dialog, a line that becomes a memo of its own, and a path that becomes a link.
+  keys.Type("会議メモ\n本文の行\n別のメモへ\nC:\\windows\\win.ini");
+  keys.Press(VK_HOME, false, true);
+  keys.Press('M', true);
+  SelectFromStart(keys, 0);
+  keys.Press(VK_END, false, true);
+  keys.Press('G', true);
+  ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no colour dialog";
+  HWND colour = DialogsOf(memo.Id())[0];
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == colour; }));
+  RECT cells = {};
+  GetClientRect(GetDlgItem(colour, kBasicColours), &cells);
+  MouseInput::Click(
+      ScreenPoint(GetDlgItem(colour, kBasicColours), {cells.right / 16, cells.bottom / 12}));
+  keys.Press(VK_RETURN);
+  ASSERT_TRUE(WaitForNoDialog(memo.Id()));
+  ASSERT_TRUE(ReturnTo(keys, memo.Window()));
+  keys.Press(VK_DOWN);
+  keys.Press(VK_HOME);
+  keys.Press(VK_END, false, true);
+  keys.Press('H', true);
+  ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no font dialog";
+  HWND font = DialogsOf(memo.Id())[0];
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == font; }));
+  HWND sizeBox = GetDlgItem(font, kFontSizeBox);
+  RECT size = {};
+  GetClientRect(sizeBox, &size);
+  MouseInput::Click(ScreenPoint(sizeBox, {size.right / 3, size.bottom / 2}));
+  keys.Press(VK_HOME);
+  keys.Press(VK_END, false, true);
+  keys.Type("20");
+  ASSERT_TRUE(WaitUntil([&] { return ControlText(font, kFontSizeBox) == "20"; }));
+  keys.Press(VK_RETURN);
+  ASSERT_TRUE(WaitForNoDialog(memo.Id()));
+  ASSERT_TRUE(ReturnTo(keys, memo.Window()));
+
+  // The third line goes into a numbered memo (Ctrl+L), opened in place from the link menu.
+  keys.Press(VK_DOWN);
+  keys.Press(VK_HOME);
+  keys.Press(VK_END, false, true);
+  keys.Press('L', true);
+  ASSERT_TRUE(WaitUntil([&] { return MemoLayout(linked).Loaded(); })) << linked;
+  EXPECT_EQ("別のメモへ", MemoLayout(linked).Text());
+  keys.Press(VK_LEFT, false, true);
+  ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'L'));
+  keys.Press('O');
+  ASSERT_TRUE(keys.Settle());
+  TakeShot("journey-memo");
+
+  // Printed before it was ever saved, on one page, and the unsaved memo lives on. (What the
+  // pages show is checked with the PDF tools by the library's print checks.)
+  const std::set<std::string> earlierPdfs = PdfsInQueue();
+  keys.Press('P', true);
+  ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no page setup";
+  PressButton(DialogsOf(memo.Id())[0], IDOK);
+  const std::string pdf = WaitForNewPdf(earlierPdfs);
+  ASSERT_FALSE(pdf.empty()) << "no PDF came out of the print queue";
+  ASSERT_TRUE(memo.Running()) << "printing ended the editor";
+  EXPECT_EQ(1u, CountOf(ReadWholeFile(pdf), "/Type/Page/")) << pdf;
+
+  // Saved under a name of the person's choice, closed, and opened again as it was.
+  ASSERT_TRUE(ReturnTo(keys, memo.Window()));
+  keys.Press('S', true);
+  ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no save dialog";
+  AnswerFileDialog(DialogsOf(memo.Id())[0], path);
+  ASSERT_TRUE(WaitUntil([&] { return MemoLayout(path).Loaded(); })) << path;
+  Close(memo.Window());
+  ASSERT_TRUE(memo.WaitForExit()) << "the saved memo asked again on close";
+
+  const std::vector<StyledChar> chars = SavedMemo(path).Chars();
+  MemoLayout saved(path);
+  EXPECT_EQ("会議メモ\n本文の行\n@\n@", saved.Text());
+  ASSERT_EQ(2u, saved.Links().size());
+  EXPECT_EQ(0, _stricmp(linked.c_str(), saved.Links()[0].linkPath.c_str()))
+      << saved.Links()[0].linkPath;
+  EXPECT_GT(saved.Links()[0].rect.bottom - saved.Links()[0].rect.top,
+            saved.Links()[1].rect.bottom - saved.Links()[1].rect.top)
+      << "the memo link is not open in place";
+  ASSERT_GE(chars.size(), 9u);
+  EXPECT_EQ(RGB(255, 128, 128), chars[0].color);
+  EXPECT_EQ(RGB(0, 0, 0), chars[5].color);
+  EXPECT_LT(chars[5].height, chars[0].height) << "the body line is not in the larger font";
+  for (const StyledChar& c : chars) EXPECT_EQ(c.face, chars[0].face);
+
+  MemoProcess& again = OpenWithKeys(path);
+  ASSERT_TRUE(again.Window());
+  EXPECT_EQ("会議メモ\r\n本文の行\r\n", ShownText(Keys()).substr(0, 18));
+}
+
+TEST_F(Journeys, HostileDataFromAnotherProgramIsPastedAndDroppedWithoutHarm) {
+  const std::string path = Folder() + "hostile.kvm";
+  const std::string source = Folder() + "source.kvm";
+  const std::string target = Folder() + "target.txt";
+  ASSERT_TRUE(WriteWholeFile(target, "target"));
+  ASSERT_TRUE(MemoFixture().Text("keep this").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("absurd", RGB(0, 0, 255), MemoFont("ＭＳ 明朝", -16)).Save(source));
+  MemoProcess& memo = OpenWithKeys(path);
+  ASSERT_TRUE(memo.Window());
+  KeyboardInput& keys = Keys();
+  keys.Press(VK_END, true);
+
+  // Memo data with fonts GDI cannot draw: pasted, drawn and saved within sane sizes.
+  const std::string absurd = MemoDataWithAbsurdFonts(source, "ＭＳ 明朝");
+  ASSERT_FALSE(absurd.empty());
+  PutOnClipboard(KVGetClipboardFormats().dataBus, absurd);
+  keys.Press('V', true);
+  ASSERT_TRUE(keys.Settle());
+  InvalidateRect(memo.View(), nullptr, TRUE);
+  ASSERT_TRUE(Answers(memo.Window())) << "drawing the pasted fonts froze the editor";
+
+  // A file list whose offset lies, pasted and then dropped by another program.
+  const DataBlock lying = LyingFileList(target);
+  PutOnClipboard(CF_HDROP, lying.bytes);
+  keys.Press('V', true);
+  ASSERT_TRUE(keys.Settle());
+  ASSERT_TRUE(memo.Running()) << "pasting a lying file list ended the editor";
+  {
+    DriverDragSource other(kOtherProgram, {lying});
+    ASSERT_TRUE(other.Window() && other.Front());
+    MouseInput::Drag(kOtherProgramCentre, ScreenPoint(memo.View(), {100, 200}));
+    other.WaitForDragEnd();
+  }
+  ASSERT_TRUE(memo.Running()) << "dropping a lying file list ended the editor";
+
+  ASSERT_TRUE(keys.Focus());
+  keys.Press(VK_END, true);
+  keys.Type(" still here");
+  EXPECT_EQ("keep thisabsurd still here", SavedText(keys, path));
+  for (const StyledChar& c : SavedMemo(path).Chars()) {
+    EXPECT_LE(std::abs(c.height), 2000) << "an absurd height was kept";
+  }
+}
+
+TEST_F(Journeys, LinksToDevicesAndToItselfOpenAtOnceAndTheMemoStaysEditable) {
+  const std::string path = Folder() + "self.kvm";
+  // Written once to have a file to link to, then again with the links to itself in it.
+  ASSERT_TRUE(MemoFixture().Text("self").Save(path));
+  {
+    MemoFixture withLinks;
+    withLinks.Text("devices ").Link(Folder() + "COM1.kvm").Link("NUL").Link(Folder() + "CON.txt");
+    for (int i = 0; i < 64; ++i) withLinks.Link(path, true);
+    ASSERT_TRUE(withLinks.Save(path));
+  }
+  MemoProcess& memo = OpenWithKeys(path);
+  ASSERT_TRUE(memo.Window()) << "a memo linking devices and itself never showed its window";
+  KeyboardInput& keys = Keys();
+  keys.Press(VK_HOME, true);
+  keys.Type("still ");
+  const std::string saved = SavedText(keys, path);
+  EXPECT_EQ("still devices @@@", saved.substr(0, 17)) << saved;
+  EXPECT_EQ(67u, MemoLayout(path).Links().size());
+}
