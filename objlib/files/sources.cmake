@@ -7,4 +7,5 @@ target_sources(KVObj PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/KVObjLink.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVObjLinkDraw.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVObjLinkStream.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SameFile.cpp
 )
