@@ -8,6 +8,7 @@
 #include "KVFile.h"
 #include "KVProfile.h"
 #include "MeasuringDC.h"
+#include "MemoChain.h"
 #include "SjisText.h"
 #include "StreamHead.h"
 
@@ -117,6 +118,7 @@ int KVObjDoc::Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile) {
 int KVObjDoc::Load(KVFile* pFile) {
   MeasuringDC::Hold measuring;
   KVProfileSnapshot settings;
+  MemoChain::Reading reading(*pFile);  // links read below know the memos above them
   void* block = nullptr;
   int length = pFile->ReadFile(&block);
   if (length < 0) return length;
