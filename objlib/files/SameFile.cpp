@@ -38,10 +38,14 @@ std::wstring NormalisedPath(const char* path) {
     return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
   });
   if (full.empty()) return full;
-  // Only an existing file has a long name to look up; a missing one stays as spelt.
-  std::wstring longName = Resolved([&](wchar_t* buffer, DWORD size) {
-    return GetLongPathNameW(full.c_str(), buffer, size);
-  });
+  // Only an existing file has a long name to look up; a missing one stays as spelt. A short
+  // name always holds a tilde, and the look-up takes most of a millisecond under Wine.
+  std::wstring longName;
+  if (full.find(L'~') != std::wstring::npos) {
+    longName = Resolved([&](wchar_t* buffer, DWORD size) {
+      return GetLongPathNameW(full.c_str(), buffer, size);
+    });
+  }
   std::wstring& best = longName.empty() ? full : longName;
   // "C:\memo\" and "C:\memo" are one folder; a drive root keeps its backslash.
   while (best.size() > 3 && best.back() == L'\\') best.pop_back();

@@ -141,6 +141,61 @@ TEST_F(FileWriting, ATargetHeldOpenWithoutSharingKeepsItsBytes) {
   EXPECT_EQ(std::vector<std::string>{"busy.kvm"}, FolderEntries(scratch_));
 }
 
+// As an interrupted save leaves it: written an hour ago.
+void AgeByAnHour(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER then = {{now.dwLowDateTime, now.dwHighDateTime}};
+  then.QuadPart -= 3600ULL * 10000000;
+  FILETIME old = {then.LowPart, then.HighPart};
+  SetFileTime(file, nullptr, nullptr, &old);
+  CloseHandle(file);
+}
+
+TEST_F(FileWriting, LeftoversOfCutShortSavesGoWithTheNextSaveInTheirFolderOnly) {
+  const std::string memoStream = DocHead("cut short") + std::string(3000, '\x01');
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool old;
+    bool removed;
+  } kCases[] = {
+      {"~kv00A1B2.tmp", "any saved bytes", true, true},
+      {"KVT1a2f.tmp", memoStream, true, true},           // an earlier save's name and a memo
+      {"kvt1234.tmp", memoStream, true, false},          // held open below
+      {"kvt77.tmp", "another program's", true, false},   // not a memo
+      {"kvt12345.tmp", memoStream, true, false},         // no name of ours
+      {"~kvmemo.tmp", "x", true, false},
+      {"~kv00A1B3.tmp", "a save writing now", false, false},
+  };
+  for (const auto& leftover : kCases) {
+    WriteBytes(Scratch(leftover.name), leftover.bytes);
+    if (leftover.old) AgeByAnHour(Scratch(leftover.name));
+  }
+  CreateDirectoryA(Scratch("other").c_str(), nullptr);
+  WriteBytes(Scratch("other\\~kv00A1B4.tmp"), "another folder's");
+  AgeByAnHour(Scratch("other\\~kv00A1B4.tmp"));
+  HANDLE holder = CreateFileA(Scratch("kvt1234.tmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+
+  KVFile file;
+  file.Attach(Scratch("memo.kvm").c_str());
+  EXPECT_EQ(0, file.WriteFile("saved", 5));
+  CloseHandle(holder);
+  for (const auto& leftover : kCases) {
+    bool present = GetFileAttributesA(Scratch(leftover.name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    EXPECT_EQ(!leftover.removed, present) << leftover.name;
+    if (present) {
+      EXPECT_EQ(leftover.bytes, ReadBytes(Scratch(leftover.name))) << leftover.name;
+    }
+  }
+  EXPECT_EQ("another folder's", ReadBytes(Scratch("other\\~kv00A1B4.tmp")));
+  EXPECT_EQ("saved", ReadBytes(Scratch("memo.kvm")));
+}
+
 TEST_F(DocName, TitleOfAMemoHead) {
   WriteBytes(Scratch("a.kvm"), DocHead("会議メモ") + U16(0xFFFF));
   EXPECT_EQ(0, DocNameOf(Scratch("a.kvm")).result);
