@@ -23,9 +23,9 @@ const int kSmallLines = 40;
 const int kSmallLinks = 4;
 const int kViewWidth = 1000;
 const int kViewHeight = 700;
-const double kLargeTargetMs = 500;  // first paint of a 1 MB memo
-const double kSmallTargetMs = 200;  // first paint of a small memo
-const double kSelfLinksTargetMs = 1000;  // a memo of 64 open links to itself
+const double kLargeTargetMs = 500;       // first paint of a 1 MB memo
+const double kSmallTargetMs = 200;       // first paint of a small memo
+const double kSelfLinksTargetMs = 1000;  // load of a memo of 64 open links to itself
 
 std::string Folder() {
   char temp[MAX_PATH];

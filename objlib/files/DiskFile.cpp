@@ -50,8 +50,7 @@ std::string DeviceStem(const char* path) {
 }
 
 bool IsDeviceName(const std::string& stem) {
-  static const char* const kNames[] = {"CON",    "PRN",     "AUX",   "NUL",
-                                       "CONIN$", "CONOUT$", "CLOCK$"};
+  static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
   for (const char* name : kNames) {
     if (EqualsAsciiNoCase(stem, name)) return true;
   }
@@ -73,9 +72,9 @@ HANDLE KVOpenDiskFile(const char* pszPath, DWORD dwShare) {
     return INVALID_HANDLE_VALUE;
   }
   // Should a pipe slip through by another name, its server may not act as the reader.
-  HANDLE file = CreateFileA(pszPath, GENERIC_READ, dwShare, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL | SECURITY_SQOS_PRESENT | SECURITY_ANONYMOUS,
-                            nullptr);
+  HANDLE file =
+      CreateFileA(pszPath, GENERIC_READ, dwShare, nullptr, OPEN_EXISTING,
+                  FILE_ATTRIBUTE_NORMAL | SECURITY_SQOS_PRESENT | SECURITY_ANONYMOUS, nullptr);
   if (file == INVALID_HANDLE_VALUE || GetFileType(file) == FILE_TYPE_DISK) return file;
   CloseHandle(file);
   SetLastError(ERROR_FILE_NOT_FOUND);

@@ -61,7 +61,7 @@ int CheckTargetWritable(const char* target) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
     return KV_ERR_OPEN;
   ScopedFileHandle probe(CreateFileA(target, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (probe.IsOpen() || GetLastError() == ERROR_FILE_NOT_FOUND) return KV_OK;
   return KV_ERR_OPEN;
 }

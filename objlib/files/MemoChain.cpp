@@ -12,7 +12,9 @@ thread_local const MemoChain* t_current = nullptr;
 }  // namespace
 
 MemoChain::MemoChain(const char* path, MemoChainPtr outer)
-    : m_path(path ? path : ""), m_outer(std::move(outer)), m_length(m_outer ? m_outer->m_length + 1 : 1) {}
+    : m_path(path ? path : ""),
+      m_outer(std::move(outer)),
+      m_length(m_outer ? m_outer->m_length + 1 : 1) {}
 
 MemoChainPtr MemoChain::Current() { return t_current ? t_current->shared_from_this() : nullptr; }
 
@@ -23,14 +25,11 @@ bool MemoChain::Contains(const char* path) const {
   return false;
 }
 
-MemoChain::Reading::Reading(const KVFile& file) : m_saved(t_current) {
+MemoChainPtr MemoChain::Around(const KVFile& file) {
   char path[MAX_PATH] = "";
   file.GetPathName(path);
-  m_memo = std::make_shared<MemoChain>(path, Current());
-  t_current = m_memo.get();
+  return std::make_shared<MemoChain>(path, Current());
 }
-
-MemoChain::Reading::~Reading() { t_current = m_saved; }
 
 MemoChain::Within::Within(MemoChainPtr chain) : m_chain(std::move(chain)), m_saved(t_current) {
   t_current = m_chain.get();

@@ -19,20 +19,10 @@ class MemoChain : public std::enable_shared_from_this<MemoChain> {
   bool Contains(const char* path) const;
   int Length() const { return m_length; }
 
-  // For its lifetime, the thread reads the file inside the current chain.
-  class Reading {
-   public:
-    explicit Reading(const KVFile& file);
-    ~Reading();
-    Reading(const Reading&) = delete;
-    Reading& operator=(const Reading&) = delete;
+  // The current chain with the file read inside it.
+  static MemoChainPtr Around(const KVFile& file);
 
-   private:
-    MemoChainPtr m_memo;
-    const MemoChain* m_saved;
-  };
-
-  // For its lifetime, the thread reads inside the given chain (a link's own) instead.
+  // For its lifetime, the thread reads inside the given chain.
   class Within {
    public:
     explicit Within(MemoChainPtr chain);

@@ -42,9 +42,8 @@ std::wstring NormalisedPath(const char* path) {
   // name always holds a tilde, and the look-up takes most of a millisecond under Wine.
   std::wstring longName;
   if (full.find(L'~') != std::wstring::npos) {
-    longName = Resolved([&](wchar_t* buffer, DWORD size) {
-      return GetLongPathNameW(full.c_str(), buffer, size);
-    });
+    longName = Resolved(
+        [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(full.c_str(), buffer, size); });
   }
   std::wstring& best = longName.empty() ? full : longName;
   // "C:\memo\" and "C:\memo" are one folder; a drive root keeps its backslash.

@@ -118,7 +118,7 @@ int KVObjDoc::Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile) {
 int KVObjDoc::Load(KVFile* pFile) {
   MeasuringDC::Hold measuring;
   KVProfileSnapshot settings;
-  MemoChain::Reading reading(*pFile);  // links read below know the memos above them
+  MemoChain::Within reading(MemoChain::Around(*pFile));  // links read know the memos above
   void* block = nullptr;
   int length = pFile->ReadFile(&block);
   if (length < 0) return length;

@@ -163,10 +163,10 @@ TEST_F(FileWriting, LeftoversOfCutShortSavesGoWithTheNextSaveInTheirFolderOnly) 
     bool removed;
   } kCases[] = {
       {"~kv00A1B2.tmp", "any saved bytes", true, true},
-      {"KVT1a2f.tmp", memoStream, true, true},           // an earlier save's name and a memo
-      {"kvt1234.tmp", memoStream, true, false},          // held open below
-      {"kvt77.tmp", "another program's", true, false},   // not a memo
-      {"kvt12345.tmp", memoStream, true, false},         // no name of ours
+      {"KVT1a2f.tmp", memoStream, true, true},          // an earlier save's name and a memo
+      {"kvt1234.tmp", memoStream, true, false},         // held open below
+      {"kvt77.tmp", "another program's", true, false},  // not a memo
+      {"kvt12345.tmp", memoStream, true, false},        // no name of ours
       {"~kvmemo.tmp", "x", true, false},
       {"~kv00A1B3.tmp", "a save writing now", false, false},
   };

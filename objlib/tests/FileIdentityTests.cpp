@@ -14,15 +14,31 @@ using SameFile = FileFixture;
 }  // namespace
 
 TEST(DevicePaths, DeviceNamesInAnyFolderAndDevicePathsAreToldFromFiles) {
-  const char* const kDevices[] = {
-      "C:\\memo\\COM1.kvm", "C:\\memo\\nul", "CON.txt", "c:\\a\\b\\Lpt9.x.y", "aux .jpg",
-      "C:\\memo\\prn:", "D:/memo/com4.KVM", "C:conin$", "\\\\.\\pipe\\memo.kvm",
-      "//./PhysicalDrive0", "\\\\?\\C:\\memo\\a.kvm", "\\??\\C:\\a.kvm", "\\\\server\\PIPE\\x",
-      "\\\\server\\mailslot\\x", "C:\\memo\\表\\COM2"};
-  const char* const kFiles[] = {
-      "C:\\memo\\COM10.kvm", "C:\\memo\\CONSOLE.txt", "C:\\nul\\a.kvm", "C:\\memo\\com.kvm",
-      "C:\\memo\\xcon.txt", "\\\\server\\share\\con-notes.kvm", "\\\\server\\pipes\\a.kvm",
-      "C:\\memo\\COMA.kvm", "", "C:\\ソ\\a.kvm"};
+  const char* const kDevices[] = {"C:\\memo\\COM1.kvm",
+                                  "C:\\memo\\nul",
+                                  "CON.txt",
+                                  "c:\\a\\b\\Lpt9.x.y",
+                                  "aux .jpg",
+                                  "C:\\memo\\prn:",
+                                  "D:/memo/com4.KVM",
+                                  "C:conin$",
+                                  "\\\\.\\pipe\\memo.kvm",
+                                  "//./PhysicalDrive0",
+                                  "\\\\?\\C:\\memo\\a.kvm",
+                                  "\\??\\C:\\a.kvm",
+                                  "\\\\server\\PIPE\\x",
+                                  "\\\\server\\mailslot\\x",
+                                  "C:\\memo\\表\\COM2"};
+  const char* const kFiles[] = {"C:\\memo\\COM10.kvm",
+                                "C:\\memo\\CONSOLE.txt",
+                                "C:\\nul\\a.kvm",
+                                "C:\\memo\\com.kvm",
+                                "C:\\memo\\xcon.txt",
+                                "\\\\server\\share\\con-notes.kvm",
+                                "\\\\server\\pipes\\a.kvm",
+                                "C:\\memo\\COMA.kvm",
+                                "",
+                                "C:\\ソ\\a.kvm"};
   for (const char* device : kDevices) EXPECT_TRUE(KVIsDevicePath(device)) << device;
   for (const char* file : kFiles) EXPECT_FALSE(KVIsDevicePath(file)) << file;
 }
@@ -39,9 +55,11 @@ TEST_F(SameFile, SpellingsOfOneFileAreOneOthersAreNot) {
   GetCurrentDirectoryA(MAX_PATH, current);
   SetCurrentDirectoryA(scratch_.c_str());
 
-  const std::string kSame[] = {"MEMO NOTES.KVM", slashed, Scratch("sub\\..\\memo notes.kvm"),
-                               shortName, "memo notes.kvm", ".\\sub\\..\\Memo Notes.kvm"};
-  for (const std::string& other : kSame) EXPECT_TRUE(KVIsSameFile(memo.c_str(), other.c_str())) << other;
+  const std::string kSame[] = {
+      "MEMO NOTES.KVM", slashed,          Scratch("sub\\..\\memo notes.kvm"),
+      shortName,        "memo notes.kvm", ".\\sub\\..\\Memo Notes.kvm"};
+  for (const std::string& other : kSame)
+    EXPECT_TRUE(KVIsSameFile(memo.c_str(), other.c_str())) << other;
   EXPECT_TRUE(KVIsSameFile((scratch_ + "\\").c_str(), scratch_.c_str()));
   // Full-width letters fold as the file system folds them; other double-byte characters
   // whose trail bytes differ only as ASCII letters do are different names.

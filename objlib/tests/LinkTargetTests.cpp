@@ -57,15 +57,13 @@ TEST(DeviceTargets, LinksToDevicesAndPipesLoadDrawAndReadAsMissingFiles) {
   ASSERT_TRUE(memoPipe.IsListening() && textPipe.IsListening() && imagePipe.IsListening());
   const std::string folder = TestFolder();
   const std::vector<std::string> targets = {
-      folder + "COM1.kvm",  folder + "NUL",        folder + "CON.txt",
+      folder + "COM1.kvm",       folder + "NUL",      folder + "CON.txt",
       folder + "lpt3.notes.kvm", folder + "aux .jpg", memoPipe.Path(),
-      textPipe.Path(),     imagePipe.Path(),       memoPipe.Path("//./PIPE/"),
+      textPipe.Path(),           imagePipe.Path(),    memoPipe.Path("//./PIPE/"),
   };
   std::string memo = WriteMemo("devices.kvm", OpenLinksRun(targets) + "after");
   KVDocText doc;
-  KVFile file;
-  file.Attach(memo.c_str());
-  ASSERT_EQ(1, doc.Load(&file));
+  ASSERT_EQ(1, LoadMemo(doc, memo));
   const std::string text = TextOf(doc);
   EXPECT_EQ("after", text.substr(text.size() - 5));
   std::vector<KVObjLink*> links = LinksOf(doc);
@@ -123,9 +121,7 @@ TEST(SelfLinks, SixtyFourOpenSelfLinksReadTheMemoOnceAndKeepWhatTheyStore) {
 
   // Opened from another memo, it is read once more, and its self links stay closed in it.
   KVDocText top;
-  KVFile outerFile;
-  outerFile.Attach(outer.c_str());
-  ASSERT_EQ(1, top.Load(&outerFile));
+  ASSERT_EQ(1, LoadMemo(top, outer));
   KVDocText* inside = ChildText(FirstLink(top));
   ASSERT_NE(nullptr, inside);
   ASSERT_EQ(64u, LinksOf(*inside).size());
@@ -145,9 +141,7 @@ TEST(SelfLinks, AMemoAboveByAnySpellingStaysClosedOthersOpenTwoLevelsDeep) {
   const std::string a = WriteMemo("a.kvm", MemoLinkingTo(folder + "b.kvm"));
 
   KVDocText top;
-  KVFile file;
-  file.Attach(a.c_str());
-  ASSERT_EQ(1, top.Load(&file));
+  ASSERT_EQ(1, LoadMemo(top, a));
   KVDocText* b = ChildText(FirstLink(top));
   ASSERT_NE(nullptr, b);
   std::vector<KVObjLink*> fromB = LinksOf(*b);
