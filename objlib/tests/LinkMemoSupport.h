@@ -40,13 +40,6 @@ inline Bytes OpenLinksRun(const std::vector<std::string>& targets) {
 
 inline Bytes MemoLinkingTo(const std::string& target) { return OpenLinksRun({target}); }
 
-// Reads a memo as the editor opens one; the result of Load.
-inline int LoadMemo(KVDocText& doc, const std::string& path) {
-  KVFile file;
-  file.Attach(path.c_str());
-  return doc.Load(&file);
-}
-
 inline std::vector<KVObjLink*> LinksOf(KVDocText& doc) {
   std::vector<KVObjLink*> links;
   for (LIST* n = doc.Box()->m_list.pHead; n; n = n->pNext)

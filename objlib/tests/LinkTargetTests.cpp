@@ -63,7 +63,7 @@ TEST(DeviceTargets, LinksToDevicesAndPipesLoadDrawAndReadAsMissingFiles) {
   };
   std::string memo = WriteMemo("devices.kvm", OpenLinksRun(targets) + "after");
   KVDocText doc;
-  ASSERT_EQ(1, LoadMemo(doc, memo));
+  ASSERT_EQ(1, LoadFile(doc, memo));
   const std::string text = TextOf(doc);
   EXPECT_EQ("after", text.substr(text.size() - 5));
   std::vector<KVObjLink*> links = LinksOf(doc);
@@ -121,7 +121,7 @@ TEST(SelfLinks, SixtyFourOpenSelfLinksReadTheMemoOnceAndKeepWhatTheyStore) {
 
   // Opened from another memo, it is read once more, and its self links stay closed in it.
   KVDocText top;
-  ASSERT_EQ(1, LoadMemo(top, outer));
+  ASSERT_EQ(1, LoadFile(top, outer));
   KVDocText* inside = ChildText(FirstLink(top));
   ASSERT_NE(nullptr, inside);
   ASSERT_EQ(64u, LinksOf(*inside).size());
@@ -141,7 +141,7 @@ TEST(SelfLinks, AMemoAboveByAnySpellingStaysClosedOthersOpenTwoLevelsDeep) {
   const std::string a = WriteMemo("a.kvm", MemoLinkingTo(folder + "b.kvm"));
 
   KVDocText top;
-  ASSERT_EQ(1, LoadMemo(top, a));
+  ASSERT_EQ(1, LoadFile(top, a));
   KVDocText* b = ChildText(FirstLink(top));
   ASSERT_NE(nullptr, b);
   std::vector<KVObjLink*> fromB = LinksOf(*b);
