@@ -2,17 +2,13 @@
 // a save also sweeps its folder of the temporary files that interrupted saves left.
 #include <climits>
 #include <cstring>
-#include <memory>
-#include <new>
 
 #include "DiskFile.h"
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVFilePaths.h"
-#include "KVSegment.h"
 #include "MemoHead.h"
 #include "SaveTempFiles.h"
-#include "SjisText.h"
 
 namespace {
 

@@ -196,11 +196,12 @@ void KVObjLink::SetSize(CSize size) {
   const int h = IconSize(nullptr).cy;
   int height = size.cy;
   if (height < 2 * h || m_file.FileType() == FT_MISSING) height = h;
+  const bool wasOpen = m_pChild || cy >= 2 * h;  // a memo kept closed inside itself is open
   cx = size.cx;
   cy = height;
   Layout(nullptr);
   if (height < 2 * h) {
-    if (m_pChild) {
+    if (wasOpen) {
       CloseChild();
       m_nAttr &= ~LA_OPEN;
     }

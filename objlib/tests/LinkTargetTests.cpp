@@ -118,6 +118,9 @@ TEST(SelfLinks, SixtyFourOpenSelfLinksReadTheMemoOnceAndKeepWhatTheyStore) {
     EXPECT_TRUE(link->m_nAttr & LA_OPEN);
     EXPECT_EQ(3 * row, link->cy);
   }
+  KVObjLink* closed = LinksOf(reread).front();
+  closed->Close();
+  EXPECT_FALSE(closed->m_nAttr & LA_OPEN);
 
   // Opened from another memo, it is read once more, and its self links stay closed in it.
   KVDocText top;
