@@ -142,9 +142,9 @@ TEST_F(FileWriting, ATargetHeldOpenWithoutSharingKeepsItsBytes) {
 }
 
 // As an interrupted save leaves it: written an hour ago.
-void AgeByAnHour(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
+void WriteLeftover(const std::string& path, const std::string& bytes) {
+  WriteBytes(path, bytes);
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
   ULARGE_INTEGER then = {{now.dwLowDateTime, now.dwHighDateTime}};
@@ -155,45 +155,30 @@ void AgeByAnHour(const std::string& path) {
 }
 
 TEST_F(FileWriting, LeftoversOfCutShortSavesGoWithTheNextSaveInTheirFolderOnly) {
-  const std::string memoStream = DocHead("cut short") + std::string(3000, '\x01');
+  const std::string memo = DocHead("cut short") + std::string(3000, '\x01');
   const struct {
     const char* name;
     std::string bytes;
-    bool old;
     bool removed;
-  } kCases[] = {
-      {"~kv00A1B2.tmp", "any saved bytes", true, true},
-      {"KVT1a2f.tmp", memoStream, true, true},          // an earlier save's name and a memo
-      {"kvt1234.tmp", memoStream, true, false},         // held open below
-      {"kvt77.tmp", "another program's", true, false},  // not a memo
-      {"kvt12345.tmp", memoStream, true, false},        // no name of ours
-      {"~kvmemo.tmp", "x", true, false},
-      {"~kv00A1B3.tmp", "a save writing now", false, false},
-  };
-  for (const auto& leftover : kCases) {
-    WriteBytes(Scratch(leftover.name), leftover.bytes);
-    if (leftover.old) AgeByAnHour(Scratch(leftover.name));
-  }
+  } kLeftovers[] = {
+      {"~kv00A1B2.tmp", "any saved bytes", true}, {"KVT1a2f.tmp", memo, true},
+      {"kvt1234.tmp", memo, false},                // held open below
+      {"kvt77.tmp", "another program's", false},   // an old name, but no memo
+      {"kvt12345.tmp", memo, false},               // no name of ours
+      {"~kvmemo.tmp", "x", false}, {"other\\~kv00A1B4.tmp", "another folder's", false}};
   CreateDirectoryA(Scratch("other").c_str(), nullptr);
-  WriteBytes(Scratch("other\\~kv00A1B4.tmp"), "another folder's");
-  AgeByAnHour(Scratch("other\\~kv00A1B4.tmp"));
+  for (const auto& leftover : kLeftovers) WriteLeftover(Scratch(leftover.name), leftover.bytes);
+  WriteBytes(Scratch("~kv00A1B3.tmp"), "a save writing now");
   HANDLE holder = CreateFileA(Scratch("kvt1234.tmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
                               nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-
   KVFile file;
   file.Attach(Scratch("memo.kvm").c_str());
   EXPECT_EQ(0, file.WriteFile("saved", 5));
   CloseHandle(holder);
-  for (const auto& leftover : kCases) {
-    bool present = GetFileAttributesA(Scratch(leftover.name).c_str()) != INVALID_FILE_ATTRIBUTES;
-    EXPECT_EQ(!leftover.removed, present) << leftover.name;
-    if (present) {
-      EXPECT_EQ(leftover.bytes, ReadBytes(Scratch(leftover.name))) << leftover.name;
-    }
-  }
-  EXPECT_EQ("another folder's", ReadBytes(Scratch("other\\~kv00A1B4.tmp")));
-  EXPECT_EQ("saved", ReadBytes(Scratch("memo.kvm")));
+  for (const auto& leftover : kLeftovers)
+    EXPECT_EQ(leftover.removed ? "<missing>" : leftover.bytes, ReadBytes(Scratch(leftover.name)))
+        << leftover.name;
+  EXPECT_EQ("a save writing now", ReadBytes(Scratch("~kv00A1B3.tmp")));
 }
 
 TEST_F(DocName, TitleOfAMemoHead) {

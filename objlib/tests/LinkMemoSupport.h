@@ -17,24 +17,16 @@ inline KVObjLink* LinkTo(const std::string& path, const char* caption = nullptr)
 
 // The text box run of one link per target, each opened in place as a person opens it.
 inline Bytes OpenLinksRun(const std::vector<std::string>& targets) {
-  LIST* first = nullptr;
-  LIST* last = nullptr;
+  Bytes run;
   for (const std::string& target : targets) {
     KVObjLink* link = LinkTo(target);
     link->Open();
     LIST* node = KVNewNode(link);
-    if (last) {
-      last->pNext = node;
-      node->pPrev = last;
-    } else {
-      first = node;
-    }
-    last = node;
+    Bytes one(KVRunDataLength(node, nullptr), '\0');
+    KVWriteRun(node, nullptr, &one[0], static_cast<int>(one.size()));
+    KVFreeChain(node);
+    run += one;
   }
-  if (!first) return Bytes();
-  Bytes run(KVRunDataLength(first, nullptr), '\0');
-  KVWriteRun(first, nullptr, &run[0], static_cast<int>(run.size()));
-  KVFreeChain(first);
   return run;
 }
 
