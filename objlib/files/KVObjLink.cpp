@@ -295,7 +295,10 @@ bool KVObjLink::DoChildVScroll(unsigned code, unsigned pos) {
 
 void KVObjLink::ReloadLinkFile(const LINK* pChanged) {
   if (!m_pChild) return;
-  if (pChanged && !KVIsSameFile(pChanged->szPath, m_szPath)) {
+  // The record comes from another window and may lack its zero.
+  const std::string changed =
+      pChanged ? std::string(pChanged->szPath, strnlen(pChanged->szPath, MAX_PATH)) : "";
+  if (pChanged && !KVIsSameFile(changed.c_str(), m_szPath)) {
     if (m_file.FileType() == FT_MEMO)
       m_pChild->m_pContent->ReloadLinkFile(const_cast<LINK*>(pChanged));
     return;
