@@ -1,6 +1,7 @@
 // Benchmark of memo files: the first paint of a memo of 1,000,000 characters with a few
-// hundred links (load, first layout, first draw of the view) and its save, and the first
-// paint of a small memo, against the editor's targets. Prints a table; run with `make bench`.
+// hundred links (load, first layout, first draw of the view) and its save, the first
+// paint of a small memo, and the load of memos of links to themselves, all opened in place,
+// against the editor's targets. Prints a table; run with `make bench`.
 #include <windows.h>
 
 #include <chrono>
@@ -22,8 +23,9 @@ const int kSmallLines = 40;
 const int kSmallLinks = 4;
 const int kViewWidth = 1000;
 const int kViewHeight = 700;
-const double kLargeTargetMs = 500;  // first paint of a 1 MB memo
-const double kSmallTargetMs = 200;  // first paint of a small memo
+const double kLargeTargetMs = 500;       // first paint of a 1 MB memo
+const double kSmallTargetMs = 200;       // first paint of a small memo
+const double kSelfLinksTargetMs = 1000;  // load of a memo of 64 open links to itself
 
 std::string Folder() {
   char temp[MAX_PATH];
@@ -81,6 +83,29 @@ int WriteMemo(const std::string& folder, const std::string& path, int lines, int
   KVFile file;
   file.Attach(path.c_str());
   return doc.Save(nullptr, &file) == 0 ? CountObjects(doc) : -1;
+}
+
+// A memo of count links to itself, each opened in place, as the self-link command makes them.
+bool WriteSelfLinkMemo(const std::string& path, int count) {
+  KVDocText doc;
+  KVFile file;
+  file.Attach(path.c_str());
+  if (doc.Save(nullptr, &file) != 0) return false;
+  for (int i = 0; i < count; ++i) {
+    KVObjLink* link = new KVObjLink(nullptr, file);
+    link->Open();
+    doc.Insert(link);
+  }
+  return doc.Save(nullptr, &file) == 0;
+}
+
+double LoadMs(const std::string& path) {
+  KVDocText doc;
+  KVFile file;
+  file.Attach(path.c_str());
+  auto start = std::chrono::steady_clock::now();
+  const int loaded = doc.Load(&file);
+  return loaded == 1 ? MsSince(start) : -1;
 }
 
 double FileMegabytes(const std::string& path) {
@@ -241,7 +266,15 @@ int main(int argc, char** argv) {
   Row("small memo: first layout", small.layout, 0, 0);
   Row("small memo: first draw", small.draw, 0, 0);
   Row("small memo: first paint", small.Total(), 0, kSmallTargetMs);
-  const bool ok = large.loaded == 1 && small.loaded == 1 && loaded == 1 && saved == 0;
+  bool selfLinksLoaded = true;
+  for (int count : {32, 64}) {
+    const std::string selfPath = folder + "self" + std::to_string(count) + ".kvm";
+    const double ms = WriteSelfLinkMemo(selfPath, count) ? LoadMs(selfPath) : -1;
+    selfLinksLoaded = selfLinksLoaded && ms >= 0;
+    const std::string what = "load: " + std::to_string(count) + " open self links";
+    Row(what.c_str(), ms, 0, count == 64 ? kSelfLinksTargetMs : 0);
+  }
+  const bool ok = selfLinksLoaded && large.loaded == 1 && small.loaded == 1 && loaded == 1 && saved == 0;
   if (!ok)
     std::printf("\nload results %d, %d and %d, save result %d\n", large.loaded, small.loaded,
                 loaded, saved);

@@ -5,8 +5,35 @@
 
 #include <string>
 
-#include "PathIdentity.h"
 #include "SjisText.h"
+
+namespace {
+
+const DWORD kPathLimit = 259;
+
+// Made through the wide functions: the narrow ones refuse any spelling over 259 bytes,
+// even one whose full form is short.
+std::string FullPathOf(const char* path) {
+  int wideLength = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+  if (wideLength <= 0) return std::string();
+  std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path, -1, &wide[0], wideLength);
+  wchar_t full[MAX_PATH];
+  DWORD length = GetFullPathNameW(wide.c_str(), MAX_PATH, full, nullptr);
+  if (length == 0) return std::string();
+  char narrow[MAX_PATH * 2];
+  int narrowLength = length < MAX_PATH
+                         ? WideCharToMultiByte(CP_ACP, 0, full, static_cast<int>(length), narrow,
+                                               sizeof narrow, nullptr, nullptr)
+                         : 0;
+  if (narrowLength <= 0 || static_cast<DWORD>(narrowLength) > kPathLimit) {
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return std::string();
+  }
+  return std::string(narrow, static_cast<size_t>(narrowLength));
+}
+
+}  // namespace
 
 std::string LastCommandLineToken(const char* arguments) {
   std::string last;

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "KVFile.h"
+#include "KVFilePaths.h"
 #include "MemoExchange.h"
 #include "MemoGlobals.h"
-#include "PathIdentity.h"
 #include "SharedMemory.h"
 
 namespace {
@@ -29,7 +29,7 @@ bool ShowsPath(const MemoExchange& exchange, HWND hwnd, char* block, const char*
   CSharedMemory answer;
   if (answer.Open(kSharedBlockSize, kQueryBlock) < 0) return false;
   const char* answered = static_cast<const char*>(answer.m_pView);
-  return strnlen(answered, kPathSize) < kPathSize && IsSameFilePath(answered, path);
+  return strnlen(answered, kPathSize) < kPathSize && KVIsSameFile(answered, path);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "CommandLine.h"
+#include "KVFilePaths.h"
 #include "MemoTitle.h"
-#include "PathIdentity.h"
 #include "SharedMemory.h"
 
 namespace {
@@ -39,15 +39,15 @@ TEST(CommandLine, ThePathIsMadeFullAndAnOverlongOneIsRefusedNotCut) {
   EXPECT_STREQ(path, "C:\\memo\\b.kvm");
 }
 
-TEST(PathIdentity, SpellingsOfOneFileMatchAndDoubleByteCharactersDoNotFold) {
-  EXPECT_TRUE(IsSameFilePath("C:\\memo\\twin.kvm", "c:\\MEMO\\sub\\..\\Twin.KVM"));
-  EXPECT_TRUE(IsSameFilePath("C:\\memo\\twin.kvm", "C:/memo/./twin.kvm"));
-  EXPECT_FALSE(IsSameFilePath("C:\\memo\\twin.kvm", "C:\\memo\\twin2.kvm"));
-  EXPECT_FALSE(IsSameFilePath("", ""));
+TEST(SameFile, SpellingsOfOneFileMatchAndDoubleByteCharactersDoNotFold) {
+  EXPECT_TRUE(KVIsSameFile("C:\\memo\\twin.kvm", "c:\\MEMO\\sub\\..\\Twin.KVM"));
+  EXPECT_TRUE(KVIsSameFile("C:\\memo\\twin.kvm", "C:/memo/./twin.kvm"));
+  EXPECT_FALSE(KVIsSameFile("C:\\memo\\twin.kvm", "C:\\memo\\twin2.kvm"));
+  EXPECT_FALSE(KVIsSameFile("", ""));
   // "ソ" is 83 5C: its trail byte is a backslash and must not start a folder.
-  EXPECT_TRUE(IsSameFilePath("C:\\ソ\\x.kvm", "c:\\ソ\\X.kvm"));
+  EXPECT_TRUE(KVIsSameFile("C:\\ソ\\x.kvm", "c:\\ソ\\X.kvm"));
   // "ア" is 83 41 and "ャ" is 83 61: the trail bytes are "A" and "a", never folded together.
-  EXPECT_FALSE(IsSameFilePath("C:\\ア.kvm", "C:\\ャ.kvm"));
+  EXPECT_FALSE(KVIsSameFile("C:\\ア.kvm", "C:\\ャ.kvm"));
 }
 
 TEST(Title, FollowsTheTitleSettings) {

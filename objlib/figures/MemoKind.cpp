@@ -4,31 +4,12 @@
 
 #include <windows.h>
 
+#include "DiskFile.h"
 #include "KVSegment.h"
 
-namespace {
-
-class ReadHandle {
- public:
-  explicit ReadHandle(const char* path)
-      : m_handle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_EXISTING, 0, nullptr)) {}
-  ~ReadHandle() {
-    if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
-  }
-  ReadHandle(const ReadHandle&) = delete;
-  ReadHandle& operator=(const ReadHandle&) = delete;
-  HANDLE Get() const { return m_handle; }
-
- private:
-  HANDLE m_handle;
-};
-
-}  // namespace
-
 bool KVIsFigureMemo(const char* pszPath) {
-  ReadHandle file(pszPath);
-  if (file.Get() == INVALID_HANDLE_VALUE) return false;
+  ScopedFileHandle file(KVOpenDiskFile(pszPath, FILE_SHARE_READ | FILE_SHARE_WRITE));
+  if (!file.IsOpen()) return false;
   // Each step moves forward by at least a header, so the walk ends at the file's end.
   for (;;) {
     char header[sizeof(SEG_HEAD)];

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "DiskFile.h"
 #include "KVErrors.h"
 #include "KVFilePaths.h"
 #include "KVProfile.h"
@@ -88,6 +89,7 @@ int KVFile::GetPathName(char* pszDst) const {
 int KVFile::ExecFile() {
   if (!IsAttached()) return KV_ERR_NO_FILE;
   if (m_bUnexpanded) return KV_ERR_TOO_LONG;
+  if (KVIsDevicePath(m_link.szPath)) return KV_ERR_OPEN;
   const char* verb = m_nType == FT_FOLDER ? "explore" : "open";
   INT_PTR result = reinterpret_cast<INT_PTR>(
       ShellExecuteA(nullptr, verb, m_link.szPath, nullptr, nullptr, SW_SHOWNORMAL));
@@ -98,7 +100,7 @@ int KVFile::ExecFile() {
 }
 
 HICON KVFile::GetFileIcon() {
-  if (!IsAttached() || m_bUnexpanded) return nullptr;
+  if (!IsAttached() || m_bUnexpanded || KVIsDevicePath(m_link.szPath)) return nullptr;
   // Memos and addresses show the icon of a representative file of their kind.
   char source[MAX_PATH];
   if (m_nType == FT_MEMO) {

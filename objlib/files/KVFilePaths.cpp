@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "DiskFile.h"
 #include "KVFile.h"
 #include "KVProfile.h"
 #include "SjisText.h"
@@ -89,6 +90,11 @@ int TypeOfExtension(const char* extension) {
   }
   if (EqualsNoCase(extension, ".txt")) return FT_TEXT;
   return FT_MISSING;
+}
+
+// A device is never a target: it counts as missing, so nothing opens, reads or starts it.
+DWORD TargetAttributes(const char* path) {
+  return KVIsDevicePath(path) ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path);
 }
 
 }  // namespace
@@ -189,12 +195,12 @@ void KVFile::MacroForm(const char* pszPath, char* pszDst) {
 }
 
 bool KVFile::IsExist(const char* pszPath) {
-  return IsUrl(pszPath) || GetFileAttributesA(pszPath) != INVALID_FILE_ATTRIBUTES;
+  return IsUrl(pszPath) || TargetAttributes(pszPath) != INVALID_FILE_ATTRIBUTES;
 }
 
 int KVFile::GetFileType(const char* pszPath) {
   if (IsUrl(pszPath) || KVStartsWithNoCase(pszPath, "mailto:")) return FT_URL;
-  DWORD attributes = GetFileAttributesA(pszPath);
+  DWORD attributes = TargetAttributes(pszPath);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
     return FT_FOLDER;
   const char* extension = Extension(pszPath);

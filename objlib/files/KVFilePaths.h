@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+#include "KVObjApi.h"
+
 // True when text begins with prefix; single-byte letters compare without case, double-byte
 // characters exactly (a trail byte may look like a letter).
 bool KVStartsWithNoCase(const char* text, const char* prefix);
@@ -21,3 +23,9 @@ bool KVJoinPath(char* dest, size_t size, const char* folder, const char* rest);
 // Expands the macro at the start of a stored path into dest (260 bytes). A named folder
 // without a folder entry leaves the path as it is. False when the result does not fit.
 bool KVExpandMacro(const char* stored, char* dest);
+
+// True when two paths name the same file as Windows resolves them: each made full (relative
+// parts, "." and "..", forward slashes), short names made long where the file exists, then
+// compared without case as the file system compares (full-width letters too). An empty or
+// unresolvable path is the same as nothing.
+KVOBJ_API bool KVIsSameFile(const char* pszPathA, const char* pszPathB);

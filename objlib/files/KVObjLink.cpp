@@ -9,6 +9,7 @@
 #include "KVDocPlugin.h"
 #include "KVDocText.h"
 #include "KVErrors.h"
+#include "KVFilePaths.h"
 #include "KVProfile.h"
 #include "MeasuringDC.h"
 #include "MemoKind.h"
@@ -16,15 +17,8 @@
 
 namespace {
 
-// Memo links opened in place inside memos opened in place: at most two levels below the
-// top document, so a memo that links to itself cannot open itself without end.
-int g_openDepth = 0;
-const int kMaxOpenDepth = 1;
-
-struct DepthGuard {
-  DepthGuard() { ++g_openDepth; }
-  ~DepthGuard() { --g_openDepth; }
-};
+// Memo links open in place at most two levels below the top document.
+const int kMaxMemosAbove = 2;
 
 // The settings keys for new links of a type: Memo, Image, Url or File.
 const char* KeyGroup(int type) {
@@ -44,7 +38,13 @@ UINT LinkSetting(const char* group, const char* key, UINT fallback) {
 }  // namespace
 
 KVObjLink::KVObjLink()
-    : m_strCaption(" "), m_szPath(), m_szDocName(), m_rcCaption(), m_pChild(nullptr), m_rcChild() {
+    : m_strCaption(" "),
+      m_szPath(),
+      m_szDocName(),
+      m_rcCaption(),
+      m_pChild(nullptr),
+      m_rcChild(),
+      m_ancestors(MemoChain::Current()) {
   m_wCode = SEG_LINK;
   m_nAttr = KVGetProfileInt("LINK", "Attr", 0x70000001);
   m_crBackColor = KVGetProfileInt("LINK", "BackColor", 0xFFFFFF);
@@ -94,7 +94,8 @@ KVObjLink::KVObjLink(const KVObjLink& other)
       m_strCaption(other.m_strCaption),
       m_rcCaption(other.m_rcCaption),
       m_pChild(nullptr),
-      m_rcChild(other.m_rcChild) {
+      m_rcChild(other.m_rcChild),
+      m_ancestors(other.m_ancestors) {
   std::memcpy(m_szPath, other.m_szPath, sizeof m_szPath);
   std::memcpy(m_szDocName, other.m_szDocName, sizeof m_szDocName);
   m_file = other.m_file;
@@ -196,11 +197,12 @@ void KVObjLink::SetSize(CSize size) {
   const int h = IconSize(nullptr).cy;
   int height = size.cy;
   if (height < 2 * h || m_file.FileType() == FT_MISSING) height = h;
+  const bool wasOpen = m_pChild || cy >= 2 * h;  // a memo kept closed inside itself is open
   cx = size.cx;
   cy = height;
   Layout(nullptr);
   if (height < 2 * h) {
-    if (m_pChild) {
+    if (wasOpen) {
       CloseChild();
       m_nAttr &= ~LA_OPEN;
     }
@@ -225,16 +227,27 @@ int KVObjLink::Close() {
   return 0;
 }
 
-// Memos (within the depth limit) open as the document their content calls for, text files
-// as text, pictures as an image document, files of a registered type through their viewer
-// plug-in.
+MemoChainPtr KVObjLink::ChainAbove() const {
+  return m_ancestors ? m_ancestors : std::make_shared<MemoChain>("", nullptr);
+}
+
+bool KVObjLink::MayOpenMemoInPlace() const {
+  MemoChainPtr above = ChainAbove();
+  return above->Length() <= kMaxMemosAbove && !above->Contains(m_szPath);
+}
+
+// Memos (within the depth limit, and never inside themselves: a self link would load its
+// memo again for every link at every level) open as the document their content calls for,
+// text files as text, pictures as an image document, files of a registered type through
+// their viewer plug-in. A memo that may not open leaves the slot empty and LA_OPEN as read.
 int KVObjLink::OpenLinkFile() {
   if (m_pChild) return 0;
   const int type = m_file.FileType();
   const bool memo = type == FT_MEMO;
-  if (memo && g_openDepth <= kMaxOpenDepth && KVIsFigureMemo(m_szPath))
+  if (memo && !MayOpenMemoInPlace()) return 0;
+  if (memo && KVIsFigureMemo(m_szPath))
     m_pChild = new KVDocFig();
-  else if (type == FT_TEXT || (memo && g_openDepth <= kMaxOpenDepth))
+  else if (type == FT_TEXT || memo)
     m_pChild = new KVDocText();
   else if (type == FT_IMAGE)
     m_pChild = new KVDocBmap();
@@ -247,8 +260,7 @@ int KVObjLink::OpenLinkFile() {
   m_pChild->y = m_rcChild.top;
   m_pChild->SetSize(CSize(m_rcChild.right - m_rcChild.left, m_rcChild.bottom - m_rcChild.top));
   m_pChild->m_nAttr |= 1;
-  if (!memo) return m_pChild->Load(&m_file);
-  DepthGuard deeper;
+  MemoChain::Within inside(ChainAbove());
   return m_pChild->Load(&m_file);
 }
 
@@ -284,7 +296,10 @@ bool KVObjLink::DoChildVScroll(unsigned code, unsigned pos) {
 
 void KVObjLink::ReloadLinkFile(const LINK* pChanged) {
   if (!m_pChild) return;
-  if (pChanged && lstrcmpiA(pChanged->szPath, m_szPath) != 0) {
+  // The record comes from another window and may lack its zero.
+  const std::string changed =
+      pChanged ? std::string(pChanged->szPath, strnlen(pChanged->szPath, MAX_PATH)) : "";
+  if (pChanged && !KVIsSameFile(changed.c_str(), m_szPath)) {
     if (m_file.FileType() == FT_MEMO)
       m_pChild->m_pContent->ReloadLinkFile(const_cast<LINK*>(pChanged));
     return;

@@ -6,6 +6,7 @@
 
 #include "KVFile.h"
 #include "KVObject.h"
+#include "MemoChain.h"
 
 class KVObjDoc;
 
@@ -68,5 +69,11 @@ class KVOBJ_API KVObjLink : public KVObject {
  private:
   void RefreshTargetCaches();
   void CloseChild();
+  // The memos above the link, a stand-in for its unknown document when it was not read
+  // from a memo: a memo among them, or a chain already two deep, does not open in place.
+  MemoChainPtr ChainAbove() const;
+  bool MayOpenMemoInPlace() const;
   void UpdateDataSize() { m_nDataSize = 563 + static_cast<DWORD>(m_strCaption.size()); }
+
+  MemoChainPtr m_ancestors;  // the memos being read when the link was made or read
 };

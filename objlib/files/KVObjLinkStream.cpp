@@ -63,6 +63,7 @@ int KVObjLink::SetData(int version, SEG_HEAD* pSeg, int nAvail) {
   const int width = I32(start + at.size + (old ? 0 : 8));
   const int height = I32(start + at.size + (old ? 4 : 12));
   m_strCaption = start + at.caption;
+  m_ancestors = MemoChain::Current();
   m_file.Detach();
   m_file.AttachStored(&link);
   RefreshTargetCaches();

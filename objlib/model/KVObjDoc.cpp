@@ -8,6 +8,7 @@
 #include "KVFile.h"
 #include "KVProfile.h"
 #include "MeasuringDC.h"
+#include "MemoChain.h"
 #include "SjisText.h"
 #include "StreamHead.h"
 
@@ -123,6 +124,7 @@ int KVObjDoc::LoadReporting(KVFile* pFile, KVLoadReport* pReport) {
   *pReport = KVLoadReport{false, false, 0};
   MeasuringDC::Hold measuring;
   KVProfileSnapshot settings;
+  MemoChain::Within reading(MemoChain::Around(*pFile));  // links read know the memos above
   void* block = nullptr;
   int length = pFile->ReadFile(&block);
   if (length < 0) return length;

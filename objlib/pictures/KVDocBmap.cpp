@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "DiskFile.h"
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVFrame.h"
@@ -18,24 +19,10 @@ namespace {
 const LONGLONG kMaxPictureFile = 256LL * 1024 * 1024;
 const int kHimetricPerInch = 2540;
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-  ~FileHandle() {
-    if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE Get() const { return m_handle; }
-
- private:
-  HANDLE m_handle;
-};
-
 // The whole file in a new movable block, or a result of LoadPicture.
 int ReadWhole(const char* path, HGLOBAL* pBlock, DWORD* pSize) {
-  FileHandle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  if (file.Get() == INVALID_HANDLE_VALUE) return -1;
+  ScopedFileHandle file(KVOpenDiskFile(path, 0));
+  if (!file.IsOpen()) return -1;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.Get(), &size)) return -1;
   if (size.QuadPart <= 0 || size.QuadPart > kMaxPictureFile) return -2;

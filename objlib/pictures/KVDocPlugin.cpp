@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "DiskFile.h"
 #include "FaultGuard.h"
 #include "KVErrors.h"
 #include "KVFile.h"
@@ -68,6 +69,7 @@ int KVDocPlugin::Load(KVFile* pFile) {
   m_bFaulted = false;
   m_szTarget[0] = '\0';
   pFile->GetPathName(m_szTarget);
+  if (!KVIsDiskFile(m_szTarget)) return 0;  // a plug-in would open a device as it is
   char drive[_MAX_DRIVE], dir[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
   _splitpath(m_szTarget, drive, dir, name, ext);
   if (std::strlen(ext) <= 1) return 0;

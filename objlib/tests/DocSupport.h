@@ -54,6 +54,13 @@ inline std::string WriteMemo(const std::string& name, const Bytes& run, const st
   return path;
 }
 
+// Reads a memo as the editor opens one; the result of Load.
+inline int LoadFile(KVObjDoc& doc, const std::string& path) {
+  KVFile file;
+  file.Attach(path.c_str());
+  return doc.Load(&file);
+}
+
 inline std::string TextOf(KVDocText& doc) {
   std::string text(doc.Box()->TextLength(), '\0');
   int written = 0;

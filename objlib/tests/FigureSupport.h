@@ -35,12 +35,6 @@ inline std::string WriteFigureMemo(const std::string& name, const Bytes& run,
 // The stored form of a path in the test's profile folder.
 inline std::string StoredInProfile(const std::string& name) { return "%usr%files\\" + name; }
 
-inline int LoadFile(KVObjDoc& doc, const std::string& path) {
-  KVFile file;
-  file.Attach(path.c_str());
-  return doc.Load(&file);
-}
-
 inline int SaveFile(KVObjDoc& doc, const std::string& path) {
   KVFile file;
   file.Attach(path.c_str());

@@ -137,20 +137,15 @@ TEST(FigureMemo, AbsurdPlacesAndSizesAreKeptWithinBoundsAndDamageChangesNothing)
 
 // Memos opened in place inside memos opened in place stop two levels below the top one,
 // whether the memo links to itself or through a text memo back to itself.
-TEST(FigureMemo, MemosLinkingToThemselvesOpenTwoLevelsDeepAndStop) {
+TEST(FigureMemo, MemosNeverOpenInPlaceInsideThemselves) {
   const std::string self = TestFolder() + "self.kvm";
   WriteFigureMemo("self.kvm", LinkSegment(LA_BORDER, kLinkBack, 0, 0, 200, 150,
                                           StoredInProfile("self.kvm"), "self"));
   KVDocFig doc;
   ASSERT_EQ(1, LoadFile(doc, self));
   KVObjLink* top = LinkIn(doc);
-  ASSERT_TRUE(top && top->m_pChild);
-  ASSERT_NE(nullptr, dynamic_cast<KVDocFig*>(top->m_pChild));  // a figure opens as a figure
-  KVObjLink* second = LinkIn(*top->m_pChild);
-  ASSERT_TRUE(second && second->m_pChild);
-  KVObjLink* third = LinkIn(*second->m_pChild);
-  ASSERT_TRUE(third);
-  EXPECT_EQ(nullptr, third->m_pChild);
+  ASSERT_TRUE(top);
+  EXPECT_EQ(nullptr, top->m_pChild);
 
   // Figure A links to text memo B, B back to A.
   WriteFigureMemo("a.kvm", LinkSegment(LA_BORDER, 0xFFFFFF, 0, 0, 200, 150, StoredInProfile("b.kvm"), "b"));
@@ -166,10 +161,16 @@ TEST(FigureMemo, MemosLinkingToThemselvesOpenTwoLevelsDeepAndStop) {
   KVObjLink* ab = LinkIn(a);
   ASSERT_TRUE(ab && dynamic_cast<KVDocText*>(ab->m_pChild));
   KVObjLink* ba = LinkIn(*ab->m_pChild);
-  ASSERT_TRUE(ba && dynamic_cast<KVDocFig*>(ba->m_pChild));
-  KVObjLink* ab2 = LinkIn(*ba->m_pChild);
-  ASSERT_TRUE(ab2);
-  EXPECT_EQ(nullptr, ab2->m_pChild);
+  ASSERT_TRUE(ba);
+  EXPECT_EQ(nullptr, ba->m_pChild);
+  // Opened from a text memo, figure A opens as a figure, and B inside it.
+  KVDocText fromText;
+  ASSERT_EQ(1, LoadFile(fromText, TestFolder() + "b.kvm"));
+  KVObjLink* toFigure = LinkIn(fromText);
+  ASSERT_TRUE(toFigure && dynamic_cast<KVDocFig*>(toFigure->m_pChild));
+  KVObjLink* back = LinkIn(*toFigure->m_pChild);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(nullptr, back->m_pChild);
 }
 
 TEST(FigureMemo, ExpandingALinkToItsOwnMemoGoesOneLevelPerRequest) {

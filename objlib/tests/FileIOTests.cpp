@@ -141,6 +141,46 @@ TEST_F(FileWriting, ATargetHeldOpenWithoutSharingKeepsItsBytes) {
   EXPECT_EQ(std::vector<std::string>{"busy.kvm"}, FolderEntries(scratch_));
 }
 
+// As an interrupted save leaves it: written an hour ago.
+void WriteLeftover(const std::string& path, const std::string& bytes) {
+  WriteBytes(path, bytes);
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER then = {{now.dwLowDateTime, now.dwHighDateTime}};
+  then.QuadPart -= 3600ULL * 10000000;
+  FILETIME old = {then.LowPart, then.HighPart};
+  SetFileTime(file, nullptr, nullptr, &old);
+  CloseHandle(file);
+}
+
+TEST_F(FileWriting, LeftoversOfCutShortSavesGoWithTheNextSaveInTheirFolderOnly) {
+  const std::string memo = DocHead("cut short") + std::string(3000, '\x01');
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool removed;
+  } kLeftovers[] = {
+      {"~kv00A1B2.tmp", "any saved bytes", true}, {"KVT1a2f.tmp", memo, true},
+      {"kvt1234.tmp", memo, false},                // held open below
+      {"kvt77.tmp", "another program's", false},   // an old name, but no memo
+      {"kvt12345.tmp", memo, false},               // no name of ours
+      {"~kvmemo.tmp", "x", false}, {"other\\~kv00A1B4.tmp", "another folder's", false}};
+  CreateDirectoryA(Scratch("other").c_str(), nullptr);
+  for (const auto& leftover : kLeftovers) WriteLeftover(Scratch(leftover.name), leftover.bytes);
+  WriteBytes(Scratch("~kv00A1B3.tmp"), "a save writing now");
+  HANDLE holder = CreateFileA(Scratch("kvt1234.tmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  KVFile file;
+  file.Attach(Scratch("memo.kvm").c_str());
+  EXPECT_EQ(0, file.WriteFile("saved", 5));
+  CloseHandle(holder);
+  for (const auto& leftover : kLeftovers)
+    EXPECT_EQ(leftover.removed ? "<missing>" : leftover.bytes, ReadBytes(Scratch(leftover.name)))
+        << leftover.name;
+  EXPECT_EQ("a save writing now", ReadBytes(Scratch("~kv00A1B3.tmp")));
+}
+
 TEST_F(DocName, TitleOfAMemoHead) {
   WriteBytes(Scratch("a.kvm"), DocHead("会議メモ") + U16(0xFFFF));
   EXPECT_EQ(0, DocNameOf(Scratch("a.kvm")).result);

@@ -4,18 +4,10 @@
 
 #include <cstring>
 
-#include "DocSupport.h"
 #include "KVErrors.h"
-#include "KVObjLink.h"
-#include "SegWriter.h"
+#include "LinkMemoSupport.h"
 
 namespace {
-
-KVObjLink* LinkTo(const std::string& path, const char* caption = nullptr) {
-  KVFile file;
-  file.Attach(path.c_str());
-  return new KVObjLink(caption, file);
-}
 
 Bytes SegmentOf(KVObject& object) {
   Bytes out(object.DataLength(), '\0');
@@ -32,23 +24,6 @@ int Read(KVObjLink& link, const Bytes& bytes, int version = 512) {
 Bytes LinkRecord(const std::string& path) {
   Bytes record = U16(1) + U32(0) + path + Bytes(260 - path.size(), '\0') + Bytes(260, '\0');
   return record;
-}
-
-// A memo whose text box holds one link, collapsed or open, to another memo.
-Bytes MemoLinkingTo(const std::string& target) {
-  KVObjLink* link = LinkTo(target);
-  link->Open();
-  LIST* node = KVNewNode(link);
-  Bytes run(KVRunDataLength(node, nullptr), '\0');
-  KVWriteRun(node, nullptr, &run[0], static_cast<int>(run.size()));
-  KVFreeChain(node);
-  return run;
-}
-
-KVObjLink* FirstLink(KVDocText& doc) {
-  for (LIST* n = doc.Box()->m_list.pHead; n; n = n->pNext)
-    if (auto* link = dynamic_cast<KVObjLink*>(n->pObj)) return link;
-  return nullptr;
 }
 
 }  // namespace
