@@ -61,6 +61,7 @@ std::vector<HostileTally> RunHostileLoop(uint32_t seed, int rounds);
 HostileResult HostileFontCase(HostileRng& rng);
 HostileResult HostilePictureCase(HostileRng& rng);
 HostileResult HostileDropCase(HostileRng& rng);
+HostileResult HostileLinkCase(HostileRng& rng);
 
 // What a stream case does with its memo file: loads it into a text document (the bytes
 // lying just before a page with no access), draws it on a memory DC, saves it, and loads

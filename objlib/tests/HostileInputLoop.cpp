@@ -29,6 +29,7 @@ const std::vector<HostileCase>& HostileCases() {
       {"fonts", HostileFontCase},
       {"pictures", HostilePictureCase},
       {"dropped files", HostileDropCase},
+      {"link targets", HostileLinkCase},
   };
   return cases;
 }
