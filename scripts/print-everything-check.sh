@@ -8,10 +8,10 @@
 set -euo pipefail
 here=$(dirname "$0")
 title="KVMemo - everything check"
-# Icons of 8 links (two memos, a figure memo, a text file, a file, a folder, a picture, a
-# plug-in file; an address shows the icon of a page beside the program, none here), the
-# picture, the plug-in's picture, the figure's bitmap and the pasted bitmap.
-pictures=12
+# Icons of 9 links (two memos, a figure memo, a text file, a file, a folder, an address, a
+# picture, a plug-in file), the picture, the plug-in's picture, the figure's bitmap and the
+# pasted bitmap.
+pictures=13
 
 fail() { echo "print-everything-check: $*" >&2; exit 1; }
 

@@ -110,7 +110,12 @@ HICON KVFile::GetFileIcon() {
   } else {
     KVCopyCut(source, sizeof source, m_link.szPath);
   }
+  // An address takes the icon of web pages from the shell's association, whether or not a
+  // page lies beside the program.
+  const UINT byName = m_nType == FT_URL ? SHGFI_USEFILEATTRIBUTES : 0;
   SHFILEINFOA info = {};
-  if (!SHGetFileInfoA(source, 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON)) return nullptr;
+  if (!SHGetFileInfoA(source, FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                      SHGFI_ICON | SHGFI_SMALLICON | byName))
+    return nullptr;
   return info.hIcon;
 }
