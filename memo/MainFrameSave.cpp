@@ -49,7 +49,8 @@ bool CMainFrame::MayOverwrite() {
   if (!m_wndView.m_diskStamp.ChangedOnDisk(g_szFilePath)) return true;
   std::string question = FileMessageText(IDS_CHANGED_ON_DISK, g_szFilePath,
                                          LoadText(IDS_OVERWRITE_QUESTION));
-  return AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+  // いいえ is the default: Enter must not throw away what another program wrote.
+  return AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
 }
 
 int CMainFrame::OnFileSave() {

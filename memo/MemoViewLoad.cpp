@@ -30,6 +30,11 @@ CMemoView::LoadOutcome CMemoView::LoadFile(const char* path) {
     ShowFileSystemError(IDS_FILE_NOT_FOUND, path, error);
     return LoadOutcome::kFailed;
   }
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    ShowFileError(IDS_CANNOT_READ, path, LoadText(IDS_REASON_FOLDER));  // not "access denied"
+    return LoadOutcome::kFailed;
+  }
   m_doc.Clear();
   // Taken before reading: a change while the file is read counts as a change.
   m_diskStamp = FileStamp::Of(path);
@@ -46,9 +51,13 @@ CMemoView::LoadOutcome CMemoView::LoadFile(const char* path) {
   UINT damage = memoStream && !emptyFile ? DamageReason(result, report) : 0;
   if (damage == 0) return LoadOutcome::kWhole;
   std::string reason = LoadText(damage);
-  if (result >= 0) reason += "\n" + LoadText(IDS_PARTIAL_SHOWN);
+  // Behind a head that is no memo's, whatever was read as characters is noise.
+  const bool showPart = result >= 0 && damage != IDS_REASON_NOT_MEMO;
+  if (showPart) reason += "\n" + LoadText(IDS_PARTIAL_SHOWN);
   ShowFileError(IDS_CANNOT_READ, path, reason);
-  return result >= 0 ? LoadOutcome::kPartial : LoadOutcome::kFailed;
+  if (showPart) return LoadOutcome::kPartial;
+  m_doc.Clear();
+  return LoadOutcome::kFailed;
 }
 
 void CMemoView::LoadStartupFile(HWND frame) {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "CommandLine.h"
-#include "KVFilePaths.h"
 #include "MemoTitle.h"
 #include "SharedMemory.h"
 
@@ -37,17 +36,6 @@ TEST(CommandLine, ThePathIsMadeFullAndAnOverlongOneIsRefusedNotCut) {
   while (detour.size() < 300) detour += "\\sub\\..";
   EXPECT_TRUE(StartupPath(detour + "\\b.kvm", path));
   EXPECT_STREQ(path, "C:\\memo\\b.kvm");
-}
-
-TEST(SameFile, SpellingsOfOneFileMatchAndDoubleByteCharactersDoNotFold) {
-  EXPECT_TRUE(KVIsSameFile("C:\\memo\\twin.kvm", "c:\\MEMO\\sub\\..\\Twin.KVM"));
-  EXPECT_TRUE(KVIsSameFile("C:\\memo\\twin.kvm", "C:/memo/./twin.kvm"));
-  EXPECT_FALSE(KVIsSameFile("C:\\memo\\twin.kvm", "C:\\memo\\twin2.kvm"));
-  EXPECT_FALSE(KVIsSameFile("", ""));
-  // "ソ" is 83 5C: its trail byte is a backslash and must not start a folder.
-  EXPECT_TRUE(KVIsSameFile("C:\\ソ\\x.kvm", "c:\\ソ\\X.kvm"));
-  // "ア" is 83 41 and "ャ" is 83 61: the trail bytes are "A" and "a", never folded together.
-  EXPECT_FALSE(KVIsSameFile("C:\\ア.kvm", "C:\\ャ.kvm"));
 }
 
 TEST(Title, FollowsTheTitleSettings) {

@@ -42,6 +42,8 @@ TEST_F(SameFile, SpellingsOfOneFileAreOneOthersAreNot) {
   // as ASCII letters do are other names.
   EXPECT_TRUE(KVIsSameFile(Scratch("\x82\x81.kvm").c_str(), Scratch("\x82\x60.kvm").c_str()));
   EXPECT_FALSE(KVIsSameFile(Scratch("\x83\x61.kvm").c_str(), Scratch("\x83\x41.kvm").c_str()));
+  // "ソ" ends in the byte of a backslash, which must not start a folder.
+  EXPECT_TRUE(KVIsSameFile(Scratch("ソ\\x.kvm").c_str(), Scratch("ソ\\X.KVM").c_str()));
   EXPECT_FALSE(KVIsSameFile(memo.c_str(), Scratch("sub\\memo notes.kvm").c_str()));
   EXPECT_FALSE(KVIsSameFile("", ""));
 }

@@ -1,24 +1,42 @@
 // Hostile-input generator of link targets: memos of links opened in place to devices in
 // any spelling, a pipe nobody writes to, the memo itself and a memo linking back to it.
+#include <set>
 #include <string>
 #include <vector>
 
-#include "Canvas.h"
 #include "HostileInput.h"
-#include "KVFont.h"
-#include "KVPaintPass.h"
+#include "KVErrors.h"
 #include "LinkMemoSupport.h"
 
 namespace {
 
-// A pipe without a writer: a reader that opened it would wait for ever. It lives as long
-// as the test process.
-std::string ListeningPipe() {
-  static const std::string name =
-      "\\\\.\\pipe\\kvmemo-hostile-" + std::to_string(GetCurrentProcessId());
-  static const HANDLE pipe = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX, 0,
-                                              PIPE_UNLIMITED_INSTANCES, 512, 512, 0, nullptr);
-  return pipe == INVALID_HANDLE_VALUE ? "" : name;
+// A pipe without a writer, named as a memo, a text or a picture: a reader that opened it
+// would wait for ever. The pipes live as long as the test process.
+std::string ListeningPipe(HostileRng& rng) {
+  static const char* const kTails[] = {".kvm", ".txt", ".jpg"};
+  static HANDLE pipes[3] = {};
+  const uint32_t which = rng.Below(3);
+  const std::string name = "\\\\.\\pipe\\kvmemo-hostile-" +
+                           std::to_string(GetCurrentProcessId()) + kTails[which];
+  if (!pipes[which])
+    pipes[which] = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX, 0,
+                                    PIPE_UNLIMITED_INSTANCES, 512, 512, 0, nullptr);
+  return name;
+}
+
+// Refused as a missing file by every way in, the editor's start-up load among them; each
+// target is asked once.
+bool RefusedEverywhere(const std::string& target) {
+  static std::set<std::string> refused;
+  if (refused.count(target)) return true;
+  KVFile file;
+  char title[MAX_PATH];
+  KVDocText startup;
+  const bool everywhere = file.Attach(target.c_str()) == KV_ERR_OPEN &&
+                          file.GetDocName(title) != KV_OK && file.WriteFile("x", 1) == KV_ERR_OPEN &&
+                          startup.Load(&file) == KV_ERR_OPEN;
+  if (everywhere) refused.insert(target);
+  return everywhere;
 }
 
 // Letters of the path in random case, and now and then a detour through a folder.
@@ -43,7 +61,7 @@ std::string DeviceTarget(HostileRng& rng) {
 // a device or the pipe is never read. Finishing at all is part of the check.
 HostileResult HostileLinkCase(HostileRng& rng) {
   const std::string self = TestFolder() + "hostile-links.kvm";
-  const std::string back = WriteMemo("hostile-back.kvm", MemoLinkingTo(self));
+  static const std::string back = WriteMemo("hostile-back.kvm", MemoLinkingTo(self));
   CreateDirectoryA((TestFolder() + "sub").c_str(), nullptr);
   enum Kind { kSelf, kDevice, kPipe, kBack };
   std::vector<std::string> targets(1 + rng.Below(10));
@@ -53,7 +71,7 @@ HostileResult HostileLinkCase(HostileRng& rng) {
     switch (kinds.back()) {
       case kSelf: target = Respelt(rng, self); break;
       case kDevice: target = DeviceTarget(rng); break;
-      case kPipe: target = ListeningPipe(); break;
+      case kPipe: target = ListeningPipe(rng); break;
       case kBack: target = back; break;
     }
   }
@@ -65,9 +83,7 @@ HostileResult HostileLinkCase(HostileRng& rng) {
     return result;
   }
   result.accepted = true;
-  Canvas canvas(400, 2000);
-  KVPaintPass pass(&canvas.cdc, 0, g_DefaultFont);
-  doc.Draw(pass.Info(), CPoint(0, 0), CRect(0, 0, 400, 2000), false);
+  DrawWhole(doc);
   const std::vector<KVObjLink*> links = LinksOf(doc);
   if (links.size() != kinds.size()) result.fault = "links were lost";
   for (size_t i = 0; i < links.size() && i < kinds.size(); ++i) {
@@ -76,7 +92,8 @@ HostileResult HostileLinkCase(HostileRng& rng) {
     if (kinds[i] == kBack && (!child || LinksOf(*child).empty() || LinksOf(*child)[0]->m_pChild))
       result.fault = "the memo linking back was not read, or read the memo again";
     if ((kinds[i] == kDevice || kinds[i] == kPipe) &&
-        (links[i]->m_szDocName[0] || (child && !TextOf(*child).empty())))
+        (links[i]->m_szDocName[0] || (child && !TextOf(*child).empty()) ||
+         !RefusedEverywhere(targets[i])))
       result.fault = "a device or pipe was read";
   }
   return result;

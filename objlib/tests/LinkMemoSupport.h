@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "Canvas.h"
 #include "DocSupport.h"
+#include "KVFont.h"
 #include "KVObjLink.h"
+#include "KVPaintPass.h"
 #include "SegWriter.h"
 
 inline KVObjLink* LinkTo(const std::string& path, const char* caption = nullptr) {
@@ -45,3 +48,10 @@ inline KVObjLink* FirstLink(KVDocText& doc) {
 }
 
 inline KVDocText* ChildText(KVObjLink* link) { return dynamic_cast<KVDocText*>(link->m_pChild); }
+
+// Draws the whole of a memo of links, as a window showing it would (pictures are read then).
+inline void DrawWhole(KVObject& object) {
+  Canvas canvas(400, 4000);
+  KVPaintPass pass(&canvas.cdc, 0, g_DefaultFont);
+  object.Draw(pass.Info(), CPoint(0, 0), CRect(0, 0, 400, 4000), false);
+}

@@ -20,14 +20,6 @@ namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
-// The folder of the test program, where the build puts ImagePane.dll and Susie\imgfilt.spi.
-std::string ProgramFolder() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  *(std::strrchr(path, '\\') + 1) = '\0';
-  return path;
-}
-
 class PluginHost : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -87,13 +87,6 @@ std::string MagFile() {
   return path;
 }
 
-std::string ProgramFolder() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  *(std::strrchr(path, '\\') + 1) = '\0';
-  return path;
-}
-
 // A link with its caption in the Latin font, opened in place to the given height (0: closed).
 void AddLink(KVDocText& doc, const std::string& target, int openHeight) {
   KVFile file;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,15 @@ inline std::string ReadFileBytes(const std::string& path) {
   while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
   CloseHandle(file);
   return bytes;
+}
+
+// The folder of the test program, ending in a backslash: the build puts ImagePane.dll and
+// Susie\imgfilt.spi there.
+inline std::string ProgramFolder() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  *(std::strrchr(path, '\\') + 1) = '\0';
+  return path;
 }
 
 inline std::string ReadSettingsFile() { return ReadFileBytes(KVGetFolders().settings); }

@@ -137,6 +137,7 @@ TEST_F(FileTrust, FailuresNameTheFileAndTheSystemsReason) {
   const std::string folder = Folder() + "folder.kvm";
   ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
   PromptBox readFailure = PromptBox::OfProcess(Launch(folder).Id());
+  EXPECT_EQ("ファイルではなくフォルダです。", Lines(readFailure.Text()).at(2));
   ExpectFileMessage(readFailure, kCannotRead, folder);
 
   // A file that exists behind a path of 263 bytes, more than the program can name.

@@ -1,6 +1,8 @@
 // The base of the command, mouse and drag tests.
 #include "CommandTest.h"
 
+#include <cstring>
+
 #include "MemoLayout.h"
 #include "MouseInput.h"
 #include "ProcessWindows.h"
@@ -82,6 +84,27 @@ std::string CommandTest::SavedText(KeyboardInput& keys, const std::string& path)
   keys.Press('S', true);
   keys.Settle();
   return MemoLayout(path).Text();
+}
+
+std::string CommandTest::PdfOfJob(const std::string& name) {
+  char user[64] = "root";
+  GetEnvironmentVariableA("USER", user, sizeof user);
+  return std::string("Z:\\var\\spool\\cups-pdf\\") + user + "\\KVMemo_-_" + name + ".pdf";
+}
+
+bool CommandTest::IsWholePdf(const std::string& bytes) {
+  return bytes.compare(0, 5, "%PDF-") == 0 && bytes.find("%%EOF") != std::string::npos;
+}
+
+void CommandTest::PutOnClipboard(UINT format, const std::string& bytes) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size())) {
+    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    if (!SetClipboardData(format, block)) GlobalFree(block);
+  }
+  CloseClipboard();
 }
 
 void CommandTest::EmptyTheClipboard() {

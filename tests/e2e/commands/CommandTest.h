@@ -48,7 +48,14 @@ class CommandTest : public MemoTest {
   // Saves with Ctrl+S and reads the memo back: its characters, a link as "@".
   static std::string SavedText(KeyboardInput& keys, const std::string& path);
 
+  // Where the print queue puts the PDF of the job "KVMemo - " name (an extension of up to
+  // three letters cut off), and whether a file holds a whole PDF.
+  static std::string PdfOfJob(const std::string& name);
+  static bool IsWholePdf(const std::string& bytes);
+
   static void EmptyTheClipboard();
+  // Puts bytes on the clipboard under one format, as another program would.
+  static void PutOnClipboard(UINT format, const std::string& bytes);
   static std::string ClipboardText();
   static bool ClipboardHas(const char* formatName);
 

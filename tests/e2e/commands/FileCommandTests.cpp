@@ -160,12 +160,8 @@ TEST_F(FileCommands, CloseAllEndsEveryMemoWindow) {
 using Printing = CommandTest;
 
 TEST_F(Printing, CtrlPPrintsThroughThePageSetupToAPdfNamedAfterTheFile) {
-  // The queue names the file after the job, an extension of up to three letters cut off;
-  // the job's whole name is the PDF's title.
-  char user[64] = "root";
-  GetEnvironmentVariableA("USER", user, sizeof user);
-  const std::string pdf =
-      std::string("Z:\\var\\spool\\cups-pdf\\") + user + "\\KVMemo_-_printme.pdf";
+  // The job's whole name is the PDF's title.
+  const std::string pdf = PdfOfJob("printme");
   DeleteFileA(pdf.c_str());
   const std::string path = Folder() + "printme.kvm";
   ASSERT_TRUE(MemoFixture().Text("printed line one\nprinted line two").Save(path));
@@ -179,12 +175,7 @@ TEST_F(Printing, CtrlPPrintsThroughThePageSetupToAPdfNamedAfterTheFile) {
   ASSERT_TRUE(WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) << "no page setup";
   TakeShot("page-setup");
   PressButton(DialogsOf(memo.Id())[0], IDOK);
-  ASSERT_TRUE(WaitUntil(
-      [&] {
-        const std::string bytes = ReadWholeFile(pdf);
-        return bytes.compare(0, 5, "%PDF-") == 0 && bytes.find("%%EOF") != std::string::npos;
-      },
-      60000))
+  ASSERT_TRUE(WaitUntil([&] { return IsWholePdf(ReadWholeFile(pdf)); }, 60000))
       << "no PDF at " << pdf;
   EXPECT_NE(std::string::npos, ReadWholeFile(pdf).find("/Title(KVMemo - printme.kvm)"));
 }

@@ -10,8 +10,6 @@
 #include "DriverDragSource.h"
 #include "FontBounds.h"
 #include "GlobalDataObject.h"
-#include "KVErrors.h"
-#include "KVFile.h"
 #include "KVProfile.h"
 #include "MemoBuilder.h"
 #include "MemoFixture.h"
@@ -34,31 +32,12 @@ const RECT kOtherProgram = {kMemoPlace.right + 40, kMemoPlace.top, kMemoPlace.ri
                             kMemoPlace.top + 200};
 const POINT kOtherProgramCentre = {kMemoPlace.right + 170, kMemoPlace.top + 100};
 
-// Where the print queue puts the PDF of a job titled "KVMemo - " and the name.
-std::string PdfOfJob(const std::string& name) {
-  char user[64] = "root";
-  GetEnvironmentVariableA("USER", user, sizeof user);
-  return std::string("Z:\\var\\spool\\cups-pdf\\") + user + "\\KVMemo_-_" + name + ".pdf";
-}
-
-bool IsWholePdf(const std::string& bytes) {
-  return bytes.compare(0, 5, "%PDF-") == 0 && bytes.find("%%EOF") != std::string::npos;
-}
-
-size_t CountOf(const std::string& haystack, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = haystack.find(needle); at != std::string::npos;
-       at = haystack.find(needle, at + 1))
-    ++count;
-  return count;
-}
-
-// The memo's text as memo data on the clipboard, with the font of every character in the
-// given face made absurd: a height, width and escapement that GDI cannot draw.
-std::string MemoDataWithAbsurdFonts(const std::string& memoPath, const char* face) {
+// Memo data of the text in the face as another program could put it on the clipboard, its
+// font made absurd: a height, width and escapement that GDI cannot draw.
+std::string MemoDataWithAbsurdFonts(const char* text, const char* face) {
   KVDocText doc;
-  KVFile file;
-  if (file.Attach(memoPath.c_str()) != KV_OK || doc.Load(&file) < 0) return "";
+  const LOGFONT font = MemoFont(face, -16);
+  doc.Insert(StrToList(text, RGB(0, 0, 255), &font));
   doc.SelectAll();
   HGLOBAL block = doc.GetSelData(KVGetClipboardFormats().dataBus);
   if (!block) return "";
@@ -78,27 +57,6 @@ std::string MemoDataWithAbsurdFonts(const std::string& memoPath, const char* fac
     std::memcpy(&bytes[at - faceOffset], &font, faceOffset);
   }
   return bytes;
-}
-
-// Picks an item of a combo box of a dialog by its text, as a click in its list would.
-bool ChooseItem(HWND dialog, int id, const char* text) {
-  HWND box = GetDlgItem(dialog, id);
-  LRESULT index = SendMessageA(box, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text));
-  if (index == CB_ERR) return false;
-  SendMessageA(box, CB_SETCURSEL, index, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-  return true;
-}
-
-void PutOnClipboard(UINT format, const std::string& bytes) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size())) {
-    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
-    GlobalUnlock(block);
-    if (!SetClipboardData(format, block)) GlobalFree(block);
-  }
-  CloseClipboard();
 }
 
 // A file list whose header sends the reader far past its block.
@@ -152,9 +110,9 @@ TEST_F(Journeys, JapaneseMemoFormattedLinkedOpenedInPlacePrintedSavedAndReopened
   EXPECT_EQ("10", ControlText(font, kFontSizeBox));
   EXPECT_EQ("日本語", ControlText(font, kScriptBox));
   // A Japanese face with the western script picked after it still writes Shift-JIS.
-  ASSERT_TRUE(ChooseItem(font, kFaceBox, "ＭＳ 明朝"));
-  ASSERT_TRUE(ChooseItem(font, kScriptBox, "欧文"));
-  ASSERT_TRUE(ChooseItem(font, kFontSizeBox, "20"));
+  ASSERT_TRUE(ChooseComboItem(font, kFaceBox, "ＭＳ 明朝"));
+  ASSERT_TRUE(ChooseComboItem(font, kScriptBox, "欧文"));
+  ASSERT_TRUE(ChooseComboItem(font, kFontSizeBox, "20"));
   PressButton(font, IDOK);
   ASSERT_TRUE(WaitForNoDialog(memo.Id()));
   ASSERT_TRUE(ReturnTo(keys, memo.Window()));
@@ -172,7 +130,7 @@ TEST_F(Journeys, JapaneseMemoFormattedLinkedOpenedInPlacePrintedSavedAndReopened
   ASSERT_TRUE(keys.Settle());
   TakeShot("journey-memo");
 
-  // Printed before it was ever saved, on one page, and the unsaved memo lives on. (What the
+  // Printed before it was ever saved, and the unsaved memo lives on. (What the
   // pages show is checked with the PDF tools by the library's print checks.)
   const std::string pdf = PdfOfJob("無題");
   DeleteFileA(pdf.c_str());
@@ -182,7 +140,6 @@ TEST_F(Journeys, JapaneseMemoFormattedLinkedOpenedInPlacePrintedSavedAndReopened
   ASSERT_TRUE(WaitUntil([&] { return IsWholePdf(ReadWholeFile(pdf)); }, 60000))
       << "no PDF at " << pdf;
   ASSERT_TRUE(memo.Running()) << "printing ended the editor";
-  EXPECT_EQ(1u, CountOf(ReadWholeFile(pdf), "/Type/Page/")) << pdf;
 
   // Saved under a name of the person's choice, closed, and opened again as it was.
   SetSetting("Option", "UseFileSaveDialog", 1);
@@ -218,18 +175,16 @@ TEST_F(Journeys, JapaneseMemoFormattedLinkedOpenedInPlacePrintedSavedAndReopened
 
 TEST_F(Journeys, HostileDataFromAnotherProgramIsPastedAndDroppedWithoutHarm) {
   const std::string path = Folder() + "hostile.kvm";
-  const std::string source = Folder() + "source.kvm";
   const std::string target = Folder() + "target.txt";
   ASSERT_TRUE(WriteWholeFile(target, "target"));
   ASSERT_TRUE(MemoFixture().Text("keep this").Save(path));
-  ASSERT_TRUE(MemoBuilder().Text("absurd", RGB(0, 0, 255), MemoFont("ＭＳ 明朝", -16)).Save(source));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
   keys.Press(VK_END, true);
 
   // Memo data with fonts GDI cannot draw: pasted, drawn and saved within sane sizes.
-  const std::string absurd = MemoDataWithAbsurdFonts(source, "ＭＳ 明朝");
+  const std::string absurd = MemoDataWithAbsurdFonts("absurd", "ＭＳ 明朝");
   ASSERT_FALSE(absurd.empty());
   PutOnClipboard(KVGetClipboardFormats().dataBus, absurd);
   keys.Press('V', true);

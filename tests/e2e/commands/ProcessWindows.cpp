@@ -153,3 +153,12 @@ bool DescendsFrom(DWORD pid, const std::set<DWORD>& ancestors) {
   }
   return false;
 }
+
+bool ChooseComboItem(HWND dialog, int id, const char* text) {
+  HWND box = GetDlgItem(dialog, id);
+  LRESULT index = SendMessageA(box, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text));
+  if (index == CB_ERR) return false;
+  SendMessageA(box, CB_SETCURSEL, index, 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+  return true;
+}

@@ -25,6 +25,9 @@ void PressButton(HWND dialog, int id);
 // Sets the text of a dialog's edit control.
 void SetControlText(HWND dialog, int id, const std::string& sjisText);
 
+// Picks an item of a dialog's combo box by its text, as a click in its list would.
+bool ChooseComboItem(HWND dialog, int id, const char* text);
+
 // Types a path into a file dialog's name box and presses OK.
 void AnswerFileDialog(HWND dialog, const std::string& path);
 
