@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "../objlib/settings/ScopedGdi.h"
+#include "ScopedGdi.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "../objlib/settings/FontBounds.h"
+#include "FontBounds.h"
 #include "MemoFont.h"
 #include "SettingCodec.h"
 

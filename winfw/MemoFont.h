@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "../objlib/settings/BuiltInFont.h"
+#include "BuiltInFont.h"
 
 // The platform font dialog with TrueType faces only and no vertical ones (flags adds to
 // that, a hook needs CF_ENABLEHOOK among them). It starts on *font, or on the built-in

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "../winfw/DC.h"
-#include "../winfw/Geometry.h"
+#include "DC.h"
+#include "Geometry.h"
 #include "KVObjApi.h"
 #include "KVSegment.h"
 

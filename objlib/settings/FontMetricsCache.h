@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "../winfw/Geometry.h"
+#include "Geometry.h"
 
 // Width of one character code and the text-metric cell height (tmHeight) of a font that
 // is already scaled for hdc; hdc null measures on the desktop's DC. Display devices are

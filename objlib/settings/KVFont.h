@@ -6,7 +6,7 @@
 
 #include <ctime>
 
-#include "../winfw/Geometry.h"
+#include "Geometry.h"
 #include "KVObjApi.h"
 
 extern KVOBJ_API LOGFONT g_DefaultFont;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "../../winfw/DC.h"
+#include "DC.h"
 
 // White to start with; text is drawn transparently.
 class Canvas {
