@@ -1,5 +1,6 @@
 // CMemoView: the memo frame's client window. It holds the memo's text document and turns
-// painting, keys, the input method and scrolling into document operations.
+// painting, keys, the input method and scrolling into document operations; the mouse and
+// drops go to its MemoMouse.
 #pragma once
 
 #include <windows.h>
@@ -38,6 +39,7 @@ class CMemoView : public CWnd, public CCmdTarget {
   void LoadStartupFile(HWND frame);
   // The caret goes until the view has the focus again.
   void HideCaretUntilFocus();
+  // A scroll bar's request; the mouse also scrolls line by line while a drag is outside.
   void OnScroll(int bar, UINT request, UINT position);
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CCmdUI* ui) override;
