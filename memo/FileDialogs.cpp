@@ -3,7 +3,7 @@
 
 #include <commdlg.h>
 
-const char kMemoFileFilter[] = "KVMemoﾌｧｲﾙ (*.kvm)\0*.kvm\0";
+#include "MemoStrings.h"
 
 namespace {
 
@@ -22,14 +22,16 @@ OPENFILENAMEA Request(HWND owner, const char* filter, const char* defaultExt, DW
 
 }  // namespace
 
-bool AskOpenFileName(HWND owner, const char* filter, const char* defaultExt, DWORD flags,
+bool AskOpenFileName(HWND owner, UINT filterId, const char* defaultExt, DWORD flags,
                      char path[kPathSize]) {
-  OPENFILENAMEA ofn = Request(owner, filter, defaultExt, flags, path);
+  const std::string filter = LoadFileFilter(filterId);
+  OPENFILENAMEA ofn = Request(owner, filter.c_str(), defaultExt, flags, path);
   return GetOpenFileNameA(&ofn) != 0;
 }
 
-bool AskSaveFileName(HWND owner, const char* filter, const char* defaultExt, DWORD flags,
+bool AskSaveFileName(HWND owner, UINT filterId, const char* defaultExt, DWORD flags,
                      char path[kPathSize]) {
-  OPENFILENAMEA ofn = Request(owner, filter, defaultExt, flags, path);
+  const std::string filter = LoadFileFilter(filterId);
+  OPENFILENAMEA ofn = Request(owner, filter.c_str(), defaultExt, flags, path);
   return GetSaveFileNameA(&ofn) != 0;
 }

@@ -5,11 +5,9 @@
 
 #include "MemoGlobals.h"
 
-// Filters are pairs of zero-terminated texts, e.g. "Memos (*.kvm)\0*.kvm\0". path holds the
-// initial name on entry (may be empty) and the chosen path on true; false on cancel.
-bool AskOpenFileName(HWND owner, const char* filter, const char* defaultExt, DWORD flags,
+// The filter is a string of the table (LoadFileFilter). path holds the initial name on entry
+// (may be empty) and the chosen path on true; false on cancel.
+bool AskOpenFileName(HWND owner, UINT filterId, const char* defaultExt, DWORD flags,
                      char path[kPathSize]);
-bool AskSaveFileName(HWND owner, const char* filter, const char* defaultExt, DWORD flags,
+bool AskSaveFileName(HWND owner, UINT filterId, const char* defaultExt, DWORD flags,
                      char path[kPathSize]);
-
-extern const char kMemoFileFilter[];

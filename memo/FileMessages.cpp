@@ -16,12 +16,6 @@ std::string SystemReason(DWORD error) {
   return reason;
 }
 
-std::string LoadText(UINT id) {
-  char text[1024] = "";
-  int length = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
-  return std::string(text, length > 0 ? length : 0);
-}
-
 std::string FileMessageText(UINT firstLineId, const char* path, const std::string& reason) {
   return LoadText(firstLineId) + "\n" + path + "\n" + reason;
 }

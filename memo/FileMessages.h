@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "MemoStrings.h"
+
 // The system's text for an error code, in the system's language, without its line break;
 // empty for 0 or an unknown code.
 std::string SystemReason(DWORD error);
@@ -15,4 +17,3 @@ std::string FileMessageText(UINT firstLineId, const char* path, const std::strin
 void ShowFileError(UINT firstLineId, const char* path, const std::string& reason);
 // As ShowFileError with the system's reason, or a neutral one when there is none.
 void ShowFileSystemError(UINT firstLineId, const char* path, DWORD error);
-std::string LoadText(UINT id);

@@ -80,7 +80,7 @@ int CMainFrame::OnFileSaveAs() {
 
 void CMainFrame::OnFileSaveText() {
   char path[kPathSize] = "";
-  if (!AskSaveFileName(m_hWnd, "ﾃｷｽﾄﾌｧｲﾙ (*.txt)\0*.txt\0すべてのﾌｧｲﾙ (*.*)\0*.*\0", "txt",
+  if (!AskSaveFileName(m_hWnd, IDS_FILTER_TEXT, "txt",
                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT, path))
     return;
   KVFile file;

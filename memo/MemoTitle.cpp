@@ -4,6 +4,10 @@
 #include <cstdlib>
 
 #include "KVProfile.h"
+#include "MemoStrings.h"
+#include "resource.h"
+
+const char kMemoTitlePrefix[] = "KVMemo - ";
 
 TitleOptions ReadTitleOptions() {
   return {KVGetProfileInt("Title", "UseDocName", 1) != 0,
@@ -13,9 +17,9 @@ TitleOptions ReadTitleOptions() {
 
 std::string MemoWindowTitle(const TitleOptions& options, const char* docName,
                             const char* filePath) {
-  std::string title = "KVMemo - ";
-  if (options.useDocName) return title + (docName[0] ? docName : "無題");
-  if (!filePath[0]) return title + "新規ファイル";
+  std::string title = kMemoTitlePrefix;
+  if (options.useDocName) return title + (docName[0] ? docName : LoadText(IDS_UNTITLED));
+  if (!filePath[0]) return title + LoadText(IDS_NEW_FILE);
   char drive[_MAX_DRIVE], folder[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
   _splitpath(filePath, drive, folder, name, ext);
   if (options.havePath) title += std::string(drive) + folder;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+extern const char kMemoTitlePrefix[];
+
 struct TitleOptions {
   bool useDocName;  // the document name instead of the file name
   bool havePath;    // drive and folder before the file name

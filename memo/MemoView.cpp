@@ -44,10 +44,7 @@ class OffscreenBuffer {
 
 }  // namespace
 
-CMemoView::CMemoView()
-    : m_nClickTimer(0), m_nScrollTimer(0), m_nMouseState(0), m_ptPress(), m_nPressFlags(0),
-      m_nDragMode(0), m_ptDragStart(), m_pDragTarget(nullptr), m_rcDrag(), m_bDragOut(false),
-      m_ptCaret{-1, -1}, m_nCaretHeight(0) {
+CMemoView::CMemoView() : m_mouse(*this) {
   m_doc.x = kLeftMargin;
   m_doc.y = 0;
 }
@@ -102,7 +99,9 @@ void CMemoView::OnSetFocus() {
   ShowCaretAt();
 }
 
-void CMemoView::OnKillFocus() {
+void CMemoView::OnKillFocus() { HideCaretUntilFocus(); }
+
+void CMemoView::HideCaretUntilFocus() {
   HideCaret(m_hWnd);
   m_ptCaret = {-1, -1};
   m_nCaretHeight = 0;

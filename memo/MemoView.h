@@ -1,5 +1,6 @@
 // CMemoView: the memo frame's client window. It holds the memo's text document and turns
-// painting, keys, the input method and scrolling into document operations.
+// painting, keys, the input method and scrolling into document operations; the mouse and
+// drops go to its MemoMouse.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include "FileStamp.h"
 #include "KVDocText.h"
 #include "MemoDropTarget.h"
+#include "MemoMouse.h"
 #include "Window.h"
 
 class KVFile;
@@ -35,21 +37,13 @@ class CMemoView : public CWnd, public CCmdTarget {
   int SaveDocument(KVFile* file, bool notify);
   // Loads g_szFilePath when the frame is created.
   void LoadStartupFile(HWND frame);
+  // The caret goes until the view has the focus again.
+  void HideCaretUntilFocus();
+  // A scroll bar's request; the mouse also scrolls line by line while a drag is outside.
+  void OnScroll(int bar, UINT request, UINT position);
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CCmdUI* ui) override;
 
-  UINT_PTR m_nClickTimer;
-  UINT_PTR m_nScrollTimer;
-  int m_nMouseState;
-  POINT m_ptPress;
-  UINT m_nPressFlags;
-  int m_nDragMode;
-  POINT m_ptDragStart;
-  LIST* m_pDragTarget;
-  RECT m_rcDrag;
-  bool m_bDragOut;
-  POINT m_ptCaret;
-  int m_nCaretHeight;
   KVDocText m_doc;
   // The memo's file as it was when last read or written here.
   FileStamp m_diskStamp;
@@ -71,7 +65,6 @@ class CMemoView : public CWnd, public CCmdTarget {
   void PlaceComposition(int extraY);
   void DeleteKey(bool forward);
   void MoveCaret(int code);
-  void OnScroll(int bar, UINT request, UINT position);
   void OnMouseWheel(UINT keys, short delta, POINT screen);
   enum class LoadOutcome { kFailed, kPartial, kWhole };
   // Loads a file into the document; a failure or a memo read only in part is shown with
@@ -79,27 +72,6 @@ class CMemoView : public CWnd, public CCmdTarget {
   LoadOutcome LoadFile(const char* path);
   // The reason a memo file was not read to its end; 0 when it was.
   static UINT DamageReason(int result, const KVLoadReport& report);
-
-  // Mouse (MemoViewMouse.cpp).
-  void OnLButtonDown(UINT flags, POINT p);
-  void OnLButtonUp(POINT p);
-  void OnMouseMove(POINT p);
-  void OnTimer(UINT_PTR id);
-  void KillClickTimer();
-  bool IsInsideClickArea(POINT p) const;
-  void SingleClick(POINT p);
-  void DoubleClick(POINT p);
-  void HoverCursor(POINT p);
-  void BeginDrag(POINT p);
-  void DragMove(POINT p);
-  void EndDrag(POINT p);
-  void AutoScrollStep();
-  void DragOut();
-  void OnRButtonDown(UINT flags, POINT p);
-  void OnContextMenu();
-  void OpenContextMenu(POINT p);
-  LRESULT OnDragOverData(DROPINFO* info);
-  LRESULT OnDropData(DROPINFO* info);
 
   // Commands and their enabling rules (MemoViewEdit.cpp, MemoViewLinks.cpp, MemoViewFind.cpp).
   bool CanUndo() { return m_doc.CanUndo(); }
@@ -146,11 +118,14 @@ class CMemoView : public CWnd, public CCmdTarget {
   void ReplaceAll(bool matchCase);
 
   static const CommandEntry<CMemoView> kCommands[];
-  UINT m_nLeadByte = 0;
+  POINT m_ptCaret = {-1, -1};
+  int m_nCaretHeight = 0;
+  UINT m_nLeadByte = 0;  // first byte of a double-byte character typed in two messages
+  MemoMouse m_mouse;
   CMemoDropTarget m_dropTarget;
   // The find/replace dialog opened last and the request record it reports through.
   HWND m_hFindDialog = nullptr;
   FINDREPLACEA m_findRequest = {};
   char m_szFindWhat[256] = "";
-  char m_szReplaceWith[256] = "";  // first byte of a double-byte character typed in two messages
+  char m_szReplaceWith[256] = "";
 };

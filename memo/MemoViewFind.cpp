@@ -4,6 +4,7 @@
 
 #include "Dialog.h"
 #include "MemoGlobals.h"
+#include "MemoStrings.h"
 #include "MemoView.h"
 #include "WinApp.h"
 #include "resource.h"
@@ -87,6 +88,6 @@ void CMemoView::ReplaceAll(bool matchCase) {
     Invalidate();
   }
   char text[1024];
-  std::snprintf(text, sizeof text, "%d 個の文字列を置換しました。", count);
-  AfxMessageBox(text, MB_ICONASTERISK, "全置換");
+  std::snprintf(text, sizeof text, LoadText(IDS_REPLACED_COUNT).c_str(), count);
+  AfxMessageBox(text, MB_ICONASTERISK, LoadText(IDS_REPLACE_ALL_TITLE).c_str());
 }

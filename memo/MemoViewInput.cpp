@@ -6,12 +6,11 @@
 
 #include "KVFont.h"
 #include "KVObjChar.h"
+#include "KeyState.h"
 #include "MemoView.h"
 #include "SjisText.h"
 
 namespace {
-
-bool KeyDown(int key) { return GetKeyState(key) < 0; }
 
 // The caret movement of a key; -1 for keys that do not move it.
 int MoveCodeOf(UINT key, bool ctrl) {
@@ -31,7 +30,7 @@ int MoveCodeOf(UINT key, bool ctrl) {
 }  // namespace
 
 bool CMemoView::OnKeyDown(UINT key) {
-  int code = MoveCodeOf(key, KeyDown(VK_CONTROL));
+  int code = MoveCodeOf(key, IsKeyDown(VK_CONTROL));
   if (code >= 0) {
     MoveCaret(code);
     return true;
@@ -50,7 +49,7 @@ void CMemoView::MoveCaret(int code) {
   bool selected = m_doc.GetSel(&first, &end);
   LIST* target = m_doc.MoveCurPos(code);
   if (!target) return;
-  if (KeyDown(VK_SHIFT)) {
+  if (IsKeyDown(VK_SHIFT)) {
     m_doc.SetSel(target);
     Invalidate();
   } else {

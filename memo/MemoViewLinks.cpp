@@ -11,6 +11,7 @@
 #include "KVFile.h"
 #include "KVObjLink.h"
 #include "MemoGlobals.h"
+#include "MemoStrings.h"
 #include "MemoView.h"
 #include "NewFileName.h"
 #include "resource.h"
@@ -69,7 +70,7 @@ void CMemoView::OnSelfLink() {
 
 void CMemoView::OnInsertLink() {
   char path[kPathSize] = "";
-  if (AskOpenFileName(GetParent(m_hWnd), "すべてのﾌｧｲﾙ (*.*)\0*.*\0", nullptr,
+  if (AskOpenFileName(GetParent(m_hWnd), IDS_FILTER_ALL, nullptr,
                       OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, path))
     InsertLinkTo(path);
 }
@@ -89,7 +90,7 @@ void CMemoView::OnLinkExec() {
 // Another memo opens in a process of its own, through the shell's association of ".kvm".
 void CMemoView::OnFileOpen() {
   char path[kPathSize] = "";
-  if (!AskOpenFileName(GetParent(m_hWnd), kMemoFileFilter, "kvm",
+  if (!AskOpenFileName(GetParent(m_hWnd), IDS_FILTER_MEMO, "kvm",
                        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, path))
     return;
   KVFile file;
@@ -97,7 +98,8 @@ void CMemoView::OnFileOpen() {
 }
 
 void CMemoView::OnFilePrint() {
-  char jobName[kPathSize] = "無題";
+  char jobName[kPathSize] = "";
+  lstrcpynA(jobName, LoadText(IDS_UNTITLED).c_str(), sizeof jobName);
   if (HasFile()) {
     char name[_MAX_FNAME], ext[_MAX_EXT];
     _splitpath(g_szFilePath, nullptr, nullptr, name, ext);

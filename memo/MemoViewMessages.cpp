@@ -75,15 +75,15 @@ LRESULT CMemoView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL:
       OnMouseWheel(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam), PointOf(lParam));
       return 0;
-    case WM_LBUTTONDOWN: OnLButtonDown(static_cast<UINT>(wParam), PointOf(lParam)); return 0;
-    case WM_LBUTTONUP: OnLButtonUp(PointOf(lParam)); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(PointOf(lParam)); return 0;
-    case WM_TIMER: OnTimer(wParam); return 0;
-    case WM_RBUTTONDOWN: OnRButtonDown(static_cast<UINT>(wParam), PointOf(lParam)); return 0;
+    case WM_LBUTTONDOWN: m_mouse.OnLButtonDown(static_cast<UINT>(wParam), PointOf(lParam)); return 0;
+    case WM_LBUTTONUP: m_mouse.OnLButtonUp(PointOf(lParam)); return 0;
+    case WM_MOUSEMOVE: m_mouse.OnMouseMove(PointOf(lParam)); return 0;
+    case WM_TIMER: m_mouse.OnTimer(wParam); return 0;
+    case WM_RBUTTONDOWN: m_mouse.OnRButtonDown(static_cast<UINT>(wParam), PointOf(lParam)); return 0;
     case WM_RBUTTONUP: return 0;
-    case WM_CONTEXTMENU: OnContextMenu(); return 0;
-    case WM_DRAGOVERDATA: return OnDragOverData(reinterpret_cast<DROPINFO*>(lParam));
-    case WM_DROPDATA: return OnDropData(reinterpret_cast<DROPINFO*>(lParam));
+    case WM_CONTEXTMENU: m_mouse.OnContextMenu(); return 0;
+    case WM_DRAGOVERDATA: m_mouse.OnDragOver(reinterpret_cast<DROPINFO*>(lParam)); return 0;
+    case WM_DROPDATA: m_mouse.OnDrop(*reinterpret_cast<DROPINFO*>(lParam)); return 0;
   }
   return Default(message, wParam, lParam);
 }

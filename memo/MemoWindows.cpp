@@ -11,13 +11,13 @@
 #include "KVFilePaths.h"
 #include "MemoExchange.h"
 #include "MemoGlobals.h"
+#include "MemoTitle.h"
 #include "SharedMemory.h"
 
 namespace {
 
 const char kQueryBlock[] = "KAVELO_QueryLink";
 const char kNotifyBlock[] = "KAVELO_NotifyClose";
-const char kTitlePrefix[] = "KVMemo - ";
 const size_t kLinkSize = sizeof(LINK);
 
 // True when the window answered with a path that names the same file as path.
@@ -37,7 +37,7 @@ bool ShowsPath(const MemoExchange& exchange, HWND hwnd, char* block, const char*
 bool IsMemoWindow(HWND hwnd) {
   char title[292] = "";
   GetWindowTextA(hwnd, title, sizeof title);
-  return std::strncmp(title, kTitlePrefix, sizeof kTitlePrefix - 1) == 0;
+  return std::strncmp(title, kMemoTitlePrefix, std::strlen(kMemoTitlePrefix)) == 0;
 }
 
 bool ActivateWindowShowing(const char* path) {

@@ -13,6 +13,7 @@
 #include "FileDialogs.h"
 #include "KVFont.h"
 #include "KVProfile.h"
+#include "resource.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ bool FileExists(const std::string& path) {
 
 bool GetNewFileName(HWND owner, char name[kPathSize]) {
   if (KVGetProfileInt("Option", "UseFileSaveDialog", 1))
-    return AskSaveFileName(owner, kMemoFileFilter, "kvm",
+    return AskSaveFileName(owner, IDS_FILTER_MEMO, "kvm",
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT, name);
   std::string dataFolder;
   if (!ChooseDataFolder(owner, &dataFolder)) return false;

@@ -2,6 +2,8 @@
 // Command ids are the values the menus, the accelerators and other programs rely on.
 #pragma once
 
+#include "../winfw/FrameworkIds.h"
+
 // Menu bar, accelerator table, icon and frame title.
 #define IDR_MAINFRAME 128
 // Context menu: its first pop-up is the one the view tracks.
@@ -30,14 +32,17 @@
 #define IDS_OVERWRITE_QUESTION 26
 #define IDS_PARTIAL_SHOWN 27
 #define IDS_REASON_FOLDER 28
-#define IDS_APP_TITLE 57344
+#define IDS_UNTITLED 29
+#define IDS_NEW_FILE 30
+#define IDS_REPLACED_COUNT 31
+#define IDS_REPLACE_ALL_TITLE 32
+// File dialog filters, '|' standing for each zero byte (LoadFileFilter).
+#define IDS_FILTER_MEMO 33
+#define IDS_FILTER_TEXT 34
+#define IDS_FILTER_ALL 35
 #define IDS_IDLE_MESSAGE 57345
 
 // Status bar panes.
-#define ID_INDICATOR_CAPS 0xE701
-#define ID_INDICATOR_NUM 0xE702
-#define ID_INDICATOR_SCRL 0xE703
-#define ID_INDICATOR_KANA 0xE706
 #define ID_STATUS_BAR 0xE801
 #define ID_VIEW_PANE 0xE900
 
@@ -49,7 +54,6 @@
 #define ID_FILE_SAVE_TEXT 32771
 #define ID_FILE_PRINT 57607
 #define ID_FILE_PROPERTY 32786
-#define ID_APP_EXIT 57665
 #define ID_FILE_CLOSE_ALL 32787
 #define ID_EDIT_UNDO 57643
 #define ID_EDIT_CUT 57635

@@ -1,6 +1,8 @@
 // Resource ids of KVOption.exe: the five pages, the two entry dialogs and the strings.
 #pragma once
 
+#include "../winfw/FrameworkIds.h"
+
 // Pages of the sheet, in their order, and the entry dialogs of the two lists.
 #define IDD_PAGE_FILE 201
 #define IDD_PAGE_GENERAL 202
@@ -92,4 +94,3 @@
 #define IDS_NOT_A_FOLDER 14
 #define IDS_FOLDER_NOT_CREATED 15
 #define IDS_FOLDER_NOT_FULL_PATH 16
-#define IDS_APP_TITLE 57344

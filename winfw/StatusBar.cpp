@@ -3,15 +3,17 @@
 
 #include <commctrl.h>
 
+#include "FrameworkIds.h"
+
 namespace {
 
 // The virtual key whose toggle state an indicator shows.
 int KeyOfIndicator(UINT id) {
   switch (id) {
-    case 0xE701: return VK_CAPITAL;
-    case 0xE702: return VK_NUMLOCK;
-    case 0xE703: return VK_SCROLL;
-    case 0xE706: return VK_KANA;
+    case ID_INDICATOR_CAPS: return VK_CAPITAL;
+    case ID_INDICATOR_NUM: return VK_NUMLOCK;
+    case ID_INDICATOR_SCRL: return VK_SCROLL;
+    case ID_INDICATOR_KANA: return VK_KANA;
     default: return 0;
   }
 }

@@ -4,12 +4,11 @@
 #include <algorithm>
 
 #include "FrameWnd.h"
+#include "FrameworkIds.h"
 
 namespace {
 
 CWinApp* g_app = nullptr;
-const UINT kAppTitleString = 57344;
-const UINT kAppExitCommand = 57665;
 
 // The arguments behind the program name in the process's command line.
 const char* ArgumentsOf(const char* commandLine) {
@@ -51,12 +50,12 @@ void CWinApp::DoWaitCursor(int nCode) {
 }
 
 bool CWinApp::OnCommand(UINT id) {
-  if (id != kAppExitCommand || !m_pMainWnd) return false;
+  if (id != ID_APP_EXIT || !m_pMainWnd) return false;
   PostMessageA(m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
   return true;
 }
 
-bool CWinApp::OnUpdateCommand(UINT id, CCmdUI*) { return id == kAppExitCommand; }
+bool CWinApp::OnUpdateCommand(UINT id, CCmdUI*) { return id == ID_APP_EXIT; }
 
 void CWinApp::AddModeless(HWND dialog) { m_modeless.push_back(dialog); }
 
@@ -93,7 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!app) return 1;
   app->m_hInstance = instance;
   app->m_lpCmdLine = ArgumentsOf(GetCommandLineA());
-  LoadStringA(instance, kAppTitleString, app->m_szAppName, sizeof app->m_szAppName);
+  LoadStringA(instance, IDS_APP_TITLE, app->m_szAppName, sizeof app->m_szAppName);
   if (!app->InitInstance()) return 0;
   return app->ExitInstance(app->Run());
 }

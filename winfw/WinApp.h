@@ -43,5 +43,5 @@ class CWinApp : public CCmdTarget {
 };
 
 CWinApp* AfxGetApp();
-// The application's title (string 57344).
+// The application's title (string IDS_APP_TITLE).
 const char* AfxGetAppName();

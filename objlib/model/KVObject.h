@@ -18,7 +18,8 @@ struct PAINTINFO {
   LOGFONT lfFont;
 };
 
-// Zones of HitTest: inside, the four edges, the four corners.
+// Zones of HitTest: inside, the four edges, the four corners; a text box's WhereIs also
+// answers HIT_CHARACTER for a character, which no object's HitTest does.
 enum HitZone {
   HIT_NONE = 0,
   HIT_INSIDE = 1,
@@ -30,6 +31,7 @@ enum HitZone {
   HIT_TOP_RIGHT = 7,
   HIT_BOTTOM_LEFT = 8,
   HIT_BOTTOM_RIGHT = 9,
+  HIT_CHARACTER = 10,
 };
 
 class KVOBJ_API KVObject {

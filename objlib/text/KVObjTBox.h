@@ -29,7 +29,7 @@ enum CaretMove {
 };
 
 // WhereIs answer for a character; other objects answer with their hit zone (HitZone).
-const int KV_HIT_CHARACTER = 10;
+const int KV_HIT_CHARACTER = HIT_CHARACTER;
 
 class KVOBJ_API KVObjTBox : public KVObjList {
  public:
