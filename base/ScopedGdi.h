@@ -20,6 +20,22 @@ class ScopedWindowDC {
   HDC m_hdc;
 };
 
+// The client-area DC of a window.
+class ScopedClientDC {
+ public:
+  explicit ScopedClientDC(HWND hwnd) : m_hwnd(hwnd), m_hdc(GetDC(hwnd)) {}
+  ~ScopedClientDC() {
+    if (m_hdc) ReleaseDC(m_hwnd, m_hdc);
+  }
+  ScopedClientDC(const ScopedClientDC&) = delete;
+  ScopedClientDC& operator=(const ScopedClientDC&) = delete;
+  operator HDC() const { return m_hdc; }
+
+ private:
+  HWND m_hwnd;
+  HDC m_hdc;
+};
+
 class ScopedFont {
  public:
   explicit ScopedFont(HFONT font) : m_font(font) {}

@@ -8,6 +8,7 @@
 #include "MemoGlobals.h"
 #include "MemoMouse.h"
 #include "MemoView.h"
+#include "ScopedGdi.h"
 
 namespace {
 
@@ -27,9 +28,7 @@ RECT ResizedRect(RECT r, HitZone handle, POINT p, SIZE minimum) {
 
 // A one-pixel XOR rubber band: drawn once it shows, drawn again it is gone.
 void DrawRubberBand(HWND hwnd, const RECT& r) {
-  HDC dc = GetDC(hwnd);
-  DrawFocusRect(dc, &r);
-  ReleaseDC(hwnd, dc);
+  DrawFocusRect(ScopedClientDC(hwnd), &r);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "FrameworkIds.h"
+#include "ScopedGdi.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ bool CStatusBar::Create(HWND parent, DWORD style, UINT id, const UINT* indicator
 }
 
 void CStatusBar::SetPaneWidths() {
-  HDC dc = GetDC(m_hWnd);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+  ScopedClientDC dc(m_hWnd);
+  ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
   RECT client;
   GetClientRect(m_hWnd, &client);
   std::vector<int> rights(m_indicators.size() + 1);
@@ -50,8 +51,6 @@ void CStatusBar::SetPaneWidths() {
     right -= size.cx + 12;
   }
   rights[0] = right;
-  SelectObject(dc, old);
-  ReleaseDC(m_hWnd, dc);
   SendMessageA(m_hWnd, SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
   for (size_t i = 0; i < m_indicators.size(); ++i) ShowIndicator(i);
 }
