@@ -5,9 +5,10 @@
 
 #include "CommandTest.h"
 #include "KVProfile.h"
-#include "MemoFixture.h"
+#include "MemoBuilder.h"
 #include "MouseInput.h"
-#include "ProcessWindows.h"
+#include "DialogControls.h"
+#include "WindowQuery.h"
 #include "SavedMemo.h"
 #include "Screenshots.h"
 
@@ -32,7 +33,7 @@ class EditAccelerators : public CommandTest {
   // Opens a memo of the text with the keyboard on it.
   MemoProcess& Open(const std::string& text) {
     path_ = Folder() + "edit.kvm";
-    EXPECT_TRUE(MemoFixture().Text(text).Save(path_));
+    EXPECT_TRUE(MemoBuilder().Text(text).Save(path_));
     return OpenWithKeys(path_);
   }
 

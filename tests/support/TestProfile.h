@@ -1,0 +1,17 @@
+// The profile the launcher made for this run: the settings file and the test's folders in it.
+#pragma once
+
+#include <string>
+
+// Makes the settings folder (settings writes need it) and removes the settings file, so
+// everything starts at its default.
+void ResetSettings();
+void RemoveSettingsFile();
+std::string ReadSettingsFile();
+void SetSetting(const char* section, const char* key, int value);
+// An empty folder for one test's files in the profile, ending in a backslash.
+std::string FreshFolder(const std::string& name);
+// The per-user data folder where generated memo names go, ending in a backslash.
+std::string DataFolder();
+// Today's date as a dated data subfolder is named ("%Y%m%d").
+std::string TodayFolderName();
