@@ -8,9 +8,13 @@
 #include "KVProfile.h"
 #include "TestFiles.h"
 
-void ResetSettings() {
+void MakeConfigFolder() {
   CreateDirectoryA(KVGetFolders().app, nullptr);
   CreateDirectoryA(KVGetFolders().config, nullptr);
+}
+
+void ResetSettings() {
+  MakeConfigFolder();
   RemoveSettingsFile();
 }
 

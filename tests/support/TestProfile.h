@@ -3,8 +3,9 @@
 
 #include <string>
 
-// Makes the settings folder (settings writes need it) and removes the settings file, so
-// everything starts at its default.
+// The launcher gives every test program an empty profile; settings writes need the folder.
+void MakeConfigFolder();
+// Makes the settings folder and removes the settings file: every setting at its default.
 void ResetSettings();
 void RemoveSettingsFile();
 std::string ReadSettingsFile();
