@@ -3,12 +3,12 @@
 #include <memory>
 #include <vector>
 
-#include "ScreenPixels.h"
 #include "HungWindow.h"
 #include "KeyboardInput.h"
 #include "MemoBuilder.h"
 #include "MemoTest.h"
 #include "SavedMemo.h"
+#include "ScreenPixels.h"
 #include "WindowQuery.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Typing into a memo and saving it: text, colours, fonts and the window's place survive a
 // restart.
-#include "ScreenPixels.h"
 #include "KeyboardInput.h"
 #include "MemoBuilder.h"
 #include "MemoTest.h"
 #include "SavedMemo.h"
+#include "ScreenPixels.h"
 #include "WindowQuery.h"
 
 namespace {

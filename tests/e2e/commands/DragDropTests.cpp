@@ -3,15 +3,15 @@
 // memo data without; files, text and addresses dragged in from another program, taken in
 // the view's order of formats.
 #include "CommandTest.h"
-#include "DriverDropTarget.h"
+#include "DialogControls.h"
 #include "DriverDragSource.h"
+#include "DriverDropTarget.h"
 #include "MemoBuilder.h"
 #include "MemoLayout.h"
 #include "MouseInput.h"
-#include "DialogControls.h"
-#include "WindowQuery.h"
 #include "TestFiles.h"
 #include "TestProfile.h"
+#include "WindowQuery.h"
 
 namespace {
 

@@ -2,12 +2,11 @@
 // status bar switched off and on, save as text, the document's properties, save as in
 // data-folder mode, close all, and printing through the page setup to the PDF queue.
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "KVProfile.h"
 #include "MemoBuilder.h"
 #include "MemoLayout.h"
-#include "DialogControls.h"
 #include "ProcessWindows.h"
-#include "WindowQuery.h"
 #include "Screenshots.h"
 #include "TestFiles.h"
 #include "TestProfile.h"

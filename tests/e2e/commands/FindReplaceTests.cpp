@@ -2,11 +2,11 @@
 // end or the start with the wrap-around questions, single replacements, and replace all
 // with the count it reports.
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "MemoBuilder.h"
 #include "MemoLayout.h"
-#include "DialogControls.h"
-#include "WindowQuery.h"
 #include "Screenshots.h"
+#include "WindowQuery.h"
 
 namespace {
 

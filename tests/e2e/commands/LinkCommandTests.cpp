@@ -2,13 +2,12 @@
 // data-folder mode, where new memos are named by the folder's counter), the self link, a
 // link expanded, run and asked for its properties, paths turned into links, links opened
 // and closed in place, inserted through the file dialog and refreshed.
-#include "ScreenPixels.h"
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "MemoBuilder.h"
 #include "MemoLayout.h"
-#include "DialogControls.h"
 #include "ProcessWindows.h"
-#include "WindowQuery.h"
+#include "ScreenPixels.h"
 #include "Screenshots.h"
 #include "TestFiles.h"
 #include "TestProfile.h"

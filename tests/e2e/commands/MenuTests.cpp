@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "MemoBuilder.h"
 #include "MenuPixels.h"
 #include "MouseInput.h"
-#include "DialogControls.h"
-#include "WindowQuery.h"
 #include "Screenshots.h"
 #include "WindowQuery.h"
 

@@ -4,15 +4,14 @@
 // outside the selection, and resizing a link by its corner handle.
 #include <cstdio>
 
-#include "ScreenPixels.h"
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "KVSegment.h"
 #include "MemoBuilder.h"
 #include "MemoLayout.h"
 #include "MouseInput.h"
-#include "DialogControls.h"
 #include "ProcessWindows.h"
-#include "WindowQuery.h"
+#include "ScreenPixels.h"
 #include "Screenshots.h"
 #include "TestFiles.h"
 #include "TestProfile.h"
