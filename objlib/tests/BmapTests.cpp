@@ -236,7 +236,8 @@ TEST(BmapDraw, AtAPrintersResolution) {
   DeviceCanvas canvas(200, 100, printer);
   ASSERT_EQ(dpi, GetDeviceCaps(canvas.Dc(), LOGPIXELSX));
   Draw(bitmap, canvas, CPoint(0, 0));
-  const int width = dpi * 24 / screen, height = GetDeviceCaps(printer, LOGPIXELSY) * 12 / screen;
+  ASSERT_EQ(300, dpi);
+  const int width = 75, height = 37;  // 24 by 12 screen pixels at 96 dpi on a 300 dpi printer
   EXPECT_EQ(bitmap.cx, width);
   // Away from the quadrant borders, where scaling rounds either way.
   for (int qy = 0; qy < 2; ++qy)

@@ -5,30 +5,10 @@
 
 #include "ClipboardFormats.h"
 #include "DocSupport.h"
+#include "GlobalBlocks.h"
 #include "KVFont.h"
 
 namespace {
-
-void PutOnClipboard(UINT format, const Bytes& bytes) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
-  GlobalUnlock(block);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  SetClipboardData(format, block);
-  CloseClipboard();
-}
-
-Bytes ClipboardBytes(UINT format) {
-  Bytes bytes;
-  if (!OpenClipboard(nullptr)) return bytes;
-  if (HANDLE data = GetClipboardData(format)) {
-    bytes.assign(static_cast<const char*>(GlobalLock(data)), GlobalSize(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return bytes;
-}
 
 // "red" in red and large, then " black" in black and small.
 void FillStyled(KVDocText& doc) {
@@ -89,10 +69,7 @@ TEST(Clipboard, MemoDataKeepsColoursAndFontsAndPlainTextWins) {
   EmptyClipboard();
   for (auto [format, bytes] : {std::pair<UINT, Bytes>{KVGetClipboardFormats().dataBus, memoData},
                                std::pair<UINT, Bytes>{CF_TEXT, Bytes("plain", 6)}}) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
-    GlobalUnlock(block);
-    SetClipboardData(format, block);
+    SetClipboardData(format, GlobalOf(bytes));
   }
   CloseClipboard();
   KVDocText plain;

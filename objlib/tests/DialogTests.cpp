@@ -61,17 +61,17 @@ LinkDialogView Look(HWND dialog) {
   view.icon = Checked(dialog, IDC_LINK_ICON);
   view.headingButton = Enabled(dialog, IDC_LINK_BROWSE_HEADING);
   view.stretchVisible = IsWindowVisible(GetDlgItem(dialog, IDC_LINK_STRETCH)) != FALSE;
-  view.heading = ItemText(dialog, IDC_LINK_HEADING);
-  view.docName = ItemText(dialog, IDC_LINK_DOC_NAME);
-  view.fileName = ItemText(dialog, IDC_LINK_FILE_NAME);
+  view.heading = ControlText(dialog, IDC_LINK_HEADING);
+  view.docName = ControlText(dialog, IDC_LINK_DOC_NAME);
+  view.fileName = ControlText(dialog, IDC_LINK_FILE_NAME);
   return view;
 }
 
 // Opens the colour dialog of a button, sets red, green and blue when given, and confirms
 // or cancels it.
 void PickColour(HWND dialog, int button, bool confirm, COLORREF colour = CLR_INVALID) {
-  Press(dialog, button);
-  HWND picker = WaitForDialog(GetWindowThreadProcessId(dialog, nullptr), dialog);
+  PressButton(dialog, button);
+  HWND picker = WaitForThreadDialog(GetWindowThreadProcessId(dialog, nullptr), dialog);
   if (!picker) return;
   if (colour != CLR_INVALID) {
     SetDlgItemInt(picker, kPickerRed, GetRValue(colour), FALSE);
@@ -88,7 +88,7 @@ class DialogTest : public ::testing::Test {
     RemoveSettingsFile();
     memo = WriteMemo("target.kvm", "", "目標の文書");
     text = TestFolder() + "notes.txt";
-    WriteBytes(text, "x");
+    WriteWholeFile(text, "x");
   }
   std::string memo, text;
 };
@@ -106,11 +106,11 @@ TEST_F(DialogTest, TheLinkDialogShowsTheLinkAndOKBuildsItsAttributesFromTheContr
     view = Look(dialog);
     Choose(dialog, IDC_LINK_CAPTION_MODE, 1);
     view.pathEnabledAfter = Enabled(dialog, IDC_LINK_SHOW_PATH) || Enabled(dialog, IDC_LINK_SHOW_EXT);
-    Type(dialog, IDC_LINK_HEADING, heading);
+    ReplaceText(dialog, IDC_LINK_HEADING, heading);
     SetChecked(dialog, IDC_LINK_SHOW_EXT, true);  // the path box stays unchecked, disabled
     SetChecked(dialog, IDC_LINK_ICON, false);
     PauseForOnlookers();
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(3, view.modes);  // a memo link offers the title mode too
   EXPECT_EQ(0, view.mode);
@@ -143,7 +143,7 @@ TEST_F(DialogTest, TheLinkDialogShowsTheLinkAndOKBuildsItsAttributesFromTheContr
   link->m_nAttr = LA_FILENAME | LA_DOCNAME;
   RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
     view = Look(dialog);
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(2, view.mode);
   EXPECT_FALSE(view.pathEnabled);
@@ -157,9 +157,9 @@ TEST_F(DialogTest, CancelLeavesTheLinkAsItWasAndAnImageLinkOffersTwoModes) {
   LinkDialogView view;
   int result = RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
     view = Look(dialog);
-    Type(dialog, IDC_LINK_HEADING, "changed");
-    Type(dialog, IDC_LINK_FILE_NAME, text);
-    Press(dialog, IDCANCEL);
+    ReplaceText(dialog, IDC_LINK_HEADING, "changed");
+    ReplaceText(dialog, IDC_LINK_FILE_NAME, text);
+    PressButton(dialog, IDCANCEL);
   });
   EXPECT_EQ(0, result);
   EXPECT_EQ(2, view.modes);
@@ -176,15 +176,15 @@ TEST_F(DialogTest, AnEmptyFileNameIsRefusedAndANewOneAttachesTheLinkAgain) {
   std::string message;
   bool stayedOpen = false;
   int result = RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
-    Type(dialog, IDC_LINK_FILE_NAME, "");
-    Press(dialog, IDOK);
-    HWND box = WaitForDialog(GetWindowThreadProcessId(dialog, nullptr), dialog);
+    ReplaceText(dialog, IDC_LINK_FILE_NAME, "");
+    PressButton(dialog, IDOK);
+    HWND box = WaitForThreadDialog(GetWindowThreadProcessId(dialog, nullptr), dialog);
     if (!box) return;
     message = MessageText(box);
     PressAndWait(box, IDOK);
     stayedOpen = IsWindowVisible(dialog) != FALSE;
-    Type(dialog, IDC_LINK_FILE_NAME, text);
-    Press(dialog, IDOK);
+    ReplaceText(dialog, IDC_LINK_FILE_NAME, text);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ("ファイル名が入力されていません。", message);
   EXPECT_TRUE(stayedOpen);
@@ -200,13 +200,13 @@ TEST_F(DialogTest, TheBrowseButtonPutsTheChosenFileIntoTheFileName) {
   std::unique_ptr<KVObjLink> link(LinkTo(memo));
   std::string chosen;
   int result = RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
-    Press(dialog, IDC_LINK_BROWSE_FILE);
-    HWND open = WaitForDialog(GetWindowThreadProcessId(dialog, nullptr), dialog);
+    PressButton(dialog, IDC_LINK_BROWSE_FILE);
+    HWND open = WaitForThreadDialog(GetWindowThreadProcessId(dialog, nullptr), dialog);
     if (!open) return;
     SetDlgItemTextA(open, kOpenFileName, text.c_str());
     PressAndWait(open, IDOK);
-    chosen = ItemText(dialog, IDC_LINK_FILE_NAME);
-    Press(dialog, IDOK);
+    chosen = ControlText(dialog, IDC_LINK_FILE_NAME);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(text, chosen);
   EXPECT_EQ(1, result);
@@ -219,11 +219,11 @@ TEST_F(DialogTest, OverLongInputIsCutWithoutSplittingACharacter) {
   const std::string path = TestFolder() + Repeat("長", 200) + ".txt";
   std::string shownHeading, shownPath;
   RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
-    Type(dialog, IDC_LINK_HEADING, heading);
-    Type(dialog, IDC_LINK_FILE_NAME, path);
-    shownHeading = ItemText(dialog, IDC_LINK_HEADING);
-    shownPath = ItemText(dialog, IDC_LINK_FILE_NAME);
-    Press(dialog, IDOK);
+    ReplaceText(dialog, IDC_LINK_HEADING, heading);
+    ReplaceText(dialog, IDC_LINK_FILE_NAME, path);
+    shownHeading = ControlText(dialog, IDC_LINK_HEADING);
+    shownPath = ControlText(dialog, IDC_LINK_FILE_NAME);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(heading.substr(0, 199), shownHeading);  // 200 would split the last character
   EXPECT_EQ(heading.substr(0, 199), link->m_strCaption);
@@ -240,7 +240,7 @@ TEST_F(DialogTest, ColourButtonsWriteTheCustomColoursOnlyWhenConfirmed) {
   int result = RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
     PickColour(dialog, IDC_LINK_TEXT_COLOR, false, RGB(0, 0, 255));
     PickColour(dialog, IDC_LINK_BACK_COLOR, true, RGB(255, 0, 0));
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(1, result);
   EXPECT_EQ(oldText, link->m_crColor);
@@ -255,14 +255,14 @@ TEST_F(DialogTest, ColourButtonsWriteTheCustomColoursOnlyWhenConfirmed) {
   RemoveSettingsFile();
   result = RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
     PickColour(dialog, IDC_LINK_BACK_COLOR, false, RGB(0, 128, 0));
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(1, result);
   EXPECT_EQ("", CustomColors());
   EXPECT_EQ(RGB(255, 0, 0), link->m_crBackColor);
   result = RunDialog([&] { return link->DoProperty(); }, [&](HWND dialog) {
     PickColour(dialog, IDC_LINK_BACK_COLOR, true, RGB(0, 128, 0));
-    Press(dialog, IDCANCEL);
+    PressButton(dialog, IDCANCEL);
   });
   EXPECT_EQ(0, result);
   EXPECT_EQ(RGB(255, 0, 0), link->m_crBackColor);
@@ -281,7 +281,7 @@ TEST_F(DialogTest, TheImageDialogSetsExactlyTheFrameAndStretchBits) {
     SetChecked(dialog, IDC_IMAGE_BORDER, false);
     SetChecked(dialog, IDC_IMAGE_STRETCH, false);
     PauseForOnlookers();
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_TRUE(frame && stretch);
   EXPECT_EQ(1, result);
@@ -290,13 +290,13 @@ TEST_F(DialogTest, TheImageDialogSetsExactlyTheFrameAndStretchBits) {
 
   result = RunDialog([&] { return picture.DoProperty(); }, [&](HWND dialog) {
     SetChecked(dialog, IDC_IMAGE_STRETCH, true);
-    Press(dialog, IDCANCEL);
+    PressButton(dialog, IDCANCEL);
   });
   EXPECT_EQ(0, result);
   EXPECT_EQ(0u, picture.m_nAttr);
   RunDialog([&] { return picture.DoProperty(); }, [&](HWND dialog) {
     SetChecked(dialog, IDC_IMAGE_STRETCH, true);
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(BA_STRETCH, picture.m_nAttr);
 }
@@ -313,15 +313,15 @@ TEST_F(DialogTest, TheFileDialogEditsTheTitleWrappingAndBackground) {
   std::string title, path;
   bool wrap = false, pathReadOnly = false;
   int result = RunDialog([&] { return doc.DoProperty(); }, [&](HWND dialog) {
-    title = ItemText(dialog, IDC_FILE_TITLE);
-    path = ItemText(dialog, IDC_FILE_PATH);
+    title = ControlText(dialog, IDC_FILE_TITLE);
+    path = ControlText(dialog, IDC_FILE_PATH);
     pathReadOnly = (GetWindowLongA(GetDlgItem(dialog, IDC_FILE_PATH), GWL_STYLE) & ES_READONLY) != 0;
     wrap = Checked(dialog, IDC_FILE_WRAP);
-    Type(dialog, IDC_FILE_TITLE, Repeat("題", 60));  // 120 bytes
+    ReplaceText(dialog, IDC_FILE_TITLE, Repeat("題", 60));  // 120 bytes
     SetChecked(dialog, IDC_FILE_WRAP, false);
     PickColour(dialog, IDC_FILE_BACK_COLOR, true, RGB(255, 255, 0));
     PauseForOnlookers();
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ("古い題名", title);
   EXPECT_EQ(memo, path);
@@ -336,8 +336,8 @@ TEST_F(DialogTest, TheFileDialogEditsTheTitleWrappingAndBackground) {
 
   doc.ClearDerty();
   result = RunDialog([&] { return doc.DoProperty(); }, [&](HWND dialog) {
-    Type(dialog, IDC_FILE_TITLE, "捨てる");
-    Press(dialog, IDCANCEL);
+    ReplaceText(dialog, IDC_FILE_TITLE, "捨てる");
+    PressButton(dialog, IDCANCEL);
   });
   EXPECT_EQ(0, result);
   EXPECT_EQ(Repeat("題", 50), doc.m_strDocName);
@@ -349,10 +349,10 @@ TEST_F(DialogTest, TheFigureDocumentTakesAttributesAndBackgroundButKeepsItsName)
   doc.m_strDocName = "図";
   std::string title;
   int result = RunDialog([&] { return doc.DoProperty(); }, [&](HWND dialog) {
-    title = ItemText(dialog, IDC_FILE_TITLE);
-    Type(dialog, IDC_FILE_TITLE, "無視される");
+    title = ControlText(dialog, IDC_FILE_TITLE);
+    ReplaceText(dialog, IDC_FILE_TITLE, "無視される");
     SetChecked(dialog, IDC_FILE_WRAP, true);
-    Press(dialog, IDOK);
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ("", title);
   EXPECT_EQ(1, result);
@@ -369,8 +369,8 @@ TEST_F(DialogTest, TheFigureDocumentTakesAttributesAndBackgroundButKeepsItsName)
   doc.SelectAll(true);
   result = RunDialog([&] { return doc.DoChildProperty(); }, [&](HWND dialog) {
     Choose(dialog, IDC_LINK_CAPTION_MODE, 1);
-    Type(dialog, IDC_LINK_HEADING, "図の中");
-    Press(dialog, IDOK);
+    ReplaceText(dialog, IDC_LINK_HEADING, "図の中");
+    PressButton(dialog, IDOK);
   });
   EXPECT_EQ(1, result);
   EXPECT_EQ("図の中", link->m_strCaption);

@@ -15,15 +15,6 @@ inline std::string TestFolder() {
   return folder + "\\";
 }
 
-inline void WriteBytes(const std::string& path, const Bytes& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-inline Bytes ReadBytes(const std::string& path) { return ReadFileBytes(path); }
-
 // The document head segment as a memo file starts: version, placement, scroll, name.
 inline Bytes DocHead(const std::string& name, unsigned version = 512, int scrollX = 0,
                      int scrollY = 0, const Bytes& placement = Bytes(44, '\0')) {
@@ -49,7 +40,7 @@ inline const Bytes& BoxTail() {
 // A memo file written at path with the given text box run.
 inline std::string WriteMemo(const std::string& name, const Bytes& run, const std::string& title = "") {
   std::string path = TestFolder() + name;
-  WriteBytes(path, DocHead(title) + PageSegment() + BoxHead(0, 0xFFFFFF, 400, 0) + run + BoxTail() +
+  WriteWholeFile(path, DocHead(title) + PageSegment() + BoxHead(0, 0xFFFFFF, 400, 0) + run + BoxTail() +
                        "\xFF\xFF");
   return path;
 }

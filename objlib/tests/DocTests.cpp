@@ -70,7 +70,7 @@ TEST(DocFile, HandBuiltFileLoadsAndSavesByteForByte) {
                Segment(0xFF31, "unknown kept") + RunOf("end", RGB(200, 0, 0), JapaneseFont(-24)) +
                BoxTail() + "\xFF\xFF";
   std::string path = TestFolder() + "golden.kvm";
-  WriteBytes(path, file);
+  WriteWholeFile(path, file);
   KVDocText doc;
   ASSERT_EQ(1, LoadPath(doc, path));
   EXPECT_EQ("メモ", doc.m_strDocName);
@@ -85,12 +85,12 @@ TEST(DocFile, HandBuiltFileLoadsAndSavesByteForByte) {
   expected.replace(DocHead("メモ").size() + 30 + 26, 4, heightAt);
   EXPECT_EQ(expected, saved);
   ASSERT_EQ(0, SavePath(doc, path));  // no placement: the loaded one is written again
-  EXPECT_EQ(expected, ReadBytes(path));
+  EXPECT_EQ(expected, ReadWholeFile(path));
 }
 
 TEST(DocFile, AFileWithoutHeadIsTheOldestFormat) {
   std::string path = TestFolder() + "headless.kvm";
-  WriteBytes(path, Segment(SEG_TBOX, U32(0) + U32(0xFFFFFF) + U32(300) + U32(0)) + U16('o') +
+  WriteWholeFile(path, Segment(SEG_TBOX, U32(0) + U32(0xFFFFFF) + U32(300) + U32(0)) + U16('o') +
                        U16('k') + BoxTail() + "\xFF\xFF");
   KVDocText doc;
   ASSERT_EQ(1, LoadPath(doc, path));
@@ -103,7 +103,7 @@ TEST(DocFile, PlainTextTakesTheTextDefaults) {
   KVWriteProfileInt("TEXTBOX", "TextAttr", 0x40000000);
   KVWriteProfileInt("TEXTBOX", "TextBackColor", RGB(1, 2, 3));
   std::string path = TestFolder() + "notes.txt";
-  WriteBytes(path, "first\r\nsecond\tend");
+  WriteWholeFile(path, "first\r\nsecond\tend");
   KVDocText doc;
   doc.m_strDocName = "old";
   ASSERT_EQ(1, LoadPath(doc, path));
@@ -115,7 +115,7 @@ TEST(DocFile, PlainTextTakesTheTextDefaults) {
   EXPECT_STREQ(path.c_str(), doc.m_szPath);
 
   std::string empty = TestFolder() + "empty.txt";
-  WriteBytes(empty, "");
+  WriteWholeFile(empty, "");
   KVDocText blank;
   EXPECT_EQ(1, LoadPath(blank, empty));
   EXPECT_EQ("", TextOf(blank));
@@ -129,14 +129,14 @@ TEST(DocFile, NewerOrDamagedFilesChangeNothing) {
   Bytes before = Serialise(doc);
 
   std::string newer = TestFolder() + "newer.kvm";
-  WriteBytes(newer, DocHead("new", 513) + PageSegment() + BoxHead(0, 0, 1, 1) + "x" + BoxTail() + "\xFF\xFF");
+  WriteWholeFile(newer, DocHead("new", 513) + PageSegment() + BoxHead(0, 0, 1, 1) + "x" + BoxTail() + "\xFF\xFF");
   EXPECT_EQ(KV_ERR_VERSION, LoadPath(doc, newer));
   EXPECT_EQ(before, Serialise(doc));
 
-  Bytes whole = ReadBytes(good);
+  Bytes whole = ReadWholeFile(good);
   for (size_t cut : {size_t(3), size_t(40), size_t(70), size_t(110), whole.size() - 9}) {
     std::string damaged = TestFolder() + "cut.kvm";
-    WriteBytes(damaged, whole.substr(0, cut));
+    WriteWholeFile(damaged, whole.substr(0, cut));
     EXPECT_EQ(KV_ERR_READ_WRITE, LoadPath(doc, damaged)) << cut;
     EXPECT_EQ(before, Serialise(doc)) << cut;
   }
@@ -145,7 +145,7 @@ TEST(DocFile, NewerOrDamagedFilesChangeNothing) {
   Bytes badPage = DocHead("") + Segment(SEG_PAGE, "tiny");
   for (const Bytes& head : {badHead, badPage}) {
     std::string damaged = TestFolder() + "bad.kvm";
-    WriteBytes(damaged, head + BoxHead(0, 0, 1, 1) + "y" + BoxTail() + "\xFF\xFF");
+    WriteWholeFile(damaged, head + BoxHead(0, 0, 1, 1) + "y" + BoxTail() + "\xFF\xFF");
     EXPECT_EQ(KV_ERR_READ_WRITE, LoadPath(doc, damaged));
     EXPECT_EQ(before, Serialise(doc));
   }
@@ -161,7 +161,7 @@ TEST(DocFile, SavingCleansAFailedSaveKeepsEverything) {
   ASSERT_EQ(0, SavePath(doc, path));
   EXPECT_FALSE(doc.IsDerty());
   EXPECT_FALSE(doc.CanUndo());
-  Bytes onDisk = ReadBytes(path);
+  Bytes onDisk = ReadWholeFile(path);
 
   doc.Insert(const_cast<char*>(" more"));
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -169,7 +169,7 @@ TEST(DocFile, SavingCleansAFailedSaveKeepsEverything) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(doc.IsDerty());
   EXPECT_TRUE(doc.CanUndo());
-  EXPECT_EQ(onDisk, ReadBytes(path));
+  EXPECT_EQ(onDisk, ReadWholeFile(path));
   doc.Undo();
   EXPECT_EQ("typed", TextOf(doc));
 }

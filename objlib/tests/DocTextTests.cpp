@@ -63,7 +63,7 @@ TEST(DocText, ResizingAWrappedMemoKeepsTheTopLine) {
 TEST(DocText, PathToLinkTurnsTheSelectedTextIntoALink) {
   KVDocText doc;
   std::string target = TestFolder() + "target.txt";
-  WriteBytes(target, "x");
+  WriteWholeFile(target, "x");
   std::string text = "see " + target;
   doc.Insert(&text[0]);
   doc.SetSel(doc.Box()->m_list.pHead->pNext->pNext->pNext->pNext, doc.Box()->m_list.pTail);
@@ -91,7 +91,7 @@ TEST(DocText, SaveTextWritesLinesWithoutAZero) {
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));  // nothing written
   doc.Insert(const_cast<char*>("one\r\ntwo"));
   EXPECT_EQ(0, doc.SaveText(&file));
-  EXPECT_EQ("one\r\ntwo", ReadBytes(path));
+  EXPECT_EQ("one\r\ntwo", ReadWholeFile(path));
 }
 
 TEST(DocText, MakeLinkCutsTheSelectionIntoANewMemoLinkedBack) {
@@ -128,7 +128,7 @@ TEST(DocText, MakeLinkToATextFileWritesPlainText) {
   KVFile file;
   file.Attach(path.c_str());
   ASSERT_EQ(1, doc.MakeLink(&file, nullptr));
-  EXPECT_EQ("plain words", ReadBytes(path));
+  EXPECT_EQ("plain words", ReadWholeFile(path));
   auto* link = dynamic_cast<KVObjLink*>(doc.Box()->m_list.pHead->pObj);
   ASSERT_NE(nullptr, link);
   EXPECT_EQ(FT_TEXT, link->FileType());

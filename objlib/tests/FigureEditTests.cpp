@@ -34,33 +34,6 @@ class ThreeBlocks : public ::testing::Test {
   KVObjFBox box;
 };
 
-HGLOBAL GlobalText(const std::string& text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  return block;
-}
-
-HGLOBAL GlobalBytes(const Bytes& bytes) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
-  GlobalUnlock(block);
-  return block;
-}
-
-// A drop handle as the shell makes it: DROPFILES, then the paths, then an empty one.
-HGLOBAL DropOf(const std::vector<std::string>& paths) {
-  std::string list;
-  for (const std::string& path : paths) list += path + '\0';
-  list += '\0';
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
-  drop->pFiles = sizeof(DROPFILES);
-  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-  GlobalUnlock(block);
-  return block;
-}
-
 CRect RectOf(const KVObject* o) { return CRect(o->x, o->y, o->x + o->cx, o->y + o->cy); }
 
 }  // namespace
@@ -162,7 +135,7 @@ TEST(FigureEdit, EveryClipboardFormatInsertsAtItsPlace) {
   KVDocFig doc;
   const std::vector<std::string> files = {TestFolder() + "d1.txt", TestFolder() + "d2.txt",
                                           TestFolder() + "d3.txt"};
-  HGLOBAL drop = DropOf(files);
+  HGLOBAL drop = GlobalOf(DropFilesBytes(files));
   doc.Insert(CF_HDROP, drop, CPoint(30, 40));
   GlobalFree(drop);
   ASSERT_EQ(3, ChildCount(*doc.Box()));
@@ -171,14 +144,14 @@ TEST(FigureEdit, EveryClipboardFormatInsertsAtItsPlace) {
     EXPECT_EQ(SEG_LINK, link->m_wCode);
     EXPECT_EQ(CPoint(30, 40), CPoint(link->x, link->y));  // no rows: all at the point
   }
-  HGLOBAL url = GlobalText("http://example.com/");
+  HGLOBAL url = GlobalOf(Bytes("http://example.com/") + '\0');
   doc.Insert(static_cast<int>(KVGetClipboardFormats().url), url, CPoint(5, 6));
   GlobalFree(url);
   const KVObject* address = ChildAt(*doc.Box(), 3)->pObj;
   EXPECT_EQ(CPoint(5, 6), CPoint(address->x, address->y));
   EXPECT_EQ("http://example.com/", static_cast<const KVObjLink*>(address)->m_strCaption);
 
-  HGLOBAL text = GlobalText("ab");
+  HGLOBAL text = GlobalOf(Bytes("ab") + '\0');
   doc.Insert(CF_TEXT, text, CPoint(80, 80));
   GlobalFree(text);
   const KVObject* b = ChildAt(*doc.Box(), 5)->pObj;
@@ -199,7 +172,7 @@ TEST(FigureEdit, EveryClipboardFormatInsertsAtItsPlace) {
   ASSERT_EQ(1, ChildCount(*other.Box()));
   EXPECT_EQ(CPoint(30, 40), CPoint(ChildAt(*other.Box(), 0)->pObj->x, ChildAt(*other.Box(), 0)->pObj->y));
   // A stream that does not parse inserts nothing.
-  HGLOBAL damaged = GlobalBytes(FigureHead(0, 0, 10, 10) + Bytes("\xE6\xFF\x40\0\0\0", 6));
+  HGLOBAL damaged = GlobalOf(FigureHead(0, 0, 10, 10) + Bytes("\xE6\xFF\x40\0\0\0", 6));
   other.Insert(static_cast<int>(KVGetClipboardFormats().dataBus), damaged, CPoint(0, 0));
   GlobalFree(damaged);
   EXPECT_EQ(1, ChildCount(*other.Box()));

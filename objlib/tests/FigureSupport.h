@@ -28,7 +28,7 @@ inline Bytes LinkSegment(unsigned attr, unsigned back, int x, int y, int cx, int
 inline std::string WriteFigureMemo(const std::string& name, const Bytes& run,
                                    const Bytes& head = FigureHead(0, 0xFFFFFF, 300, 200)) {
   std::string path = TestFolder() + name;
-  WriteBytes(path, DocHead("") + PageSegment() + head + run + FigureTail() + "\xFF\xFF");
+  WriteWholeFile(path, DocHead("") + PageSegment() + head + run + FigureTail() + "\xFF\xFF");
   return path;
 }
 

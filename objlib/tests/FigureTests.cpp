@@ -27,7 +27,7 @@ Bytes EmptyTextBoxAt(int x, int y, int width, int height) {
 // Characters, a text box, a picture, a link and an unknown segment, the picture and the
 // text box below the link although they come first.
 Bytes MixedRun() {
-  WriteBytes(TestFolder() + "target.dat", "x");
+  WriteWholeFile(TestFolder() + "target.dat", "x");
   const Bytes pixels = Bytes("\x01\x02\x03\x04\x05\x06\0\0\x07\x08\x09\x0A\x0B\x0C\0\0\0\0", 18);
   return Bytes("A\x82\xA0") + EmptyTextBoxAt(10, 160, 100, 30) +
          BmapSegment(1, 200, 150, 2, 2, 2, 2, 24, pixels) +
@@ -50,7 +50,7 @@ KVObjLink* LinkIn(KVObjDoc& doc) {
 
 TEST(FigureMemo, AHandBuiltFileLoadsDrawsAndSavesByteForByte) {
   const std::string path = WriteFigureMemo("mixed.kvm", MixedRun(), FigureHead(1, kFigureBack, 300, 200));
-  const Bytes original = ReadBytes(path);
+  const Bytes original = ReadWholeFile(path);
   EXPECT_TRUE(KVIsFigureMemo(path.c_str()));
   KVDocFig doc;
   ASSERT_EQ(1, LoadFile(doc, path));
@@ -84,11 +84,11 @@ TEST(FigureMemo, AHandBuiltFileLoadsDrawsAndSavesByteForByte) {
 
   const std::string copy = TestFolder() + "mixed-copy.kvm";
   ASSERT_EQ(0, SaveFile(doc, copy));
-  EXPECT_EQ(original, ReadBytes(copy));
+  EXPECT_EQ(original, ReadWholeFile(copy));
   KVFile textFile;
   textFile.Attach((TestFolder() + "mixed.txt").c_str());
   ASSERT_EQ(0, doc.SaveText(&textFile));
-  EXPECT_EQ(Bytes("A\x82\xA0L"), ReadBytes(TestFolder() + "mixed.txt"));
+  EXPECT_EQ(Bytes("A\x82\xA0L"), ReadWholeFile(TestFolder() + "mixed.txt"));
   EXPECT_EQ(Bytes("A\x82\xA0L"), [&] {
     std::string text(box.TextLength(), '\0');
     int written = 0;
@@ -98,7 +98,7 @@ TEST(FigureMemo, AHandBuiltFileLoadsDrawsAndSavesByteForByte) {
 }
 
 TEST(FigureMemo, AbsurdPlacesAndSizesAreKeptWithinBoundsAndDamageChangesNothing) {
-  WriteBytes(TestFolder() + "target.dat", "x");
+  WriteWholeFile(TestFolder() + "target.dat", "x");
   const Bytes run = LinkSegment(LA_BORDER, kLinkBack, -5, 0x7FFFFFF0, 0x7FFFFFFF, 400,
                                 StoredInProfile("target.dat"), "far") +
                     EmptyTextBoxAt(-70000, -1, -20, 0x7FFFFFFF);
@@ -125,11 +125,11 @@ TEST(FigureMemo, AbsurdPlacesAndSizesAreKeptWithinBoundsAndDamageChangesNothing)
   DrawDoc(doc, canvas, CRect(0, 0, 64, 64));
 
   // A head cut short, or a run without its tail, leaves the document as it was.
-  const Bytes bytes = ReadBytes(path);
+  const Bytes bytes = ReadWholeFile(path);
   const size_t content = bytes.size() - run.size() - 30 - 6 - 2;
   for (size_t cut : {content + 12, bytes.size() - 8}) {
     SCOPED_TRACE(cut);
-    WriteBytes(TestFolder() + "cut.kvm", bytes.substr(0, cut));
+    WriteWholeFile(TestFolder() + "cut.kvm", bytes.substr(0, cut));
     EXPECT_LT(LoadFile(doc, TestFolder() + "cut.kvm"), 0);
     EXPECT_EQ(2, ChildCount(*doc.Box()));
   }

@@ -41,20 +41,16 @@ DocNameResult DocNameOf(const std::string& path) {
 // The bytes of a block ReadFile handed over, freed here.
 std::string TakeBlock(void* block, int count) {
   HGLOBAL global = static_cast<HGLOBAL>(block);
-  std::string bytes;
-  if (const char* data = static_cast<const char*>(GlobalLock(global))) {
-    bytes.assign(data, GlobalSize(global) >= static_cast<SIZE_T>(count) + 1 ? count + 1 : 0);
-    GlobalUnlock(global);
-  }
+  std::string bytes = BytesOf(global);
   GlobalFree(global);
-  return bytes;
+  return bytes.size() >= static_cast<size_t>(count) + 1 ? bytes.substr(0, count + 1) : "";
 }
 
 }  // namespace
 
 TEST_F(FileReading, WholeFileWithAZeroAfterIt) {
-  WriteBytes(Scratch("empty.txt"), "");
-  WriteBytes(Scratch("data.bin"), std::string("ab\0cd", 5));
+  WriteWholeFile(Scratch("empty.txt"), "");
+  WriteWholeFile(Scratch("data.bin"), std::string("ab\0cd", 5));
   KVFile empty, data;
   empty.Attach(Scratch("empty.txt").c_str());
   data.Attach(Scratch("data.bin").c_str());
@@ -83,11 +79,11 @@ TEST_F(FileWriting, CreatesAndReplacesLeavingNothingElse) {
   EXPECT_EQ(KV_ERR_NO_FILE, file.WriteFile("x", 1));
   file.Attach(Scratch("memo.kvm").c_str());
   ASSERT_EQ(0, file.WriteFile("first version", 13));
-  EXPECT_EQ("first version", ReadBytes(Scratch("memo.kvm")));
+  EXPECT_EQ("first version", ReadWholeFile(Scratch("memo.kvm")));
   ASSERT_EQ(0, file.WriteFile(std::string("2\0", 2).c_str(), 2));
-  EXPECT_EQ(std::string("2\0", 2), ReadBytes(Scratch("memo.kvm")));
+  EXPECT_EQ(std::string("2\0", 2), ReadWholeFile(Scratch("memo.kvm")));
   ASSERT_EQ(0, file.WriteFile("", 0));
-  EXPECT_EQ("", ReadBytes(Scratch("memo.kvm")));
+  EXPECT_EQ("", ReadWholeFile(Scratch("memo.kvm")));
   EXPECT_EQ(std::vector<std::string>{"memo.kvm"}, FolderEntries(scratch_));
 }
 
@@ -106,30 +102,30 @@ TEST_F(FileWriting, AWriteFailingHalfWayKeepsTheOldFile) {
   ASSERT_NE(nullptr, VirtualAlloc(pages, page, MEM_COMMIT, PAGE_READWRITE));
   std::memset(pages, 'n', page);
   std::string path = Scratch("memo.kvm");
-  WriteBytes(path, "old bytes");
+  WriteWholeFile(path, "old bytes");
   KVFile file;
   file.Attach(path.c_str());
   int result = file.WriteFile(pages, static_cast<int>(2 * page));
   VirtualFree(pages, 0, MEM_RELEASE);
   EXPECT_EQ(KV_ERR_READ_WRITE, result);
-  EXPECT_EQ("old bytes", ReadBytes(path));
+  EXPECT_EQ("old bytes", ReadWholeFile(path));
   EXPECT_EQ(std::vector<std::string>{"memo.kvm"}, FolderEntries(scratch_));
 }
 
 TEST_F(FileWriting, AReadOnlyTargetKeepsItsBytes) {
   std::string path = Scratch("locked.kvm");
-  WriteBytes(path, "old bytes");
+  WriteWholeFile(path, "old bytes");
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   KVFile file;
   file.Attach(path.c_str());
   EXPECT_EQ(KV_ERR_OPEN, file.WriteFile("new", 3));
-  EXPECT_EQ("old bytes", ReadBytes(path));
+  EXPECT_EQ("old bytes", ReadWholeFile(path));
   EXPECT_EQ(std::vector<std::string>{"locked.kvm"}, FolderEntries(scratch_));
 }
 
 TEST_F(FileWriting, ATargetHeldOpenWithoutSharingKeepsItsBytes) {
   std::string path = Scratch("busy.kvm");
-  WriteBytes(path, "old bytes");
+  WriteWholeFile(path, "old bytes");
   HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, holder);
   KVFile file;
@@ -137,13 +133,13 @@ TEST_F(FileWriting, ATargetHeldOpenWithoutSharingKeepsItsBytes) {
   int result = file.WriteFile("new", 3);
   CloseHandle(holder);
   EXPECT_EQ(KV_ERR_OPEN, result);
-  EXPECT_EQ("old bytes", ReadBytes(path));
+  EXPECT_EQ("old bytes", ReadWholeFile(path));
   EXPECT_EQ(std::vector<std::string>{"busy.kvm"}, FolderEntries(scratch_));
 }
 
 // As an interrupted save leaves it: written an hour ago.
 void WriteLeftover(const std::string& path, const std::string& bytes) {
-  WriteBytes(path, bytes);
+  WriteWholeFile(path, bytes);
   HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
@@ -168,33 +164,36 @@ TEST_F(FileWriting, LeftoversOfCutShortSavesGoWithTheNextSaveInTheirFolderOnly) 
       {"~kvmemo.tmp", "x", false}, {"other\\~kv00A1B4.tmp", "another folder's", false}};
   CreateDirectoryA(Scratch("other").c_str(), nullptr);
   for (const auto& leftover : kLeftovers) WriteLeftover(Scratch(leftover.name), leftover.bytes);
-  WriteBytes(Scratch("~kv00A1B3.tmp"), "a save writing now");
+  WriteWholeFile(Scratch("~kv00A1B3.tmp"), "a save writing now");
   HANDLE holder = CreateFileA(Scratch("kvt1234.tmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   KVFile file;
   file.Attach(Scratch("memo.kvm").c_str());
   EXPECT_EQ(0, file.WriteFile("saved", 5));
   CloseHandle(holder);
-  for (const auto& leftover : kLeftovers)
-    EXPECT_EQ(leftover.removed ? "<missing>" : leftover.bytes, ReadBytes(Scratch(leftover.name)))
+  for (const auto& leftover : kLeftovers) {
+    const std::string path = Scratch(leftover.name);
+    EXPECT_EQ(leftover.removed ? "<missing>" : leftover.bytes,
+              FileExists(path) ? ReadWholeFile(path) : "<missing>")
         << leftover.name;
-  EXPECT_EQ("a save writing now", ReadBytes(Scratch("~kv00A1B3.tmp")));
+  }
+  EXPECT_EQ("a save writing now", ReadWholeFile(Scratch("~kv00A1B3.tmp")));
 }
 
 TEST_F(DocName, TitleOfAMemoHead) {
-  WriteBytes(Scratch("a.kvm"), DocHead("会議メモ") + U16(0xFFFF));
+  WriteWholeFile(Scratch("a.kvm"), DocHead("会議メモ") + U16(0xFFFF));
   EXPECT_EQ(0, DocNameOf(Scratch("a.kvm")).result);
   EXPECT_EQ("会議メモ", DocNameOf(Scratch("a.kvm")).name);
 
   // A long title is cut to 259 bytes on a character boundary.
   std::string longTitle;
   for (int i = 0; i < 150; ++i) longTitle += "表";
-  WriteBytes(Scratch("long.kvm"), DocHead(longTitle));
+  WriteWholeFile(Scratch("long.kvm"), DocHead(longTitle));
   EXPECT_EQ(longTitle.substr(0, 258), DocNameOf(Scratch("long.kvm")).name);
 }
 
 TEST_F(DocName, OnlyForAttachedExistingMemos) {
-  WriteBytes(Scratch("photo.jpg"), DocHead("x"));
+  WriteWholeFile(Scratch("photo.jpg"), DocHead("x"));
   EXPECT_EQ(KV_ERR_NOT_MEMO, DocNameOf(Scratch("photo.jpg")).result);
   EXPECT_EQ("", DocNameOf(Scratch("photo.jpg")).name);
   EXPECT_EQ(KV_ERR_OPEN, DocNameOf(Scratch("gone.kvm")).result);
@@ -222,7 +221,7 @@ TEST_F(DocName, HostileHeadsAreRefused) {
       {"page.kvm", U16(0xFFA0) + U32(title.size() + 57) + DocHead(title).substr(6)},
   };
   for (const auto& hostile : kCases) {
-    WriteBytes(Scratch(hostile.name), hostile.bytes);
+    WriteWholeFile(Scratch(hostile.name), hostile.bytes);
     DocNameResult got = DocNameOf(Scratch(hostile.name));
     EXPECT_EQ(KV_ERR_READ_WRITE, got.result) << hostile.name;
     EXPECT_EQ("", got.name) << hostile.name;
@@ -230,7 +229,7 @@ TEST_F(DocName, HostileHeadsAreRefused) {
 }
 
 TEST_F(Shell, SmallIconOfAnExistingFile) {
-  WriteBytes(Scratch("a.txt"), "x");
+  WriteWholeFile(Scratch("a.txt"), "x");
   KVFile file;
   EXPECT_EQ(nullptr, file.GetFileIcon());
   file.Attach(Scratch("a.txt").c_str());

@@ -24,7 +24,7 @@ TEST(DevicePaths, DeviceNamesInAnyFolderAndDevicePathsAreToldFromFiles) {
 
 TEST_F(SameFile, SpellingsOfOneFileAreOneOthersAreNot) {
   const std::string memo = Scratch("memo notes.kvm");
-  WriteBytes(memo, "x");
+  WriteWholeFile(memo, "x");
   CreateDirectoryA(Scratch("sub").c_str(), nullptr);
   std::string slashed = memo;
   for (char& c : slashed) c = c == '\\' ? '/' : c;

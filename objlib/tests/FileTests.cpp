@@ -77,7 +77,7 @@ TEST_F(Macros, NamedFoldersComeFirstInBothDirections) {
   CreateDirectoryA(work.c_str(), nullptr);
   ASSERT_TRUE(KVWriteProfileString("Option", "FolderList", "%Work%%Archive%"));
   ASSERT_TRUE(KVWriteProfileString("DataFolder", "Work", work.c_str()));
-  WriteBytes(work + "\\a.kvm", "");
+  WriteWholeFile(work + "\\a.kvm", "");
 
   KVFile file;
   EXPECT_EQ(0, file.Attach("%Work%\\a.kvm"));
@@ -132,10 +132,10 @@ TEST_F(Macros, PathsThatDoNotFitAreRefused) {
 }
 
 TEST_F(FileTypes, ByExtensionIgnoringCase) {
-  WriteBytes(Scratch("photo.JPG"), "x");
-  WriteBytes(Scratch("prog.Exe"), "x");
-  WriteBytes(Scratch("notes.txt"), "x");
-  WriteBytes(Scratch("icon.ico"), "x");
+  WriteWholeFile(Scratch("photo.JPG"), "x");
+  WriteWholeFile(Scratch("prog.Exe"), "x");
+  WriteWholeFile(Scratch("notes.txt"), "x");
+  WriteWholeFile(Scratch("icon.ico"), "x");
   EXPECT_EQ(FT_IMAGE, AttachPath(Scratch("photo.JPG")).type);
   EXPECT_EQ(0, AttachPath(Scratch("photo.JPG")).result);
   EXPECT_EQ(FT_PROGRAM, AttachPath(Scratch("prog.Exe")).type);
@@ -152,8 +152,8 @@ TEST_F(FileTypes, ByExtensionIgnoringCase) {
 }
 
 TEST_F(FileTypes, ExistenceDecidesTheRest) {
-  WriteBytes(Scratch("bare."), "x");
-  WriteBytes(Scratch("plain"), "x");
+  WriteWholeFile(Scratch("bare."), "x");
+  WriteWholeFile(Scratch("plain"), "x");
   CreateDirectoryA(Scratch("x.txt").c_str(), nullptr);
   EXPECT_EQ(FT_OTHER, AttachPath(Scratch("bare.")).type);
   EXPECT_EQ(FT_OTHER, AttachPath(Scratch("plain")).type);
@@ -166,7 +166,7 @@ TEST_F(FileTypes, ExistenceDecidesTheRest) {
 }
 
 TEST_F(FileTypes, APluginEntryTakesOverItsExtension) {
-  WriteBytes(Scratch("notes.TXT"), "x");
+  WriteWholeFile(Scratch("notes.TXT"), "x");
   ASSERT_TRUE(KVWriteProfileString("Plugin", "txt", "textview.dll"));
   ASSERT_TRUE(KVWriteProfileString("Plugin", "kvm", ""));
   ASSERT_TRUE(KVWriteProfileString("Plugin", "ソ", "kana.dll"));
@@ -189,7 +189,7 @@ TEST_F(FileTypes, AddressesAreUrls) {
 }
 
 TEST_F(Lifecycle, AttachOnceDetachOnce) {
-  WriteBytes(Scratch("a.txt"), "x");
+  WriteWholeFile(Scratch("a.txt"), "x");
   KVFile file;
   EXPECT_FALSE(file.IsAttached());
   char path[MAX_PATH] = "unchanged";

@@ -84,13 +84,6 @@ HostileResult LoadDrawResave(const std::string& file) {
   return result;
 }
 
-HGLOBAL GlobalOf(const std::string& bytes) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size());
-  std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
-  GlobalUnlock(block);
-  return block;
-}
-
 bool PasteThroughClipboard(KVObjDoc& doc, UINT format, HGLOBAL block) {
   if (!OpenClipboard(nullptr)) {
     GlobalFree(block);

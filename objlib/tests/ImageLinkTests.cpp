@@ -163,7 +163,7 @@ TEST_F(ImageLink, BmpGifAndJpegOpenFittedAndCentred) {
 
 TEST_F(ImageLink, ThePictureGoesWhenNotDrawnAndAFailureStaysUntilReload) {
   const std::string path = TestFolder() + "later.jpg";
-  WriteBytes(path, Bytes(500, 'j'));
+  WriteWholeFile(path, Bytes(500, 'j'));
   KVObjLink* link = LinkTo(path);
   ASSERT_NE(nullptr, Picture(*link));
   Canvas canvas(200, 200);

@@ -16,19 +16,6 @@
 
 namespace {
 
-// A drop handle as the shell makes it: DROPFILES, then the paths, then an empty one.
-HGLOBAL DropOf(const std::vector<std::string>& paths) {
-  std::string list;
-  for (const std::string& path : paths) list += path + '\0';
-  list += '\0';
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
-  drop->pFiles = sizeof(DROPFILES);
-  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-  GlobalUnlock(block);
-  return block;
-}
-
 // 'L' for a link, 'n' for a line break, '?' for anything else.
 std::string Shape(KVDocText& doc) {
   std::string shape;
@@ -42,7 +29,7 @@ std::string Shape(KVDocText& doc) {
 TEST(LinkInsert, DroppedFilesMakeRowsOfLinks) {
   std::vector<std::string> paths;
   for (int i = 0; i < 12; ++i) paths.push_back(TestFolder() + "drop" + std::to_string(i) + ".txt");
-  HGLOBAL drop = DropOf(paths);
+  HGLOBAL drop = GlobalOf(DropFilesBytes(paths));
   KVDocText rows;
   rows.Insert(CF_HDROP, drop, CPoint());
   EXPECT_EQ("LLLLLnLLLLLnLL", Shape(rows));
@@ -59,9 +46,7 @@ TEST(LinkInsert, DroppedFilesMakeRowsOfLinks) {
 
 TEST(LinkInsert, AnAddressBecomesOneLink) {
   const char url[] = "https://example.com/page";
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof url);
-  std::memcpy(GlobalLock(block), url, sizeof url);
-  GlobalUnlock(block);
+  HGLOBAL block = GlobalOf(std::string(url, sizeof url));
   KVDocText doc;
   doc.Insert(static_cast<int>(KVGetClipboardFormats().url), block, CPoint());
   GlobalFree(block);
@@ -74,7 +59,7 @@ TEST(LinkInsert, AnAddressBecomesOneLink) {
 TEST(LinkExtend, AMemoLinkBecomesTheMemosContentOthersStay) {
   std::string memo = WriteMemo("extend.kvm", "inside");
   std::string text = TestFolder() + "plain.txt";
-  WriteBytes(text, "not a memo");
+  WriteWholeFile(text, "not a memo");
   KVDocText doc;
   doc.Insert(const_cast<char*>("<"));
   KVFile memoFile, textFile;
@@ -102,10 +87,10 @@ TEST(LinkExtend, AMemoLinkBecomesTheMemosContentOthersStay) {
 TEST(LinkExtend, AnUnreadableMemoChangesNothingAndIsReported) {
   const Bytes newer = DocHead("", 513) + PageSegment() + BoxHead(0, 0xFFFFFF, 400, 0) + "x" +
                       BoxTail() + "\xFF\xFF";
-  WriteBytes(TestFolder() + "newer.kvm", newer);
+  WriteWholeFile(TestFolder() + "newer.kvm", newer);
   const std::string good = WriteMemo("good.kvm", "ok");
-  const Bytes whole = ReadBytes(good);
-  WriteBytes(TestFolder() + "cut.kvm", whole.substr(0, whole.size() - 5));  // no box end
+  const Bytes whole = ReadWholeFile(good);
+  WriteWholeFile(TestFolder() + "cut.kvm", whole.substr(0, whole.size() - 5));  // no box end
   const struct {
     const char* name;
     int result;

@@ -30,7 +30,7 @@ Bytes LinkRecord(const std::string& path) {
 
 TEST(LinkCaption, ModesAndTheUntitledName) {
   std::string path = TestFolder() + "Report.final.txt";
-  WriteBytes(path, "x");
+  WriteWholeFile(path, "x");
   KVObjLink* link = LinkTo(path);
   EXPECT_EQ(FT_TEXT, link->FileType());
   EXPECT_EQ("Report.final.txt", link->m_strCaption);  // a file link: name and extension
@@ -109,7 +109,7 @@ TEST(LinkSegment, RoundTripInTheCurrentLayout) {
 
 TEST(LinkSegment, OldLayoutReadsAndSavesEightBytesLonger) {
   std::string target = TestFolder() + "old.txt";
-  WriteBytes(target, "x");
+  WriteWholeFile(target, "x");
   Bytes body = U32(0x20000001) + U32(RGB(1, 2, 3)) + U32(150) + U32(10) + U32(0) + U32(0) +
                LinkRecord(target) + U32(3) + "abc" + Bytes(1, '\0');
   Bytes old = Segment(SEG_LINK, body);
@@ -163,7 +163,7 @@ TEST(LinkSegment, AnUnexpandableTargetSurvivesTwoSaves) {
     EXPECT_EQ(KV_ERR_TOO_LONG, link->GetLinkFileData(&block));
     EXPECT_EQ(record.substr(6, 259), link->m_szPath);  // shown as stored, in the caption too
     ASSERT_GE(doc.Save(nullptr, &file), 0);
-    const Bytes saved = ReadBytes(path);
+    const Bytes saved = ReadWholeFile(path);
     const size_t at = saved.find(U16(SEG_LINK) + U32(static_cast<unsigned>(body.size())));
     ASSERT_NE(Bytes::npos, at);
     EXPECT_EQ(record, saved.substr(at + 38, record.size())) << "save " << save;

@@ -240,19 +240,10 @@ TEST(Clipboard, CanPasteFollowsTheRealClipboard) {
   CloseClipboard();
   EXPECT_FALSE(list.CanPaste());
 
-  auto put = [](UINT format, const char* data, size_t size) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(memory), data, size);
-    GlobalUnlock(memory);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    SetClipboardData(format, memory);
-    CloseClipboard();
-  };
-  put(CF_TEXT, "text", 5);
+  ASSERT_TRUE(PutOnClipboard(CF_TEXT, std::string("text", 5)));
   EXPECT_TRUE(list.CanPaste());
-  put(KVGetClipboardFormats().dataBus, "\xff\xff", 2);
+  ASSERT_TRUE(PutOnClipboard(KVGetClipboardFormats().dataBus, "\xff\xff"));
   EXPECT_TRUE(list.CanPaste());
-  put(KVGetClipboardFormats().url, "http://x/", 10);
+  ASSERT_TRUE(PutOnClipboard(KVGetClipboardFormats().url, std::string("http://x/", 10)));
   EXPECT_FALSE(list.CanPaste());  // a web address alone is not pasted as such
 }

@@ -65,7 +65,7 @@ TEST_F(PluginHost, ARegisteredExtensionIsDrawnByItsPluginUntilTheLinkCloses) {
   const MagImage image = Picture();
   const std::string path = TestFolder() + "picture.mag";
   const auto mag = EncodeMag(image, CopyPolicy::Rotate).bytes;
-  WriteBytes(path, Bytes(mag.begin(), mag.end()));
+  WriteWholeFile(path, Bytes(mag.begin(), mag.end()));
   KVObjLink* link = OpenLinkTo(path);
   ASSERT_EQ(FT_PLUGIN, link->FileType());
   ASSERT_NE(nullptr, Viewer(*link));
@@ -111,7 +111,7 @@ TEST_F(PluginHost, PluginsThatCannotServeLeaveAnEmptyFramelessArea) {
   for (const char* name : {"no entry points.abc", "no library.def"}) {
     SCOPED_TRACE(name);
     const std::string path = TestFolder() + name;
-    WriteBytes(path, "x");
+    WriteWholeFile(path, "x");
     KVObjLink* link = OpenLinkTo(path);
     ASSERT_EQ(FT_PLUGIN, link->FileType());
     ASSERT_NE(nullptr, Viewer(*link));
@@ -152,7 +152,7 @@ TEST_F(PluginHost, APluginFaultLeavesTheMemoAndAnEmptyFrameAndNoFurtherCalls) {
     SCOPED_TRACE(c.faulting);
     calls(nullptr);
     const std::string path = TestFolder() + c.faulting + ".flt";
-    WriteBytes(path, "x");
+    WriteWholeFile(path, "x");
     KVFile file;
     file.Attach(path.c_str());
     KVDocText doc;

@@ -76,14 +76,14 @@ std::string BmpFile() {
                 static_cast<char>(GetRValue(c))};
     }
   const std::string path = TestFolder() + "quadrants.bmp";
-  WriteBytes(path, bytes);
+  WriteWholeFile(path, bytes);
   return path;
 }
 
 std::string MagFile() {
   const auto mag = EncodeMag(MakeTestImage(0x80, 0, 0, 63, 39, 7), CopyPolicy::Rotate).bytes;
   const std::string path = TestFolder() + "pane.mag";
-  WriteBytes(path, Bytes(mag.begin(), mag.end()));
+  WriteWholeFile(path, Bytes(mag.begin(), mag.end()));
   return path;
 }
 
@@ -105,7 +105,7 @@ TEST(PrintEverythingJob, AMemoWithEveryKindOfObjectPrints) {
   MakeConfigFolder();
   KVWriteProfileString("Plugin", "mag", (ProgramFolder() + "ImagePane.dll").c_str());
   const std::string text = TestFolder() + "notes.txt";
-  WriteBytes(text, "TEXT FILE T001\r\n");
+  WriteWholeFile(text, "TEXT FILE T001\r\n");
 
   KVDocText doc;
   AddLatin(doc, "EVERYTHING E001\r\n");

@@ -13,13 +13,6 @@
 
 namespace {
 
-HGLOBAL GlobalOf(const Bytes& bytes) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
-  GlobalUnlock(memory);
-  return memory;
-}
-
 void InsertData(KVObjTBox& box, UINT format, const Bytes& bytes) {
   HGLOBAL memory = GlobalOf(bytes);
   box.Insert(static_cast<int>(format), memory, CPoint());

@@ -1,66 +1,17 @@
-// Helpers shared by the library's tests: the settings folder, fonts, byte strings.
+// Helpers shared by the library's tests: fonts, byte strings, chains of objects.
 #pragma once
 
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
+#include "GlobalBlocks.h"
 #include "KVObjList.h"
 #include "KVProfile.h"
-
-// The launcher gives every test program an empty profile; settings writes need the folder.
-inline void MakeConfigFolder() {
-  CreateDirectoryA(KVGetFolders().app, nullptr);
-  CreateDirectoryA(KVGetFolders().config, nullptr);
-}
-
-inline void RemoveSettingsFile() { DeleteFileA(KVGetFolders().settings); }
-
-inline std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
-
-// The folder of the test program, ending in a backslash: the build puts ImagePane.dll and
-// Susie\imgfilt.spi there.
-inline std::string ProgramFolder() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  *(std::strrchr(path, '\\') + 1) = '\0';
-  return path;
-}
-
-inline std::string ReadSettingsFile() { return ReadFileBytes(KVGetFolders().settings); }
-
-// Runs this test program again, in a second process, with only the tests matching filter
-// and the environment variable childFlag set; returns its exit code (-1: not started).
-inline int RunSelfAsChild(const char* filter, const char* childFlag) {
-  char module[MAX_PATH];
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string command = std::string("\"") + module + "\" --gtest_filter=" + filter;
-  SetEnvironmentVariableA(childFlag, "1");
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION child = {};
-  BOOL started = CreateProcessA(module, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                &startup, &child);
-  SetEnvironmentVariableA(childFlag, nullptr);
-  if (!started) return -1;
-  WaitForSingleObject(child.hProcess, INFINITE);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(child.hProcess, &exitCode);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
-  return static_cast<int>(exitCode);
-}
+#include "TestFiles.h"
+#include "TestProfile.h"
 
 // A Japanese TrueType font, as memos use (mapped to IPA Gothic in the test prefix).
 inline LOGFONT JapaneseFont(int height = -16) {

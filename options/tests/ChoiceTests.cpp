@@ -51,7 +51,7 @@ TEST_F(OptionTest, ColourPickersStartAsTheirPageSaysAndOnlyDefaultsKeepCustomCol
   editor.ShowPage(kObjectDefaultsPage);
   ConfirmColorPicker(editor, IDC_MEMO_BACK_COLOR);
   // The picker writes them once it has closed.
-  ASSERT_TRUE(WaitFor([] { return Settings().Section("CustomColors").size() == 16; }));
+  ASSERT_TRUE(WaitUntil([] { return Settings().Section("CustomColors").size() == 16; }));
   IniSection custom = Settings().Section("CustomColors");
   for (const auto& [key, value] : custom)
     EXPECT_EQ(value, key == "Color_3" ? "1122867" : "16777215") << key;
@@ -70,9 +70,9 @@ TEST_F(OptionTest, TheDefaultFontIsJapaneseAndAJapaneseChoiceKeepsItsCharacterSe
   HWND dialog = WaitForOwnedDialog(editor.Sheet());
   ASSERT_TRUE(dialog);
   // With no settings the dialog starts on the built-in font, in its script.
-  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontFaceBox)), "ＭＳ Ｐゴシック");
-  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontSizeBox)), "10");
-  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontScriptBox)), "日本語");
+  EXPECT_EQ(ControlText(dialog, kFontFaceBox), "ＭＳ Ｐゴシック");
+  EXPECT_EQ(ControlText(dialog, kFontSizeBox), "10");
+  EXPECT_EQ(ControlText(dialog, kFontScriptBox), "日本語");
   // Western script picked after the face: memo text is still Shift-JIS.
   ASSERT_TRUE(ChooseItem(dialog, kFontFaceBox, "ＭＳ 明朝"));
   ASSERT_TRUE(ChooseItem(dialog, kFontScriptBox, "欧文"));
@@ -95,8 +95,8 @@ TEST_F(OptionTest, TheDefaultFontIsJapaneseAndAJapaneseChoiceKeepsItsCharacterSe
   again.Click(IDC_FONT_CHANGE);
   dialog = WaitForOwnedDialog(again.Sheet());
   ASSERT_TRUE(dialog);
-  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontFaceBox)), "ＭＳ 明朝");
-  EXPECT_EQ(WindowText(GetDlgItem(dialog, kFontScriptBox)), "日本語");
+  EXPECT_EQ(ControlText(dialog, kFontFaceBox), "ＭＳ 明朝");
+  EXPECT_EQ(ControlText(dialog, kFontScriptBox), "日本語");
   ASSERT_TRUE(PressAndWait(dialog, IDCANCEL));
   ASSERT_TRUE(again.Apply());
   EXPECT_EQ(Settings().Value("Font", "DefaultFase"), "ＭＳ 明朝");

@@ -70,7 +70,7 @@ void EditAndDeleteFolders(SheetDriver& editor, const TestFolders& paths) {
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_EQ(GetFileAttributesA(paths.created.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(SubmitEntry(dialog, nullptr, nullptr, IDYES), question);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
   const DWORD made = GetFileAttributesA(paths.created.c_str());
   EXPECT_TRUE(made != INVALID_FILE_ATTRIBUTES && (made & FILE_ATTRIBUTE_DIRECTORY));
   folders.Select(1);

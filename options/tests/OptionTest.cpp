@@ -34,9 +34,9 @@ std::string SubmitEntry(HWND dialog, const char* name, const char* path, int ans
     SendTo(GetDlgItem(dialog, IDC_ENTRY_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   HWND box = nullptr;
-  bool answered = WaitFor([&] {
+  bool answered = WaitUntil([&] {
     return !IsWindow(dialog) || !IsWindowVisible(dialog) ||
-           (box = FindOwnedDialog(dialog)) != nullptr;
+           (box = OwnedDialog(dialog)) != nullptr;
   });
   if (!answered) return "<no answer>";
   if (!box) return "";

@@ -1,6 +1,5 @@
 // The pages: defaults with no settings file, the keys each shown page stores and their
 // encodings, the enabling rules, refused numbers, colours and the default font.
-#include <cstdio>
 #include <filesystem>
 
 #include "OptionTest.h"
@@ -9,19 +8,6 @@
 namespace {
 
 const int kLinkGroups[] = {IDC_LINK_MEMO, IDC_LINK_IMAGE, IDC_LINK_FILE, IDC_LINK_URL};
-
-// The built-in default font, 10-point "ＭＳ Ｐゴシック" in Shift-JIS, as the settings file
-// stores it: Info fields in hexadecimal, then the face.
-std::pair<std::string, std::string> BuiltInFontKeys() {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  char info[128];
-  std::snprintf(info, sizeof info,
-                "%08X,00000000,00000000,00000000,00000190,00,00,00,80,00,00,00,22",
-                static_cast<unsigned>(height));
-  return {info, "ＭＳ Ｐゴシック"};
-}
 
 void ExpectFilePageDefaults(SheetDriver& editor) {
   EXPECT_EQ(editor.Chosen(IDC_USE_CLOSE_MSG), 1);
@@ -184,9 +170,13 @@ TEST_F(OptionTest, OkStoresEveryShownPageWithTheDefaultEncodings) {
             Sorted({{"Date1", "%Y年%m月%d日"}, {"Date2", "%H時%M分"}}));
   EXPECT_EQ(Sorted(ini.Section("Title")),
             Sorted({{"UseDocName", "1"}, {"HavePath", "1"}, {"HaveExt", "1"}}));
-  std::pair<std::string, std::string> font = BuiltInFontKeys();
+  // The built-in default font, 10-point "ＭＳ Ｐゴシック": -13 pixels high at 96 dpi, weight
+  // 400, character set 128, pitch and family 0x22, as the settings file stores them.
   EXPECT_EQ(Sorted(ini.Section("Font")),
-            Sorted({{"DefaultInfo", font.first}, {"DefaultFase", font.second}, {"Color", "0"}}));
+            Sorted({{"DefaultInfo",
+                     "FFFFFFF3,00000000,00000000,00000000,00000190,00,00,00,80,00,00,00,22"},
+                    {"DefaultFase", "ＭＳ Ｐゴシック"},
+                    {"Color", "0"}}));
   EXPECT_EQ(Sorted(ini.Section("FileDefault")),
             Sorted({{"MemoAttr", "0"}, {"MemoBackColor", "16777215"}}));
   EXPECT_EQ(ini.Section("IMAGE"), (IniSection{{"Attr", "1"}}));

@@ -10,12 +10,12 @@ TEST_F(OptionTest, ASecondStartOnlyBringsTheFirstSheetForward) {
                                100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_TRUE(other);
   SetForegroundWindow(other);
-  ASSERT_TRUE(WaitFor([other] { return GetForegroundWindow() == other; }));
+  ASSERT_TRUE(WaitUntil([other] { return GetForegroundWindow() == other; }));
 
   SheetDriver second;
   EXPECT_EQ(second.WaitForExit(), 0);
   EXPECT_EQ(CountSheets(), 1);
-  EXPECT_TRUE(WaitFor([&first] { return GetForegroundWindow() == first.Sheet(); }));
+  EXPECT_TRUE(WaitUntil([&first] { return GetForegroundWindow() == first.Sheet(); }));
   DestroyWindow(other);
 }
 

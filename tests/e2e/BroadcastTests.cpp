@@ -3,22 +3,22 @@
 #include <memory>
 #include <vector>
 
-#include "ClientImage.h"
 #include "HungWindow.h"
 #include "KeyboardInput.h"
 #include "MemoBuilder.h"
 #include "MemoTest.h"
 #include "SavedMemo.h"
+#include "ScreenPixels.h"
 #include "WindowQuery.h"
 
 namespace {
 
 // The view's pixels once two captures in a row agree (the window has finished painting).
-ClientImage SettledImage(HWND view) {
-  ClientImage last = ClientImage::Capture(view);
+ScreenPixels SettledImage(HWND view) {
+  ScreenPixels last = ScreenPixels::OfClient(view);
   WaitUntil([&] {
     Sleep(100);
-    ClientImage next = ClientImage::Capture(view);
+    ScreenPixels next = ScreenPixels::OfClient(view);
     bool same = next.Differences(last) == 0;
     last = next;
     return same;
@@ -34,7 +34,7 @@ TEST_F(SaveBroadcast, SavingALinkedMemoRedrawsTheWindowThatShowsIt) {
   const std::string target = Folder() + "target.kvm";
   const std::string linking = Folder() + "linking.kvm";
   ASSERT_TRUE(MemoBuilder().Text("リンク先の元の内容").Save(target));
-  ASSERT_TRUE(MemoBuilder().Text("リンク元\n").OpenLink(target).Save(linking));
+  ASSERT_TRUE(MemoBuilder().Text("リンク元\n").Link(target, true).Save(linking));
 
   MemoProcess& shower = Launch(linking);
   ASSERT_TRUE(shower.WaitForWindow());
@@ -47,14 +47,14 @@ TEST_F(SaveBroadcast, SavingALinkedMemoRedrawsTheWindowThatShowsIt) {
 
   HWND view = shower.View();
   ASSERT_NE(nullptr, view);
-  ClientImage before = SettledImage(view);
+  ScreenPixels before = SettledImage(view);
   ASSERT_GT(before.InkPixels(), 100) << "the linking memo shows nothing";
 
   keys.Type("WWWWWWWW 書き換えました\n");
   keys.Press('S', true);
   ASSERT_TRUE(keys.Settle());
   ASSERT_EQ("WWWWWWWW 書き換えました\r\nリンク先の元の内容", SavedMemo(target).Text());
-  EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(view).Differences(before) > 50; }))
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixels::OfClient(view).Differences(before) > 50; }))
       << "the window showing the saved memo as a link did not redraw it";
 }
 

@@ -6,6 +6,7 @@
 #include "PromptBox.h"
 #include "SavedMemo.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 namespace {

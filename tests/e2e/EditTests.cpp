@@ -1,10 +1,10 @@
 // Typing into a memo and saving it: text, colours, fonts and the window's place survive a
 // restart.
-#include "ClientImage.h"
 #include "KeyboardInput.h"
 #include "MemoBuilder.h"
 #include "MemoTest.h"
 #include "SavedMemo.h"
+#include "ScreenPixels.h"
 #include "WindowQuery.h"
 
 namespace {
@@ -75,6 +75,6 @@ TEST_F(EditAndSave, TypedTextColoursFontsAndPlacementSurviveARestart) {
   EXPECT_EQ("KVMemo - 編集", again.Title());
   EXPECT_EQ(RectText(placed), RectText(ScreenRect(again.Window())));
   ASSERT_NE(nullptr, again.View());
-  EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(again.View()).InkPixels() > 100; }))
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixels::OfClient(again.View()).InkPixels() > 100; }))
       << "the restarted window shows no text";
 }

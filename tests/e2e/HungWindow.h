@@ -3,19 +3,18 @@
 
 #include <windows.h>
 
+#include "ChildProcess.h"
+
 class HungWindow {
  public:
   // Starts e2e_hung_window.exe (beside this program) and waits until its window hangs.
   HungWindow();
-  HungWindow(const HungWindow&) = delete;
-  HungWindow& operator=(const HungWindow&) = delete;
-  ~HungWindow();
 
   // Null when the helper did not start or its window never stopped answering.
   HWND Window() const { return window_; }
   bool StillHung() const;
 
  private:
-  PROCESS_INFORMATION process_ = {};
+  ChildProcess process_;
   HWND window_ = nullptr;
 };

@@ -17,7 +17,11 @@ LOGFONT MemoFont(const char* face, int height) {
 MemoBuilder::MemoBuilder() { doc_.SetSize(CSize(480, 360)); }
 
 MemoBuilder& MemoBuilder::Text(const std::string& sjisText, COLORREF color, const LOGFONT& font) {
-  LIST* run = StrToList(sjisText.c_str(), color, &font);
+  // The library's text conversion takes a carriage return as the line break.
+  std::string text = sjisText;
+  for (char& c : text)
+    if (c == '\n') c = '\r';
+  LIST* run = StrToList(text.c_str(), color, &font);
   if (run) doc_.Insert(run);
   return *this;
 }
@@ -26,11 +30,11 @@ MemoBuilder& MemoBuilder::Text(const std::string& sjisText) {
   return Text(sjisText, RGB(0, 0, 0), MemoFont("ＭＳ ゴシック", -16));
 }
 
-MemoBuilder& MemoBuilder::OpenLink(const std::string& target) {
+MemoBuilder& MemoBuilder::Link(const std::string& target, bool openInPlace) {
   KVFile file;
   file.Attach(target.c_str());
   auto* link = new KVObjLink(nullptr, file);
-  link->SetSize(CSize(400, 6 * link->MinSize().cy));
+  if (openInPlace) link->SetSize(CSize(360, 6 * link->MinSize().cy));
   doc_.Insert(link);
   return *this;
 }

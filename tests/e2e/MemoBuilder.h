@@ -19,8 +19,9 @@ class MemoBuilder {
   // Shift-JIS text ("\n" a line break) in one colour and font.
   MemoBuilder& Text(const std::string& sjisText, COLORREF color, const LOGFONT& font);
   MemoBuilder& Text(const std::string& sjisText);
-  // A link to another file, opened in place so the target's content shows inside this memo.
-  MemoBuilder& OpenLink(const std::string& target);
+  // A link to a file, as an icon and caption; opened in place, it shows the file inside the
+  // memo.
+  MemoBuilder& Link(const std::string& target, bool openInPlace = false);
   // The document name, which the window title shows.
   MemoBuilder& Name(const std::string& docName);
   bool Save(const std::string& path);

@@ -5,26 +5,8 @@
 
 #include "WindowQuery.h"
 
-MemoProcess::MemoProcess(const std::string& argument) {
-  std::string program = ProgramPath();
-  std::string commandLine = "\"" + program + "\"";
-  if (!argument.empty()) commandLine += " \"" + argument + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process_))
-    process_ = {};
-}
-
-MemoProcess::~MemoProcess() {
-  if (!Started()) return;
-  if (Running()) {
-    TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
-  }
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
-}
+MemoProcess::MemoProcess(const std::string& argument)
+    : process_(ProgramPath(), argument.empty() ? "" : "\"" + argument + "\"") {}
 
 HWND MemoProcess::WaitForWindow(DWORD timeoutMs) {
   if (!Started()) return nullptr;
@@ -40,10 +22,6 @@ HWND MemoProcess::WaitForWindow(DWORD timeoutMs) {
 }
 
 HWND MemoProcess::View() const { return window_ ? ChildOfClass(window_, "KVMemoView") : nullptr; }
-
-bool MemoProcess::Running() const {
-  return Started() && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
-}
 
 bool MemoProcess::WaitForExit(DWORD timeoutMs) {
   if (!Started()) return false;
@@ -61,7 +39,5 @@ std::string MemoProcess::ProgramPath() {
   char path[MAX_PATH] = "";
   DWORD length = GetEnvironmentVariableA("KV_MEMO_EXE", path, MAX_PATH);
   if (length > 0 && length < MAX_PATH) return path;
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string self = path;
-  return self.substr(0, self.find_last_of('\\') + 1) + "KVMemo.exe";
+  return ProgramFolder() + "KVMemo.exe";
 }

@@ -5,25 +5,21 @@
 
 #include <string>
 
-#include "Poll.h"
+#include "ChildProcess.h"
 
 class MemoProcess {
  public:
   // Starts KVMemo.exe with the argument quoted, or with no argument when it is empty.
   explicit MemoProcess(const std::string& argument = "");
-  MemoProcess(const MemoProcess&) = delete;
-  MemoProcess& operator=(const MemoProcess&) = delete;
-  // A process still running at the end of a test is ended, so a failure leaves no window.
-  ~MemoProcess();
 
-  bool Started() const { return process_.hProcess != nullptr; }
-  DWORD Id() const { return process_.dwProcessId; }
+  bool Started() const { return process_.Started(); }
+  DWORD Id() const { return process_.Id(); }
   // The main window once it is visible and answers messages; null after the deadline.
   HWND WaitForWindow(DWORD timeoutMs = kWaitMs);
   HWND Window() const { return window_; }
   // The view, the frame's child window that holds the memo.
   HWND View() const;
-  bool Running() const;
+  bool Running() const { return process_.Running(); }
   // Waits for the process to end. While waiting, notes whether it ever showed a memo window.
   bool WaitForExit(DWORD timeoutMs = kWaitMs);
   bool ShowedWindow() const { return showedWindow_; }
@@ -33,7 +29,7 @@ class MemoProcess {
   static std::string ProgramPath();
 
  private:
-  PROCESS_INFORMATION process_ = {};
+  ChildProcess process_;
   HWND window_ = nullptr;
   bool showedWindow_ = false;
 };

@@ -5,6 +5,7 @@
 #include "KeyboardInput.h"
 #include "PromptBox.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 const char kSavePrompt[] =

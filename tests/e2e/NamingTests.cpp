@@ -4,6 +4,7 @@
 #include "MemoTest.h"
 #include "SavedMemo.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 namespace {

@@ -1,20 +1,10 @@
 // A message box or dialog that a memo window shows: found by its owner, read, answered.
 #include "PromptBox.h"
 
-#include <cstring>
-
+#include "DialogControls.h"
 #include "WindowQuery.h"
 
 namespace {
-
-std::string TextOf(HWND hwnd) {
-  char text[1024] = "";
-  DWORD_PTR length = 0;
-  // WM_GETTEXT reaches a control of another process; the box is modal and answers.
-  SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 5000, &length);
-  return text;
-}
 
 BOOL CALLBACK LongestStatic(HWND hwnd, LPARAM param) {
   char className[16] = "";
@@ -28,13 +18,18 @@ BOOL CALLBACK LongestStatic(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
-PromptBox::PromptBox(HWND owner, DWORD timeoutMs) {
-  WaitUntil([this, owner] { return (box_ = OwnedDialog(owner)) != nullptr; }, timeoutMs);
-}
+PromptBox::PromptBox(HWND owner, DWORD timeoutMs)
+    : box_(WaitForOwnedDialog(owner, nullptr, timeoutMs)) {}
 
 PromptBox PromptBox::OfProcess(DWORD pid, DWORD timeoutMs) {
   PromptBox prompt;
-  WaitUntil([&] { return (prompt.box_ = DialogOfProcess(pid)) != nullptr; }, timeoutMs);
+  WaitUntil(
+      [&] {
+        const std::vector<HWND> dialogs = DialogsOf(pid);
+        prompt.box_ = dialogs.empty() ? nullptr : dialogs[0];
+        return prompt.box_ != nullptr;
+      },
+      timeoutMs);
   return prompt;
 }
 
@@ -46,9 +41,4 @@ std::string PromptBox::Text() const {
   return longest;
 }
 
-bool PromptBox::Answer(int id) {
-  HWND button = GetDlgItem(box_, id);
-  PostMessageA(box_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-  HWND box = box_;
-  return WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); });
-}
+bool PromptBox::Answer(int id) { return PressAndWait(box_, id); }

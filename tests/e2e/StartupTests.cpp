@@ -8,6 +8,7 @@
 #include "PromptBox.h"
 #include "SavedMemo.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 using Startup = MemoTest;

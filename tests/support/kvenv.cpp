@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "TestFiles.h"
+
 namespace {
 
 // CTest hands over Unix paths; Wine's Z: drive is the Unix root.
@@ -18,26 +20,6 @@ std::string ToWindowsPath(const char* path) {
 }
 
 std::string Quote(const std::string& arg) { return "\"" + arg + "\""; }
-
-void RemoveTree(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = dir + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-  }
-  RemoveDirectoryA(dir.c_str());
-}
 
 }  // namespace
 

@@ -1,8 +1,6 @@
 // The base of the command, mouse and drag tests.
 #include "CommandTest.h"
 
-#include <cstring>
-
 #include "MemoLayout.h"
 #include "MouseInput.h"
 #include "ProcessWindows.h"
@@ -94,40 +92,6 @@ std::string CommandTest::PdfOfJob(const std::string& name) {
 
 bool CommandTest::IsWholePdf(const std::string& bytes) {
   return bytes.compare(0, 5, "%PDF-") == 0 && bytes.find("%%EOF") != std::string::npos;
-}
-
-void CommandTest::PutOnClipboard(UINT format, const std::string& bytes) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size())) {
-    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
-    GlobalUnlock(block);
-    if (!SetClipboardData(format, block)) GlobalFree(block);
-  }
-  CloseClipboard();
-}
-
-void CommandTest::EmptyTheClipboard() {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  CloseClipboard();
-}
-
-std::string CommandTest::ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text = bytes;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-bool CommandTest::ClipboardHas(const char* formatName) {
-  return IsClipboardFormatAvailable(RegisterClipboardFormatA(formatName)) != 0;
 }
 
 RECT CaretRect(const MemoProcess& memo) {

@@ -1,6 +1,6 @@
 // The base of the command, mouse and drag tests: memo windows at a fixed place, the keyboard
-// on them, keys with Alt, menus, the clipboard as the driver sees it, and memo windows that
-// the program opened in processes of their own, ended with the test.
+// on them, keys with Alt, menus, and memo windows that the program opened in processes of
+// their own, ended with the test. The clipboard steps come from GlobalBlocks.h.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "GlobalBlocks.h"
 #include "KeyboardInput.h"
 #include "MemoTest.h"
 
@@ -52,12 +53,6 @@ class CommandTest : public MemoTest {
   // three letters cut off), and whether a file holds a whole PDF.
   static std::string PdfOfJob(const std::string& name);
   static bool IsWholePdf(const std::string& bytes);
-
-  static void EmptyTheClipboard();
-  // Puts bytes on the clipboard under one format, as another program would.
-  static void PutOnClipboard(UINT format, const std::string& bytes);
-  static std::string ClipboardText();
-  static bool ClipboardHas(const char* formatName);
 
  private:
   std::set<DWORD> started_;

@@ -3,13 +3,15 @@
 // memo data without; files, text and addresses dragged in from another program, taken in
 // the view's order of formats.
 #include "CommandTest.h"
-#include "DriverDropTarget.h"
+#include "DialogControls.h"
 #include "DriverDragSource.h"
-#include "MemoFixture.h"
+#include "DriverDropTarget.h"
+#include "MemoBuilder.h"
 #include "MemoLayout.h"
 #include "MouseInput.h"
-#include "ProcessWindows.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
+#include "WindowQuery.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ using DragAndDrop = CommandTest;
 
 TEST_F(DragAndDrop, SelectionDraggedInsideItsMemoMovesAndOneUndoPutsItBack) {
   const std::string path = Folder() + "move.kvm";
-  ASSERT_TRUE(MemoFixture().Text("AAAA BBBB CCCC").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("AAAA BBBB CCCC").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -53,7 +55,7 @@ TEST_F(DragAndDrop, SelectionDraggedInsideItsMemoMovesAndOneUndoPutsItBack) {
 
 TEST_F(DragAndDrop, HeldStillInsideTheSelectionTheDragStartsWhenTheClickTimeRunsOut) {
   const std::string path = Folder() + "held.kvm";
-  ASSERT_TRUE(MemoFixture().Text("AAAA BBBB CCCC").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("AAAA BBBB CCCC").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -86,7 +88,7 @@ TEST_F(DragAndDrop, HeldStillInsideTheSelectionTheDragStartsWhenTheClickTimeRuns
 
 TEST_F(DragAndDrop, CtrlDragGivesAnotherProgramTextAndAPlainDragMovesMemoDataOut) {
   const std::string path = Folder() + "out.kvm";
-  ASSERT_TRUE(MemoFixture().Text("copy me please").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("copy me please").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -147,7 +149,7 @@ TEST_F(DropsFromElsewhere, FileListBecomesLinksByLinesOf) {
     ASSERT_TRUE(WriteWholeFile(files.back(), name));
   }
   const std::string path = Folder() + "drop.kvm";
-  ASSERT_TRUE(MemoFixture().Text("drop here:").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("drop here:").Save(path));
   MemoProcess& memo = OpenMemo(path);
   ASSERT_TRUE(memo.Window());
   EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), DropOnMemo(memo, {FileListBlock(files)}));
@@ -165,7 +167,7 @@ TEST_F(DropsFromElsewhere, TextComesBeforeFilesAndAnAddressBeforeText) {
   const std::string file = Folder() + "one.txt";
   ASSERT_TRUE(WriteWholeFile(file, "one"));
   const std::string path = Folder() + "drop.kvm";
-  ASSERT_TRUE(MemoFixture().Text("start ").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("start ").Save(path));
   MemoProcess& memo = OpenMemo(path);
   ASSERT_TRUE(memo.Window());
 

@@ -2,6 +2,7 @@
 // that copies text and moves memo data, and keeps what the last drop brought.
 #include "DriverDropTarget.h"
 
+#include "GlobalBlocks.h"
 #include "Poll.h"
 
 namespace {
@@ -11,15 +12,11 @@ bool Offers(IDataObject* data, UINT format) {
   return data && data->QueryGetData(&query) == S_OK;
 }
 
-std::string TextOf(IDataObject* data) {
+std::string DroppedText(IDataObject* data) {
   FORMATETC query = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   STGMEDIUM medium = {};
   if (FAILED(data->GetData(&query, &medium))) return "";
-  std::string text;
-  if (const char* bytes = static_cast<const char*>(GlobalLock(medium.hGlobal))) {
-    text.assign(bytes, strnlen(bytes, GlobalSize(medium.hGlobal)));
-    GlobalUnlock(medium.hGlobal);
-  }
+  const std::string text = BytesOf(medium.hGlobal).c_str();
   ReleaseStgMedium(&medium);
   return text;
 }
@@ -63,7 +60,7 @@ HRESULT DriverDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) 
   dropped.dropped = true;
   dropped.offeredText = Offers(data, CF_TEXT);
   dropped.offeredMemoData = Offers(data, MemoDataFormat());
-  if (dropped.offeredText) dropped.text = TextOf(data);
+  if (dropped.offeredText) dropped.text = DroppedText(data);
   dropped.effect = *effect = Answer(*effect);
   std::lock_guard<std::mutex> lock(mutex_);
   dropped_ = dropped;

@@ -4,12 +4,13 @@
 #include <ctime>
 
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "KVProfile.h"
-#include "MemoFixture.h"
+#include "MemoBuilder.h"
 #include "MouseInput.h"
-#include "ProcessWindows.h"
 #include "SavedMemo.h"
 #include "Screenshots.h"
+#include "WindowQuery.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ class EditAccelerators : public CommandTest {
   // Opens a memo of the text with the keyboard on it.
   MemoProcess& Open(const std::string& text) {
     path_ = Folder() + "edit.kvm";
-    EXPECT_TRUE(MemoFixture().Text(text).Save(path_));
+    EXPECT_TRUE(MemoBuilder().Text(text).Save(path_));
     return OpenWithKeys(path_);
   }
 
@@ -163,10 +164,7 @@ TEST_F(EditAccelerators, FontDialogOffersNoColourAndChangesTheSelectionsFont) {
   keys.Press('S', true);
   ASSERT_TRUE(keys.Settle());
 
-  HDC screen = GetDC(nullptr);
-  const LONG height = -MulDiv(20, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
   const std::vector<StyledChar> chars = SavedMemo(path_).Chars();
   ASSERT_EQ(5u, chars.size());
-  for (const StyledChar& c : chars) EXPECT_EQ(height, c.height);
+  for (const StyledChar& c : chars) EXPECT_EQ(-27, c.height);  // 20 points at 96 dpi
 }

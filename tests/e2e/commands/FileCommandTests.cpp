@@ -2,12 +2,14 @@
 // status bar switched off and on, save as text, the document's properties, save as in
 // data-folder mode, close all, and printing through the page setup to the PDF queue.
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "KVProfile.h"
-#include "MemoFixture.h"
+#include "MemoBuilder.h"
 #include "MemoLayout.h"
 #include "ProcessWindows.h"
 #include "Screenshots.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 namespace {
@@ -25,7 +27,7 @@ class HelpMemo {
     path_ = folder_ + "\\help.kvm";
     if (FileExists(path_)) return;
     madeFolder_ = CreateDirectoryA(folder_.c_str(), nullptr) != 0;
-    made_ = MemoFixture().Text("help").Name("ヘルプ").Save(path_);
+    made_ = MemoBuilder().Text("help").Name("ヘルプ").Save(path_);
   }
   ~HelpMemo() {
     if (made_) DeleteFileA(path_.c_str());
@@ -53,7 +55,7 @@ class FileCommands : public CommandTest {
   }
   MemoProcess& Open() {
     path_ = Folder() + "file.kvm";
-    EXPECT_TRUE(MemoFixture().Text("line one\nline two").Save(path_));
+    EXPECT_TRUE(MemoBuilder().Text("line one\nline two").Save(path_));
     return OpenWithKeys(path_);
   }
 
@@ -147,7 +149,7 @@ TEST_F(FileCommands, SaveAsTextPropertiesAndSaveAsInDataFolderMode) {
 
 TEST_F(FileCommands, CloseAllEndsEveryMemoWindow) {
   const std::string other = Folder() + "other.kvm";
-  ASSERT_TRUE(MemoFixture().Text("other").Save(other));
+  ASSERT_TRUE(MemoBuilder().Text("other").Save(other));
   MemoProcess& second = OpenMemo(other);
   ASSERT_TRUE(second.Window());
   MemoProcess& memo = Open();
@@ -164,7 +166,7 @@ TEST_F(Printing, CtrlPPrintsThroughThePageSetupToAPdfNamedAfterTheFile) {
   const std::string pdf = PdfOfJob("printme");
   DeleteFileA(pdf.c_str());
   const std::string path = Folder() + "printme.kvm";
-  ASSERT_TRUE(MemoFixture().Text("printed line one\nprinted line two").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("printed line one\nprinted line two").Save(path));
   MemoProcess& memo = OpenMemo(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput keys(memo.Window());

@@ -2,10 +2,11 @@
 // end or the start with the wrap-around questions, single replacements, and replace all
 // with the count it reports.
 #include "CommandTest.h"
-#include "MemoFixture.h"
+#include "DialogControls.h"
+#include "MemoBuilder.h"
 #include "MemoLayout.h"
-#include "ProcessWindows.h"
 #include "Screenshots.h"
+#include "WindowQuery.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ class FindReplace : public CommandTest {
  protected:
   MemoProcess& Open() {
     path_ = Folder() + "find.kvm";
-    EXPECT_TRUE(MemoFixture().Text("xx abc yy abc zz abc").Save(path_));
+    EXPECT_TRUE(MemoBuilder().Text("xx abc yy abc zz abc").Save(path_));
     return OpenWithKeys(path_);
   }
   // Closes the dialog and gives the memo its keys again.

@@ -3,7 +3,7 @@
 
 #include <shlobj.h>
 
-#include <cstring>
+#include "GlobalBlocks.h"
 
 GlobalDataObject::GlobalDataObject(const std::vector<DataBlock>& blocks) : blocks_(blocks) {
   for (const DataBlock& block : blocks_)
@@ -38,14 +38,8 @@ const DataBlock* GlobalDataObject::Find(const FORMATETC* format) const {
 HRESULT GlobalDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
   const DataBlock* block = Find(format);
   if (!block) return DV_E_FORMATETC;
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, block->bytes.size());
-  void* to = copy ? GlobalLock(copy) : nullptr;
-  if (!to) {
-    if (copy) GlobalFree(copy);
-    return E_OUTOFMEMORY;
-  }
-  std::memcpy(to, block->bytes.data(), block->bytes.size());
-  GlobalUnlock(copy);
+  HGLOBAL copy = GlobalOf(block->bytes);
+  if (!copy) return E_OUTOFMEMORY;
   medium->tymed = TYMED_HGLOBAL;
   medium->hGlobal = copy;
   medium->pUnkForRelease = nullptr;
@@ -71,13 +65,7 @@ DataBlock TextBlock(const std::string& sjisText) {
 }
 
 DataBlock FileListBlock(const std::vector<std::string>& paths) {
-  DROPFILES header = {};
-  header.pFiles = sizeof header;
-  header.fWide = FALSE;
-  std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
-  for (const std::string& path : paths) bytes.append(path).push_back('\0');
-  bytes.push_back('\0');
-  return {CF_HDROP, bytes};
+  return {CF_HDROP, DropFilesBytes(paths)};
 }
 
 DataBlock UrlBlock(const std::string& url) {

@@ -7,18 +7,18 @@
 
 #include "ClipboardFormats.h"
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "DriverDragSource.h"
 #include "FontBounds.h"
 #include "GlobalDataObject.h"
 #include "KVProfile.h"
 #include "MemoBuilder.h"
-#include "MemoFixture.h"
 #include "MemoLayout.h"
 #include "MouseInput.h"
-#include "ProcessWindows.h"
 #include "SavedMemo.h"
 #include "Screenshots.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 namespace {
@@ -41,8 +41,7 @@ std::string MemoDataWithAbsurdFonts(const char* text, const char* face) {
   doc.SelectAll();
   HGLOBAL block = doc.GetSelData(KVGetClipboardFormats().dataBus);
   if (!block) return "";
-  std::string bytes(static_cast<const char*>(GlobalLock(block)), GlobalSize(block));
-  GlobalUnlock(block);
+  std::string bytes = BytesOf(block);
   GlobalFree(block);
   const size_t faceOffset = offsetof(LOGFONTA, lfFaceName);
   for (size_t at = bytes.find(face); at != std::string::npos; at = bytes.find(face, at + 1)) {
@@ -177,7 +176,7 @@ TEST_F(Journeys, HostileDataFromAnotherProgramIsPastedAndDroppedWithoutHarm) {
   const std::string path = Folder() + "hostile.kvm";
   const std::string target = Folder() + "target.txt";
   ASSERT_TRUE(WriteWholeFile(target, "target"));
-  ASSERT_TRUE(MemoFixture().Text("keep this").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("keep this").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();

@@ -2,13 +2,15 @@
 // data-folder mode, where new memos are named by the folder's counter), the self link, a
 // link expanded, run and asked for its properties, paths turned into links, links opened
 // and closed in place, inserted through the file dialog and refreshed.
-#include "ClientImage.h"
 #include "CommandTest.h"
-#include "MemoFixture.h"
+#include "DialogControls.h"
+#include "MemoBuilder.h"
 #include "MemoLayout.h"
 #include "ProcessWindows.h"
+#include "ScreenPixels.h"
 #include "Screenshots.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 namespace {
@@ -57,7 +59,7 @@ TEST_F(LinkCommands, MutualLinkAndLinkMakeNumberedMemosInDataFolderModeSelfLinkL
   const std::string home = Folder() + "home.kvm";
   const std::string first = DataFolder() + "00000000.kvm";
   const std::string second = DataFolder() + "00000001.kvm";
-  ASSERT_TRUE(MemoFixture().Text("Plan: A/B\nbody\nrest").Save(home));
+  ASSERT_TRUE(MemoBuilder().Text("Plan: A/B\nbody\nrest").Save(home));
   ASSERT_TRUE(OpenWithKeys(home).Window());
   KeyboardInput& keys = Keys();
 
@@ -91,9 +93,9 @@ TEST_F(LinkCommands, LinkIsExpandedRunAndAskedForItsProperties) {
   const std::string home = Folder() + "home.kvm";
   const std::string inner = Folder() + "inner.kvm";
   const std::string other = Folder() + "other.kvm";
-  ASSERT_TRUE(MemoFixture().Text("inner\n").Link(other).Save(inner));
-  ASSERT_TRUE(MemoFixture().Text("other").Name("向こう").Save(other));
-  ASSERT_TRUE(MemoFixture().Link(inner).Text(" and ").Link(other).Save(home));
+  ASSERT_TRUE(MemoBuilder().Text("inner\n").Link(other).Save(inner));
+  ASSERT_TRUE(MemoBuilder().Text("other").Name("向こう").Save(other));
+  ASSERT_TRUE(MemoBuilder().Link(inner).Text(" and ").Link(other).Save(home));
   MemoProcess& memo = OpenWithKeys(home);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -127,8 +129,8 @@ TEST_F(LinkCommands, LinkIsExpandedRunAndAskedForItsProperties) {
 TEST_F(LinkCommands, SelectedPathBecomesALinkThatTheLinkMenuOpensAndClosesInPlace) {
   const std::string target = Folder() + "target.kvm";
   const std::string memoPath = Folder() + "paths.kvm";
-  ASSERT_TRUE(MemoFixture().Text("target text").Save(target));
-  ASSERT_TRUE(MemoFixture().Text("see " + target + "\nend").Save(memoPath));
+  ASSERT_TRUE(MemoBuilder().Text("target text").Save(target));
+  ASSERT_TRUE(MemoBuilder().Text("see " + target + "\nend").Save(memoPath));
   MemoProcess& memo = OpenWithKeys(memoPath);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -164,19 +166,19 @@ TEST_F(LinkCommands, SelectedPathBecomesALinkThatTheLinkMenuOpensAndClosesInPlac
 TEST_F(LinkCommands, RefreshShowsTheChangedFileInsertLinkAndOpenGoThroughDialogs) {
   const std::string target = Folder() + "target.kvm";
   const std::string memoPath = Folder() + "paths.kvm";
-  ASSERT_TRUE(MemoFixture().Text("target text").Name("的").Save(target));
-  ASSERT_TRUE(MemoFixture().Text("open: ").Link(target, true).Save(memoPath));
+  ASSERT_TRUE(MemoBuilder().Text("target text").Name("的").Save(target));
+  ASSERT_TRUE(MemoBuilder().Text("open: ").Link(target, true).Save(memoPath));
   MemoProcess& memo = OpenWithKeys(memoPath);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
 
   // The open link shows its file as it was read; View > refresh reads it again.
-  const ClientImage before = ClientImage::Capture(memo.View());
-  ASSERT_TRUE(MemoFixture().Text("changed target, longer than before").Name("的").Save(target));
+  const ScreenPixels before = ScreenPixels::OfClient(memo.View());
+  ASSERT_TRUE(MemoBuilder().Text("changed target, longer than before").Name("的").Save(target));
   ASSERT_NE(nullptr, OpenMenu(memo.Id(), 'V'));
   keys.Press('F');
   ASSERT_TRUE(keys.Settle());
-  EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(memo.View()).Differences(before) > 0; }))
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixels::OfClient(memo.View()).Differences(before) > 0; }))
       << "refresh did not show the changed file";
 
   // Insert > link asks for any file and links it at the caret (the end).
@@ -205,7 +207,7 @@ TEST_F(LinkCommands, RefreshShowsTheChangedFileInsertLinkAndOpenGoThroughDialogs
 TEST_F(LinkCommands, PathTooLongToBeAPathIsRefusedWithTheErrorAndKeptAsText) {
   const std::string path = Folder() + "long.kvm";
   const std::string longText(300, 'x');
-  ASSERT_TRUE(MemoFixture().Text(longText).Save(path));
+  ASSERT_TRUE(MemoBuilder().Text(longText).Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "CommandTest.h"
-#include "MemoFixture.h"
+#include "DialogControls.h"
+#include "MemoBuilder.h"
 #include "MenuPixels.h"
 #include "MouseInput.h"
-#include "ProcessWindows.h"
 #include "Screenshots.h"
 #include "WindowQuery.h"
 
@@ -78,8 +78,8 @@ class Menus : public CommandTest {
   MemoProcess& Open() {
     const std::string target = Folder() + "target.kvm";
     const std::string path = Folder() + "menus.kvm";
-    EXPECT_TRUE(MemoFixture().Text("linked").Save(target));
-    EXPECT_TRUE(MemoFixture().Text("abc ").Link(target).Save(path));
+    EXPECT_TRUE(MemoBuilder().Text("linked").Save(target));
+    EXPECT_TRUE(MemoBuilder().Text("abc ").Link(target).Save(path));
     EmptyTheClipboard();
     return OpenWithKeys(path);
   }

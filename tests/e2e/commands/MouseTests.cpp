@@ -4,15 +4,17 @@
 // outside the selection, and resizing a link by its corner handle.
 #include <cstdio>
 
-#include "ClientImage.h"
 #include "CommandTest.h"
+#include "DialogControls.h"
 #include "KVSegment.h"
-#include "MemoFixture.h"
+#include "MemoBuilder.h"
 #include "MemoLayout.h"
 #include "MouseInput.h"
 #include "ProcessWindows.h"
+#include "ScreenPixels.h"
 #include "Screenshots.h"
 #include "TestFiles.h"
+#include "TestProfile.h"
 #include "WindowQuery.h"
 
 namespace {
@@ -36,8 +38,8 @@ using Mouse = CommandTest;
 TEST_F(Mouse, DoubleClickOpensALinkOnceOnTextItDoesNothingAndOneClickMovesTheCaretLater) {
   const std::string target = Folder() + "target.kvm";
   const std::string path = Folder() + "clicks.kvm";
-  ASSERT_TRUE(MemoFixture().Text("over there").Name("行き先").Save(target));
-  ASSERT_TRUE(MemoFixture().Text("go ").Link(target).Text("\nplain words").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("over there").Name("行き先").Save(target));
+  ASSERT_TRUE(MemoBuilder().Text("go ").Link(target).Text("\nplain words").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -69,7 +71,7 @@ TEST_F(Mouse, DoubleClickOpensALinkOnceOnTextItDoesNothingAndOneClickMovesTheCar
 
 TEST_F(Mouse, DragSelectsTextRightButtonKeepsTheSelectionInsideAndMovesTheCaretOutside) {
   const std::string path = Folder() + "right.kvm";
-  ASSERT_TRUE(MemoFixture().Text("one two three four").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("one two three four").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -110,7 +112,7 @@ TEST_F(Mouse, DragSelectsTextRightButtonKeepsTheSelectionInsideAndMovesTheCaretO
 
 TEST_F(Mouse, NoMenuWithTheLeftButtonHeldTheMenuKeyOpensItAtTheCaret) {
   const std::string path = Folder() + "keys.kvm";
-  ASSERT_TRUE(MemoFixture().Text("one two three four").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("one two three four").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -140,8 +142,8 @@ TEST_F(Mouse, NoMenuWithTheLeftButtonHeldTheMenuKeyOpensItAtTheCaret) {
 TEST_F(Mouse, CornerHandleResizesALinkNeverBelowItsMinimumAndTheSizeIsSaved) {
   const std::string target = Folder() + "inner.kvm";
   const std::string path = Folder() + "resize.kvm";
-  ASSERT_TRUE(MemoFixture().Text("inside the link").Save(target));
-  ASSERT_TRUE(MemoFixture().Text("before ").Link(target, true).Text(" after").Save(path));
+  ASSERT_TRUE(MemoBuilder().Text("inside the link").Save(target));
+  ASSERT_TRUE(MemoBuilder().Text("before ").Link(target, true).Text(" after").Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -179,7 +181,7 @@ TEST_F(Mouse, DragPastTheBottomScrollsOnTheTimerAndTheSelectionFollows) {
     text += number;
   }
   const std::string path = Folder() + "long.kvm";
-  ASSERT_TRUE(MemoFixture().Text(text).Save(path));
+  ASSERT_TRUE(MemoBuilder().Text(text).Save(path));
   MemoProcess& memo = OpenWithKeys(path);
   ASSERT_TRUE(memo.Window());
   KeyboardInput& keys = Keys();
@@ -190,11 +192,11 @@ TEST_F(Mouse, DragPastTheBottomScrollsOnTheTimerAndTheSelectionFollows) {
   ASSERT_GT(layout.Items()[below].rect.top, client.bottom) << "the memo fits in the view";
 
   // Pressed at the start and held below the view: the view scrolls line by line.
-  const ClientImage before = ClientImage::Capture(memo.View());
+  const ScreenPixels before = ScreenPixels::OfClient(memo.View());
   MouseInput::MoveTo(At(memo, layout.Inside(0, 0.1)));
   MouseInput::Press();
   MouseInput::Glide(At(memo, {40, client.bottom + 20}));
-  EXPECT_TRUE(WaitUntil([&] { return ClientImage::Capture(memo.View()).Differences(before) > 0; }))
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixels::OfClient(memo.View()).Differences(before) > 0; }))
       << "the view did not scroll";
   Sleep(30 * 50);  // some thirty ticks of the timer
   MouseInput::Glide(At(memo, {48, client.bottom + 20}), 2);

@@ -1,6 +1,8 @@
 // A rectangle of the screen as it is shown, pixel by pixel.
 #include "ScreenPixels.h"
 
+#include <algorithm>
+
 ScreenPixels::ScreenPixels(const RECT& screen)
     : width_(screen.right - screen.left), height_(screen.bottom - screen.top) {
   if (width_ <= 0 || height_ <= 0) {
@@ -38,6 +40,13 @@ ScreenPixels ScreenPixels::OfWindow(HWND hwnd) {
   return ScreenPixels(rect);
 }
 
+ScreenPixels ScreenPixels::OfClient(HWND hwnd) {
+  RECT rect = {};
+  GetClientRect(hwnd, &rect);
+  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return ScreenPixels(rect);
+}
+
 COLORREF ScreenPixels::At(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
   const DWORD p = pixels_[y * width_ + x];
@@ -50,4 +59,21 @@ int ScreenPixels::Count(COLORREF color, int top, int bottom) const {
     for (int x = 0; x < width_; ++x)
       if (At(x, y) == color) ++count;
   return count;
+}
+
+int ScreenPixels::Differences(const ScreenPixels& other) const {
+  if (width_ != other.width_ || height_ != other.height_)
+    return static_cast<int>(std::max(pixels_.size(), other.pixels_.size()));
+  int count = 0;
+  for (size_t i = 0; i < pixels_.size(); ++i)
+    if ((pixels_[i] & 0xFFFFFF) != (other.pixels_[i] & 0xFFFFFF)) ++count;
+  return count;
+}
+
+int ScreenPixels::InkPixels() const {
+  if (pixels_.empty()) return 0;
+  const DWORD background = pixels_[0] & 0xFFFFFF;
+  return static_cast<int>(std::count_if(pixels_.begin(), pixels_.end(), [background](DWORD p) {
+    return (p & 0xFFFFFF) != background;
+  }));
 }
