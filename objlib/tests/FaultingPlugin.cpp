@@ -1,9 +1,12 @@
 // A viewer plug-in that faults on purpose, for the host's tests: the target's file name
 // (without extension) names the entry point that faults ("Create", "OnPaint", "OnNotPaint",
-// "Destroy"); every other call works. "Calls" reports how often each was entered.
+// "Destroy"); every other call works. "Calls" reports how often each was entered, and a
+// Destroy that returns leaves "<target>.destroyed" beside the target for tests in other
+// processes.
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 #include "KVViewerPlugin.h"
 
@@ -16,6 +19,7 @@ int g_calls[kEntries];
 
 struct Instance {
   Entry faulting;
+  std::string target;
 };
 
 // Read at run time, so the compiler cannot see that the write below goes nowhere.
@@ -49,7 +53,7 @@ extern "C" {
 __declspec(dllexport) KVViewerInstance WINAPI Create(HWND, RECT, const char* path) {
   const Entry faulting = FaultingEntry(path);
   Enter(kCreate, faulting);
-  return reinterpret_cast<KVViewerInstance>(new Instance{faulting});
+  return reinterpret_cast<KVViewerInstance>(new Instance{faulting, path});
 }
 
 __declspec(dllexport) int WINAPI OnPaint(HWND, KVViewerInstance instance, HDC, RECT) {
@@ -64,7 +68,11 @@ __declspec(dllexport) int WINAPI OnNotPaint(HWND, KVViewerInstance instance) {
 
 __declspec(dllexport) int WINAPI Destroy(HWND, KVViewerInstance instance) {
   Enter(kDestroy, instance);
-  delete reinterpret_cast<Instance*>(instance);
+  auto* ended = reinterpret_cast<Instance*>(instance);
+  HANDLE marker = CreateFileA((ended->target + ".destroyed").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (marker != INVALID_HANDLE_VALUE) CloseHandle(marker);
+  delete ended;
   return 0;
 }
 

@@ -1,5 +1,7 @@
 // Closing memo windows: the save prompt and its three answers, silent saves of moved
 // windows, and closing every memo window at once.
+#include "ChildProcess.h"
+#include "KVProfile.h"
 #include "KeyboardInput.h"
 #include "MemoBuilder.h"
 #include "MemoTest.h"
@@ -138,4 +140,24 @@ TEST_F(Closing, CloseAllClosesEveryMemoWindowEachWithItsOwnPrompt) {
   EXPECT_TRUE(fresh.Running());
   EXPECT_TRUE(Answers(fresh.Window()));
   EXPECT_EQ(1u, MemoWindows(fresh.Id()).size());
+}
+
+// The test plug-in leaves "<target>.destroyed" when its Destroy runs: closing the window must
+// release the memo's document, its link and the plug-in's instance, and end cleanly.
+TEST_F(Closing, AViewerPluginIsToldToDestroyItsInstanceWhenTheMemoWindowCloses) {
+  KVWriteProfileString("Plugin", "flt", (ProgramFolder() + "faulting_plugin.dll").c_str());
+  const std::string target = Folder() + "picture.flt";
+  const std::string path = Folder() + "viewer.kvm";
+  ASSERT_TRUE(WriteWholeFile(target, "drawn by the plug-in"));
+  ASSERT_TRUE(MemoBuilder().Text("絵\n").Link(target, true).Save(path));
+
+  MemoProcess& memo = Launch(path);
+  ASSERT_TRUE(memo.WaitForWindow());
+  ASSERT_TRUE(Answers(memo.Window()));
+  // Opening the memo may load the link more than once; only the last instance is left.
+  DeleteFileA((target + ".destroyed").c_str());
+  Close(memo.Window());
+  ASSERT_TRUE(memo.WaitForExit()) << "an unchanged memo with a plug-in link did not close";
+  EXPECT_EQ(0, memo.ExitCode());
+  EXPECT_TRUE(FileExists(target + ".destroyed")) << "the plug-in was never told Destroy";
 }

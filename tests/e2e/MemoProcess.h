@@ -23,6 +23,8 @@ class MemoProcess {
   // Waits for the process to end. While waiting, notes whether it ever showed a memo window.
   bool WaitForExit(DWORD timeoutMs = kWaitMs);
   bool ShowedWindow() const { return showedWindow_; }
+  // The exit code once the process has ended; -1 while it runs.
+  int ExitCode() const { return process_.WaitForExit(0); }
   std::string Title() const;
 
   // KVMemo.exe beside this program, or the path in the environment variable KV_MEMO_EXE.
