@@ -11,12 +11,14 @@
 
 #include "MemoProcess.h"
 
+#include "../../memo/resource.h"
+
 // WM_COMMAND ids of the memo window.
-const WORD kCmdNewMemo = 57600;
-const WORD kCmdSave = 57603;
-const WORD kCmdSaveAs = 57604;
-const WORD kCmdExit = 57665;
-const WORD kCmdCloseAll = 32787;
+const WORD kCmdNewMemo = ID_FILE_NEW;
+const WORD kCmdSave = ID_FILE_SAVE;
+const WORD kCmdSaveAs = ID_FILE_SAVE_AS;
+const WORD kCmdExit = ID_APP_EXIT;
+const WORD kCmdCloseAll = ID_FILE_CLOSE_ALL;
 
 // The save prompt of a changed memo on close.
 extern const char kSavePrompt[];
