@@ -70,7 +70,7 @@ void CMemoView::BeginDrag(POINT p) {
   }
   SetCapture(m_hWnd);
   m_nScrollTimer = SetTimer(m_hWnd, SCROLL_TIMER,
-                            KVGetProfileInt("Option", "AutoScrollTimer", 100), nullptr);
+                            KVGetProfileInt(kAutoScrollTimer), nullptr);
 }
 
 void CMemoView::DragMove(POINT p) {
