@@ -59,8 +59,8 @@ inline void ParseFontInfo(const char* info, LOGFONTA* font) {
   }
   LONG* longs[] = {&font->lfHeight, &font->lfWidth, &font->lfEscapement, &font->lfOrientation,
                    &font->lfWeight};
-  BYTE* bytes[] = {&font->lfItalic,  &font->lfUnderline,    &font->lfStrikeOut,
-                   &font->lfCharSet, &font->lfOutPrecision, &font->lfClipPrecision,
+  BYTE* bytes[] = {&font->lfItalic,  &font->lfUnderline,     &font->lfStrikeOut,
+                   &font->lfCharSet, &font->lfOutPrecision,  &font->lfClipPrecision,
                    &font->lfQuality, &font->lfPitchAndFamily};
   for (int i = 0; i < 5; ++i) *longs[i] = static_cast<LONG>(values[i]);
   for (int i = 0; i < 8; ++i) *bytes[i] = static_cast<BYTE>(values[5 + i]);

@@ -74,11 +74,15 @@ constexpr StringSetting kPluginList{"Option", "PluginList", "%"};
 
 // Key: a name of kFolderList. Value: that data folder's path.
 constexpr char kDataFolderSection[] = "DataFolder";
-inline StringSetting DataFolderPathSetting(const char* name) { return {kDataFolderSection, name, ""}; }
+inline StringSetting DataFolderPathSetting(const char* name) {
+  return {kDataFolderSection, name, ""};
+}
 
 // Key: a file extension without its dot. Value: the viewer plug-in library for it.
 constexpr char kPluginSection[] = "Plugin";
-inline StringSetting PluginLibrarySetting(const char* extension) { return {kPluginSection, extension, ""}; }
+inline StringSetting PluginLibrarySetting(const char* extension) {
+  return {kPluginSection, extension, ""};
+}
 
 // Section "Title": what the memo window's caption shows.
 constexpr IntSetting kTitleUseDocName{"Title", "UseDocName", 1};
@@ -105,7 +109,8 @@ constexpr IntSetting kFigureBoxBackColor{"FIGBOX", "BackColor", kDefaultBackColo
 constexpr IntSetting kImageAttr{"IMAGE", "Attr", kImageAttrBorder};
 
 // Section "LINK": a link made empty, and one set of keys per kind of target.
-constexpr int kFileLinkAttr = kLinkAttrIcon | kLinkAttrFileName | kLinkAttrHidePath | kLinkAttrBorder;
+constexpr int kFileLinkAttr =
+    kLinkAttrIcon | kLinkAttrFileName | kLinkAttrHidePath | kLinkAttrBorder;
 constexpr IntSetting kLinkAttr{"LINK", "Attr", kFileLinkAttr};
 constexpr IntSetting kLinkBackColor{"LINK", "BackColor", kDefaultBackColor};
 constexpr IntSetting kLinkTextColor{"LINK", "TextColor", 0};
@@ -115,14 +120,15 @@ struct LinkKindSettings {
   IntSetting textColor;
   IntSetting backColor;
 };
-constexpr LinkKindSettings kMemoLinkSettings{
-    {"LINK", "MemoAttr", kFileLinkAttr | kLinkAttrHideExt},
-    {"LINK", "MemoTextColor", 0},
-    {"LINK", "MemoBackColor", kDefaultBackColor}};
-constexpr LinkKindSettings kImageLinkSettings{
-    {"LINK", "ImageAttr", kFileLinkAttr}, {"LINK", "ImageTextColor", 0}, {"LINK", "ImageBackColor", kDefaultBackColor}};
-constexpr LinkKindSettings kFileLinkSettings{
-    {"LINK", "FileAttr", kFileLinkAttr}, {"LINK", "FileTextColor", 0}, {"LINK", "FileBackColor", kDefaultBackColor}};
+constexpr LinkKindSettings kMemoLinkSettings{{"LINK", "MemoAttr", kFileLinkAttr | kLinkAttrHideExt},
+                                             {"LINK", "MemoTextColor", 0},
+                                             {"LINK", "MemoBackColor", kDefaultBackColor}};
+constexpr LinkKindSettings kImageLinkSettings{{"LINK", "ImageAttr", kFileLinkAttr},
+                                              {"LINK", "ImageTextColor", 0},
+                                              {"LINK", "ImageBackColor", kDefaultBackColor}};
+constexpr LinkKindSettings kFileLinkSettings{{"LINK", "FileAttr", kFileLinkAttr},
+                                             {"LINK", "FileTextColor", 0},
+                                             {"LINK", "FileBackColor", kDefaultBackColor}};
 constexpr LinkKindSettings kUrlLinkSettings{
     {"LINK", "UrlAttr", kLinkAttrIcon | kLinkAttrFileName | kLinkAttrBorder},
     {"LINK", "UrlTextColor", 0},

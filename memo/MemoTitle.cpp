@@ -6,8 +6,7 @@
 #include "KVProfile.h"
 
 TitleOptions ReadTitleOptions() {
-  return {KVGetProfileInt(kTitleUseDocName) != 0,
-          KVGetProfileInt(kTitleHavePath) != 0,
+  return {KVGetProfileInt(kTitleUseDocName) != 0, KVGetProfileInt(kTitleHavePath) != 0,
           KVGetProfileInt(kTitleHaveExt) != 0};
 }
 

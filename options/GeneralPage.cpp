@@ -19,10 +19,14 @@ struct IntControl {
 };
 
 const IntControl kChecks[] = {
-    {IDC_USE_TRON_POINTER, kUseTronPointer}, {IDC_IMM_OPEN, kImmOpen},
-    {IDC_WHEEL_TYPE, kWheelType},            {IDC_USE_MENU_BAR, kUseMenuBar},
-    {IDC_SFN2LFN, kShortToLongNames},        {IDC_AUTO_OPEN, kImageLinkAutoOpen},
-    {IDC_HAVE_PATH, kTitleHavePath},         {IDC_HAVE_EXT, kTitleHaveExt},
+    {IDC_USE_TRON_POINTER, kUseTronPointer},
+    {IDC_IMM_OPEN, kImmOpen},
+    {IDC_WHEEL_TYPE, kWheelType},
+    {IDC_USE_MENU_BAR, kUseMenuBar},
+    {IDC_SFN2LFN, kShortToLongNames},
+    {IDC_AUTO_OPEN, kImageLinkAutoOpen},
+    {IDC_HAVE_PATH, kTitleHavePath},
+    {IDC_HAVE_EXT, kTitleHaveExt},
 };
 
 // The number fields; the page cannot be left or stored while one is empty.
@@ -38,8 +42,7 @@ const IntControl kNumbers[] = {
 CGeneralPage::CGeneralPage() : COptionPage(IDD_PAGE_GENERAL) {}
 
 void CGeneralPage::Load() {
-  for (const IntControl& check : kChecks)
-    SetCheck(check.id, Settings::GetInt(check.setting) != 0);
+  for (const IntControl& check : kChecks) SetCheck(check.id, Settings::GetInt(check.setting) != 0);
   for (const IntControl& number : kNumbers) {
     LimitText(number.id, kNumberDigits);
     SetNumber(number.id, Settings::GetInt(number.setting));

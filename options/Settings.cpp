@@ -57,9 +57,8 @@ std::string GetString(const StringSetting& setting) {
   // A value that fills the buffer may have been cut: read again with more room.
   for (DWORD size = 1024;; size *= 4) {
     std::string buffer(size, '\0');
-    DWORD length =
-        GetPrivateProfileStringA(setting.section, setting.key, setting.fallback, &buffer[0], size,
-                                 FilePath());
+    DWORD length = GetPrivateProfileStringA(setting.section, setting.key, setting.fallback,
+                                            &buffer[0], size, FilePath());
     if (length + 2 < size || size >= 1u << 20) return buffer.substr(0, length);
   }
 }
@@ -92,7 +91,9 @@ bool WriteString(const StringSetting& setting, const std::string& value) {
   return Write(setting.section, setting.key, value.c_str());
 }
 
-bool DeleteKey(const StringSetting& setting) { return Write(setting.section, setting.key, nullptr); }
+bool DeleteKey(const StringSetting& setting) {
+  return Write(setting.section, setting.key, nullptr);
+}
 
 bool WriteFont(const FontSetting& setting, const LOGFONTA& font) {
   std::string face = CutToBytes(std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)),

@@ -11,9 +11,7 @@
 class SettingsWriter {
  public:
   void Int(const IntSetting& setting, int value);
-  void Color(const IntSetting& setting, COLORREF color) {
-    Int(setting, static_cast<int>(color));
-  }
+  void Color(const IntSetting& setting, COLORREF color) { Int(setting, static_cast<int>(color)); }
   void String(const StringSetting& setting, const std::string& value);
   void Delete(const StringSetting& setting);
   void Font(const FontSetting& setting, const LOGFONTA& font);
