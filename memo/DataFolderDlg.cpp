@@ -14,14 +14,19 @@ void DataFolderPath(const char* name, char path[kPathSize]) {
     KVGetProfileString(DataFolderPathSetting(name), path, kPathSize);
 }
 
+std::vector<std::string> DataFolderNames() {
+  char list[2048] = "";
+  KVGetProfileString(kFolderList, list, sizeof list);
+  std::vector<std::string> names = SplitNameList(list);
+  names.insert(names.begin(), kBuiltInDataFolder);
+  return names;
+}
+
 CDataFolderDlg::CDataFolderDlg() : CDialog(IDD_DATAFOLDER), m_szPath() {}
 
 BOOL CDataFolderDlg::OnInitDialog() {
-  char list[2048] = "";
-  KVGetProfileString(kFolderList, list, sizeof list);
   HWND combo = GetDlgItem(IDC_FOLDER_NAME);
-  SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kBuiltInDataFolder));
-  for (const std::string& name : SplitNameList(list))
+  for (const std::string& name : DataFolderNames())
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
   SendMessageA(combo, CB_SETCURSEL, 0, 0);
   lstrcpynA(m_szPath, g_szUserDataDir, kPathSize);
