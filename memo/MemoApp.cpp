@@ -57,8 +57,9 @@ bool CMemoApp::InitInstance() {
   m_pMainWnd = frame;
   if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW,
                         KVGetProfileInt(kUseMenuBar) != 0)) {
+    // A window that was made and then failed has deleted its frame, and let go of it here.
+    if (m_pMainWnd) delete frame;
     m_pMainWnd = nullptr;
-    delete frame;
     return false;
   }
   frame->UpdateTitle();

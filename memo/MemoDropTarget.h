@@ -39,7 +39,7 @@ class CMemoDropTarget : public IDropTarget {
   DROPINFO MakeInfo(UINT format, DWORD keys, POINTL point) const;
 
   HWND m_hView = nullptr;
-  IDataObject* m_pData = nullptr;  // the data being dragged over, between enter and leave
+  IDataObject* m_pData = nullptr;  // one reference: the data being dragged over, between enter and leave
   ULONG m_refs = 1;
 };
 

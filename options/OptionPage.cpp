@@ -1,8 +1,6 @@
 // The load, change-marking and apply cycle the five pages share, and control helpers.
 #include "OptionPage.h"
 
-#include <vector>
-
 #include "Messages.h"
 #include "resource.h"
 
@@ -37,12 +35,6 @@ bool COptionPage::OnApply() {
   return false;
 }
 
-void COptionPage::SetCheck(int id, bool checked) {
-  CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-bool COptionPage::IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
-
 void COptionPage::FillList(int id, const char* const* items, int count, UINT index) {
   HWND list = GetDlgItem(id);
   SendMessageA(list, CB_RESETCONTENT, 0, 0);
@@ -54,13 +46,6 @@ void COptionPage::FillList(int id, const char* const* items, int count, UINT ind
 
 int COptionPage::ListIndex(int id) const {
   return static_cast<int>(SendMessageA(GetDlgItem(id), CB_GETCURSEL, 0, 0));
-}
-
-std::string COptionPage::GetText(int id) const {
-  HWND control = GetDlgItem(id);
-  std::vector<char> text(GetWindowTextLengthA(control) + 1, '\0');
-  GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-  return text.data();
 }
 
 void COptionPage::SetNumber(int id, UINT value) {
@@ -78,8 +63,4 @@ bool COptionPage::HasNumber(int id) {
   ShowMessage(GetSheet(), IDS_NUMBER_EXPECTED);
   SetFocus(GetDlgItem(id));
   return false;
-}
-
-void COptionPage::LimitText(int id, int characters) {
-  SendMessageA(GetDlgItem(id), EM_LIMITTEXT, characters, 0);
 }

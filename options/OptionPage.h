@@ -28,19 +28,13 @@ class COptionPage : public CPropertyPage {
   }
   bool Loading() const { return m_bLoading; }
 
-  void SetCheck(int id, bool checked);
-  bool IsChecked(int id) const;
-  void Enable(int id, bool enabled) { EnableWindow(GetDlgItem(id), enabled); }
   // Fills a drop-down list and selects the item at index (none when out of range).
   void FillList(int id, const char* const* items, int count, UINT index);
   int ListIndex(int id) const;
-  void SetText(int id, const std::string& text) { SetDlgItemTextA(m_hWnd, id, text.c_str()); }
-  std::string GetText(int id) const;
   void SetNumber(int id, UINT value);
   int GetNumber(int id) const;
   // False, with a message and the field focused, when the field holds no number.
   bool HasNumber(int id);
-  void LimitText(int id, int characters);
 
  private:
   BOOL OnInitDialog() final;

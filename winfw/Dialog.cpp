@@ -1,31 +1,8 @@
-// Modal dialogs from templates, and message boxes from the string table.
+// Message boxes owned by the active window, with texts from the string table.
 #include "Dialog.h"
 
 #include "FrameWnd.h"
 #include "WinApp.h"
-
-INT_PTR CDialog::DoModal(HWND owner) {
-  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplateId), owner,
-                         DialogProcedure, reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    auto* dialog = reinterpret_cast<CDialog*>(lParam);
-    dialog->m_hWnd = hwnd;
-    SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-    return dialog->OnInitDialog();
-  }
-  auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-  if (!dialog || message != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (dialog->OnCommand(id, HIWORD(wParam))) return TRUE;
-  if (id == IDOK) dialog->OnOK();
-  else if (id == IDCANCEL) dialog->OnCancel();
-  else return FALSE;
-  return TRUE;
-}
 
 namespace {
 

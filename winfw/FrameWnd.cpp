@@ -94,9 +94,15 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       if (CWnd* view = GetActiveView()) SetFocus(view->m_hWnd);
       return 0;
-    case WM_NCDESTROY:
-      if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this) PostQuitMessage(0);
-      break;
   }
   return Default(message, wParam, lParam);
+}
+
+void CFrameWnd::PostNcDestroy() {
+  CWinApp* app = AfxGetApp();
+  if (app && app->m_pMainWnd == this) {
+    app->m_pMainWnd = nullptr;
+    PostQuitMessage(0);
+  }
+  delete this;
 }

@@ -27,6 +27,9 @@ class CFrameWnd : public CWnd, public CCmdTarget {
   virtual CWnd* GetActiveView() = 0;
   virtual CCmdTarget* GetActiveViewTarget() = 0;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The window is gone: the main frame ends the message loop, and every frame, made with
+  // new, deletes itself and with it its view and document.
+  void PostNcDestroy() override;
   bool RouteCommand(UINT id);
   bool RouteUpdate(UINT id, CCmdUI* ui);
   void OnInitMenuPopup(HMENU menu);

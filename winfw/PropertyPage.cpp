@@ -1,7 +1,5 @@
-// Property pages: the dialog procedure every page shares and the sheet notifications.
+// Property pages: their description for the sheet and the sheet's notifications.
 #include "PropertyPage.h"
-
-#include <new>
 
 void CPropertyPage::SetModified(bool changed) {
   if (m_hWnd)
@@ -16,48 +14,13 @@ PROPSHEETPAGEA CPropertyPage::Describe() {
   page.hInstance = GetModuleHandleA(nullptr);
   page.pszTemplate = MAKEINTRESOURCEA(m_nTemplateId);
   page.pfnDlgProc = PageProcedure;
-  page.lParam = reinterpret_cast<LPARAM>(this);
+  page.lParam = reinterpret_cast<LPARAM>(static_cast<DialogBinding*>(this));
   return page;
 }
 
-INT_PTR CALLBACK CPropertyPage::PageProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    // The sheet hands over its copy of the description, which carries the object.
-    auto* page =
-        reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
-    page->m_hWnd = hwnd;
-    SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
-  }
-  auto* page = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-  if (!page) return FALSE;
-  INT_PTR result = FALSE;
-  // No exception may leave a dialog procedure: the system's frames cannot unwind it.
-  try {
-    result = page->Dispatch(message, wParam, lParam);
-  } catch (const std::bad_alloc&) {
-    result = FALSE;
-  }
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-    page->m_hWnd = nullptr;
-  }
-  return result;
-}
-
 INT_PTR CPropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      return OnInitDialog();
-    case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY:
-      return Notify(reinterpret_cast<NMHDR*>(lParam));
-    case WM_DRAWITEM:
-      return OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-    default:
-      return FALSE;
-  }
+  if (message == WM_NOTIFY) return Notify(reinterpret_cast<NMHDR*>(lParam));
+  return DialogBinding::Dispatch(message, wParam, lParam);
 }
 
 // A dialog answers WM_NOTIFY through DWLP_MSGRESULT and says it did by returning TRUE.

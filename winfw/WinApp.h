@@ -31,7 +31,7 @@ class CWinApp : public CCmdTarget {
 
   HINSTANCE m_hInstance;
   const char* m_lpCmdLine;  // the command line after the program name
-  CFrameWnd* m_pMainWnd;
+  CFrameWnd* m_pMainWnd;  // not owned: a frame deletes itself when its window goes
   char m_szAppName[128];  // the application title, caption of message boxes
   HCURSOR m_hcurWait;     // the cursor DoWaitCursor shows
 

@@ -16,15 +16,15 @@ CFilePropDlg::CFilePropDlg() : KVDialog(IDD_FILE_PROPERTIES), m_nAttr(0), m_crBa
 
 BOOL CFilePropDlg::OnInitDialog() {
   LimitText(IDC_FILE_TITLE, kMaxTitle);
-  SetItemText(IDC_FILE_TITLE, m_strDocName);
-  SetItemText(IDC_FILE_PATH, m_strPath);
+  SetText(IDC_FILE_TITLE, m_strDocName);
+  SetText(IDC_FILE_PATH, m_strPath);
   SetCheck(IDC_FILE_WRAP, (m_nAttr & kWrap) != 0);
   return TRUE;
 }
 
 // Only the wrapping bit is the dialog's; every other bit is kept.
 void CFilePropDlg::OnOK() {
-  m_strDocName = GetItemText(IDC_FILE_TITLE);
+  m_strDocName = GetText(IDC_FILE_TITLE);
   m_nAttr &= ~kWrap;
   if (IsChecked(IDC_FILE_WRAP)) m_nAttr |= kWrap;
   EndDialog(m_hWnd, IDOK);
@@ -36,8 +36,8 @@ bool CFilePropDlg::OnCommand(int id, int code) {
   return true;
 }
 
-bool CFilePropDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.CtlID != IDC_FILE_SWATCH) return false;
+bool CFilePropDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
+  if (id != IDC_FILE_SWATCH) return false;
   HBRUSH fill = CreateSolidBrush(m_crBackColor);
   FillRect(item.hDC, &item.rcItem, fill);
   DeleteObject(fill);

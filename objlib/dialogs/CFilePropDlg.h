@@ -19,5 +19,5 @@ class CFilePropDlg : public KVDialog {
   BOOL OnInitDialog() override;
   void OnOK() override;
   bool OnCommand(int id, int code) override;
-  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
 };

@@ -35,10 +35,10 @@ int CLinkPropDlg::CaptionMode() const {
 BOOL CLinkPropDlg::OnInitDialog() {
   LimitText(IDC_LINK_HEADING, kMaxHeading);
   LimitText(IDC_LINK_FILE_NAME, kMaxFileName);
-  SetItemText(IDC_LINK_DOC_NAME, m_strDocName);
-  SetItemText(IDC_LINK_HEADING, m_strCaption);
-  SetItemText(IDC_LINK_FILE_NAME, m_strPath);
-  HWND list = GetDlgItem(m_hWnd, IDC_LINK_CAPTION_MODE);
+  SetText(IDC_LINK_DOC_NAME, m_strDocName);
+  SetText(IDC_LINK_HEADING, m_strCaption);
+  SetText(IDC_LINK_FILE_NAME, m_strPath);
+  HWND list = GetDlgItem(IDC_LINK_CAPTION_MODE);
   SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("ファイル名を表示する"));
   SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("見出しを表示する"));
   if (m_nType == FT_MEMO)
@@ -71,8 +71,8 @@ void CLinkPropDlg::EnablePathBoxes() {
 // The attributes are built from nothing: bits the dialog does not show do not survive.
 // The two boxes count even while they are disabled.
 void CLinkPropDlg::OnOK() {
-  std::string heading = GetItemText(IDC_LINK_HEADING);
-  std::string path = GetItemText(IDC_LINK_FILE_NAME);
+  std::string heading = GetText(IDC_LINK_HEADING);
+  std::string path = GetText(IDC_LINK_FILE_NAME);
   if (path.empty()) {
     ShowStop(IDS_NO_FILE_NAME);
     return;
@@ -114,7 +114,7 @@ bool CLinkPropDlg::OnCommand(int id, int code) {
 // and the dialog opens without one.
 void CLinkPropDlg::Browse() {
   char file[MAX_PATH] = "";
-  KVCopyCut(file, sizeof file, GetItemText(IDC_LINK_FILE_NAME).c_str());
+  KVCopyCut(file, sizeof file, GetText(IDC_LINK_FILE_NAME).c_str());
   OPENFILENAMEA open = {};
   open.lStructSize = sizeof open;
   open.hwndOwner = m_hWnd;
@@ -127,12 +127,12 @@ void CLinkPropDlg::Browse() {
     file[0] = '\0';
     chosen = GetOpenFileNameA(&open);
   }
-  if (chosen) SetItemText(IDC_LINK_FILE_NAME, file);
+  if (chosen) SetText(IDC_LINK_FILE_NAME, file);
 }
 
 // The sample shows its text in the text colour, transparently over the background colour.
-bool CLinkPropDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.CtlID != IDC_LINK_SAMPLE) return false;
+bool CLinkPropDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
+  if (id != IDC_LINK_SAMPLE) return false;
   HBRUSH background = CreateSolidBrush(m_crBackColor);
   FillRect(item.hDC, &item.rcItem, background);
   DeleteObject(background);

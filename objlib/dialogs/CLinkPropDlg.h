@@ -22,7 +22,7 @@ class CLinkPropDlg : public KVDialog {
   BOOL OnInitDialog() override;
   void OnOK() override;
   bool OnCommand(int id, int code) override;
-  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
 
  private:
   int CaptionMode() const;

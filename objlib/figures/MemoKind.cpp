@@ -8,7 +8,7 @@
 #include "KVSegment.h"
 
 bool KVIsFigureMemo(const char* pszPath) {
-  ScopedFileHandle file(KVOpenDiskFile(pszPath, FILE_SHARE_READ | FILE_SHARE_WRITE));
+  ScopedHandle file(KVOpenDiskFile(pszPath, FILE_SHARE_READ | FILE_SHARE_WRITE));
   if (!file.IsOpen()) return false;
   // Each step moves forward by at least a header, so the walk ends at the file's end.
   for (;;) {

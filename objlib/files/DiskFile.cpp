@@ -82,7 +82,7 @@ HANDLE KVOpenDiskFile(const char* pszPath, DWORD dwShare) {
 }
 
 bool KVIsDiskFile(const char* pszPath) {
-  ScopedFileHandle file(KVOpenDiskFile(pszPath, FILE_SHARE_READ | FILE_SHARE_WRITE));
+  ScopedHandle file(KVOpenDiskFile(pszPath, FILE_SHARE_READ | FILE_SHARE_WRITE));
   return file.IsOpen();
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "KVObjApi.h"
+#include "ScopedHandle.h"
 
 // True when the path names a device rather than a file: a DOS device name as its last
 // component (CON, PRN, AUX, NUL, COM0-9, LPT0-9, CONIN$, CONOUT$, CLOCK$; any case, any
@@ -21,24 +22,3 @@ KVOBJ_API bool KVIsDiskFile(const char* pszPath);
 // Reads exactly count bytes; a short read is a failure.
 bool KVReadExactly(HANDLE file, char* data, DWORD count);
 
-// Owns a file handle; INVALID_HANDLE_VALUE is none.
-class ScopedFileHandle {
- public:
-  explicit ScopedFileHandle(HANDLE handle) : m_handle(handle) {}
-  ~ScopedFileHandle() {
-    if (IsOpen()) CloseHandle(m_handle);
-  }
-  ScopedFileHandle(const ScopedFileHandle&) = delete;
-  ScopedFileHandle& operator=(const ScopedFileHandle&) = delete;
-  bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return m_handle; }
-  // Closes now, reporting whether the close succeeded (a write may fail only then).
-  bool Close() {
-    HANDLE handle = m_handle;
-    m_handle = INVALID_HANDLE_VALUE;
-    return CloseHandle(handle) != FALSE;
-  }
-
- private:
-  HANDLE m_handle;
-};

@@ -7,6 +7,7 @@
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVFilePaths.h"
+#include "LockedGlobal.h"
 #include "MemoHead.h"
 #include "SaveTempFiles.h"
 
@@ -20,21 +21,6 @@ int FileFailure(int result) {
   return result;
 }
 
-class ScopedGlobalLock {
- public:
-  explicit ScopedGlobalLock(HGLOBAL block) : m_block(block), m_data(GlobalLock(block)) {}
-  ~ScopedGlobalLock() {
-    if (m_data) GlobalUnlock(m_block);
-  }
-  ScopedGlobalLock(const ScopedGlobalLock&) = delete;
-  ScopedGlobalLock& operator=(const ScopedGlobalLock&) = delete;
-  char* Data() const { return static_cast<char*>(m_data); }
-
- private:
-  HGLOBAL m_block;
-  void* m_data;
-};
-
 bool WriteExactly(HANDLE file, const char* data, DWORD count) {
   while (count > 0) {
     DWORD written = 0;
@@ -47,7 +33,7 @@ bool WriteExactly(HANDLE file, const char* data, DWORD count) {
 
 // Writes the bytes to a new temporary file in folder and returns its name in tempPath.
 int WriteTemporaryFile(const char* folder, const char* pData, DWORD count, char* tempPath) {
-  ScopedFileHandle file(KVCreateSaveTempFile(folder, tempPath));
+  ScopedHandle file(KVCreateSaveTempFile(folder, tempPath));
   if (!file.IsOpen()) return FileFailure(KV_ERR_OPEN);
   if (WriteExactly(file.Get(), pData, count) && FlushFileBuffers(file.Get()) && file.Close())
     return KV_OK;
@@ -67,7 +53,7 @@ int CheckTargetWritable(const char* target) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FileFailure(KV_ERR_OPEN);
   }
-  ScopedFileHandle probe(CreateFileA(target, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+  ScopedHandle probe(CreateFileA(target, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
   if (probe.IsOpen() || GetLastError() == ERROR_FILE_NOT_FOUND) return KV_OK;
   return FileFailure(KV_ERR_OPEN);
@@ -93,7 +79,7 @@ int KVFile::GetDocName(char* pszDst) const {
   int result = GetPathName(path);
   if (result != KV_OK) return result;
   if (m_nType != FT_MEMO) return KV_ERR_NOT_MEMO;
-  ScopedFileHandle file(KVOpenDiskFile(path, FILE_SHARE_READ));
+  ScopedHandle file(KVOpenDiskFile(path, FILE_SHARE_READ));
   if (!file.IsOpen()) return KV_ERR_OPEN;
   return KVReadDocHeadTitle(file.Get(), pszDst);
 }
@@ -106,7 +92,7 @@ int KVFile::ReadFile(void** ppBlock) {
   char path[MAX_PATH];
   int result = GetPathName(path);
   if (result != KV_OK) return result;
-  ScopedFileHandle file(KVOpenDiskFile(path, FILE_SHARE_READ));
+  ScopedHandle file(KVOpenDiskFile(path, FILE_SHARE_READ));
   if (!file.IsOpen()) return FileFailure(KV_ERR_OPEN);
   LARGE_INTEGER size = {};
   if (!GetFileSizeEx(file.Get(), &size)) return FileFailure(KV_ERR_READ_WRITE);
@@ -120,7 +106,7 @@ int KVFile::ReadFile(void** ppBlock) {
   if (!block) return FileFailure(KV_ERR_NO_MEMORY);
   bool read = false;
   {
-    ScopedGlobalLock lock(block);
+    LockedGlobal lock(block);
     read = lock.Data() && KVReadExactly(file.Get(), lock.Data(), count);
     if (read) lock.Data()[count] = '\0';
     else FileFailure(KV_ERR_READ_WRITE);

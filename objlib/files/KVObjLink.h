@@ -56,7 +56,7 @@ class KVOBJ_API KVObjLink : public KVObject {
   char m_szDocName[128];
   KVFile m_file;
   RECT m_rcCaption;
-  KVObjDoc* m_pChild;
+  KVObjDoc* m_pChild;  // owned: the document opened in place, deleted when closed
   RECT m_rcChild;
 
  protected:

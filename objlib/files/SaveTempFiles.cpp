@@ -64,7 +64,7 @@ bool IsStale(const FILETIME& written) {
 // Held exclusively, nobody can open the file between the checks and its deletion, which
 // takes effect when it is closed.
 void RemoveIfUnheld(const std::string& path, bool mustBeMemo) {
-  ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_EXISTING,
+  ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen() || GetFileType(file.Get()) != FILE_TYPE_DISK) return;
   char title[MAX_PATH];

@@ -7,6 +7,7 @@
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVProfile.h"
+#include "LockedGlobal.h"
 #include "MeasuringDC.h"
 #include "MemoChain.h"
 #include "SjisText.h"
@@ -129,8 +130,10 @@ int KVObjDoc::LoadReporting(KVFile* pFile, KVLoadReport* pReport) {
   int length = pFile->ReadFile(&block);
   if (length < 0) return length;
   pReport->bytesRead = true;
-  HGLOBAL handle = static_cast<HGLOBAL>(block);
-  char* data = static_cast<char*>(GlobalLock(handle));
+  OwnedGlobal owned(static_cast<HGLOBAL>(block));
+  LockedGlobal locked(owned.Get());
+  char* data = locked.Data();
+  if (!data) return KV_ERR_NO_MEMORY;
   int result = 1;
   if (pFile->FileType() == FT_MEMO) {
     pReport->docHead = KVPeekCode(data, data + length) == SEG_DOCHEAD;
@@ -150,8 +153,6 @@ int KVObjDoc::LoadReporting(KVFile* pFile, KVLoadReport* pReport) {
     m_crBackColor = m_pContent->m_crBackColor;
     pFile->GetPathName(m_szPath);
   }
-  GlobalUnlock(handle);
-  GlobalFree(handle);
   return result;
 }
 

@@ -67,7 +67,7 @@ class KVOBJ_API KVObjDoc : public KVObjList {
   char m_szPath[MAX_PATH];
   int m_nScrollX;
   int m_nScrollY;
-  KVObjList* m_pContent;
+  KVObjList* m_pContent;  // owned: deleted with the document
 
  protected:
   // Imports plain text into the content; KV_ERR_NOT_SUPPORTED where the content has no text.

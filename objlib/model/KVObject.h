@@ -81,7 +81,7 @@ class KVOBJ_API KVObject {
   COLORREF m_crColor;
   COLORREF m_crBackColor;
   LOGFONT m_logFont;
-  BYTE* m_pData;
+  BYTE* m_pData;  // owned: the object's stored bytes, or none
   bool m_bDerty;
 
  protected:

@@ -11,6 +11,7 @@
 #include "KVErrors.h"
 #include "KVFile.h"
 #include "KVFrame.h"
+#include "LockedGlobal.h"
 #include "SavedDC.h"
 
 namespace {
@@ -21,22 +22,20 @@ const int kHimetricPerInch = 2540;
 
 // The whole file in a new movable block, or a result of LoadPicture.
 int ReadWhole(const char* path, HGLOBAL* pBlock, DWORD* pSize) {
-  ScopedFileHandle file(KVOpenDiskFile(path, 0));
+  ScopedHandle file(KVOpenDiskFile(path, 0));
   if (!file.IsOpen()) return -1;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.Get(), &size)) return -1;
   if (size.QuadPart <= 0 || size.QuadPart > kMaxPictureFile) return -2;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(size.QuadPart));
-  if (!block) return -2;
-  DWORD read = 0;
-  BOOL ok = ReadFile(file.Get(), GlobalLock(block), static_cast<DWORD>(size.QuadPart), &read, nullptr);
-  GlobalUnlock(block);
-  if (!ok || read != size.QuadPart) {
-    GlobalFree(block);
-    return -1;
+  OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(size.QuadPart)));
+  if (!block.Get()) return -2;
+  {
+    LockedGlobal data(block.Get());
+    if (!data.Data() || !KVReadExactly(file.Get(), data.Data(), static_cast<DWORD>(size.QuadPart)))
+      return -1;
   }
-  *pBlock = block;
-  *pSize = read;
+  *pSize = static_cast<DWORD>(size.QuadPart);
+  *pBlock = block.Release();
   return 0;
 }
 

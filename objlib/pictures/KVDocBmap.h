@@ -25,7 +25,7 @@ class KVOBJ_API KVDocBmap : public KVObjDoc {
 
   bool DecodeFailed() const { return m_bFailed; }
 
-  IPicture* m_pPicture;
+  IPicture* m_pPicture;  // owned: one reference, released with the document
   char m_szImagePath[MAX_PATH];
 
  protected:

@@ -7,6 +7,7 @@
 
 #include "KVErrors.h"
 #include "KVProfile.h"
+#include "ScopedGdi.h"
 
 namespace {
 
@@ -73,20 +74,6 @@ void CopyBody(const BYTE* body, long long length, bool old, BYTE* block) {
 int32_t I32(const BYTE* p) { return static_cast<int32_t>(KVReadU32(reinterpret_cast<const char*>(p))); }
 void PutI32(BYTE* p, int32_t v) { KVWriteU32(reinterpret_cast<char*>(p), static_cast<uint32_t>(v)); }
 
-class ScreenDC {
- public:
-  ScreenDC() : m_hdc(GetDC(nullptr)) {}
-  ~ScreenDC() {
-    if (m_hdc) ReleaseDC(nullptr, m_hdc);
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  HDC Get() const { return m_hdc; }
-
- private:
-  HDC m_hdc;
-};
-
 }  // namespace
 
 void KVSetImagePropertiesDialog(KVImagePropertiesDialog dialog) { g_propertiesDialog = dialog; }
@@ -143,7 +130,7 @@ int KVObjBmap::GetBitmap(HBITMAP hBitmap) {
   {
     // A failed fetch leaves a zeroed picture. GetDIBits fills in the image size, which
     // the stored header keeps at 0, so the header is written again afterwards.
-    ScreenDC screen;
+    ScopedWindowDC screen(GetDesktopWindow());
     GetDIBits(screen.Get(), hBitmap, 0, static_cast<UINT>(bitmap.bmHeight), block + layout.bitsOffset,
               reinterpret_cast<BITMAPINFO*>(block + kHeaderAt), DIB_RGB_COLORS);
   }

@@ -33,9 +33,9 @@ class KVOBJ_API KVObjBmap : public KVObject {
   void Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected) override;
 
   int m_nColors;
-  BITMAPINFO* m_pInfo;
+  BITMAPINFO* m_pInfo;  // not owned: the header and colours inside m_pData
   int m_nBitsOffset;
-  BYTE* m_pBits;
+  BYTE* m_pBits;  // not owned: the pixels inside m_pData
   int m_nImageSize;
 
  protected:

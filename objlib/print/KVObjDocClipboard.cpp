@@ -3,6 +3,7 @@
 
 #include "ClipboardFormats.h"
 #include "KVObjDoc.h"
+#include "LockedGlobal.h"
 
 namespace {
 
@@ -27,16 +28,15 @@ HGLOBAL KVObjDoc::GetSelData(int nFormat) {
   if (!IsSelected()) return nullptr;
   const bool text = nFormat == CF_TEXT;
   const int size = text ? m_pContent->SelectedTextLength() + 1 : m_pContent->SelectedDataLength();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  if (!block) return nullptr;
-  char* data = static_cast<char*>(GlobalLock(block));
+  OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
+  LockedGlobal data(block.Get());
+  if (!data.Data()) return nullptr;
   int written = 0;
   if (text)
-    m_pContent->GetSelectedText(data, size, &written);
+    m_pContent->GetSelectedText(data.Data(), size, &written);
   else
-    m_pContent->GetSelectedData(data, size, &written);
-  GlobalUnlock(block);
-  return block;
+    m_pContent->GetSelectedData(data.Data(), size, &written);
+  return block.Release();
 }
 
 void KVObjDoc::PutClipboard(int nFormat, bool bCut) {

@@ -2,28 +2,11 @@
 #include "PrintSetup.h"
 
 #include "KVObjDoc.h"
+#include "LockedGlobal.h"
 
 namespace {
 
 constexpr int kHundredthsOfMmPerInch = 2540;
-
-// A locked global memory block viewed as T, unlocked when it goes out of scope.
-template <typename T>
-class Locked {
- public:
-  explicit Locked(HGLOBAL handle)
-      : m_handle(handle), m_data(handle ? static_cast<T*>(GlobalLock(handle)) : nullptr) {}
-  ~Locked() {
-    if (m_data) GlobalUnlock(m_handle);
-  }
-  Locked(const Locked&) = delete;
-  Locked& operator=(const Locked&) = delete;
-  T* Get() const { return m_data; }
-
- private:
-  HGLOBAL m_handle;
-  T* m_data;
-};
 
 int ToPrinterPixels(int hundredthsOfMm, int dpi) {
   return static_cast<int>(static_cast<long long>(hundredthsOfMm) * dpi / kHundredthsOfMmPerInch);
@@ -86,13 +69,14 @@ CRect PrintableArea(const RECT& margins, POINT paperSize, const PrinterMetrics& 
 }
 
 HDC CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode) {
-  Locked<DEVNAMES> names(hDevNames);
-  if (!names.Get()) return nullptr;
+  LockedGlobal names(hDevNames);
+  const DEVNAMES* record = names.As<DEVNAMES>();
+  if (!record) return nullptr;
   // The offsets count characters from the start of the record.
-  const char* base = reinterpret_cast<const char*>(names.Get());
-  Locked<DEVMODEA> mode(hDevMode);
-  return CreateDCA(base + names.Get()->wDriverOffset, base + names.Get()->wDeviceOffset,
-                   base + names.Get()->wOutputOffset, mode.Get());
+  const char* base = names.Data();
+  LockedGlobal mode(hDevMode);
+  return CreateDCA(base + record->wDriverOffset, base + record->wDeviceOffset,
+                   base + record->wOutputOffset, mode.As<DEVMODEA>());
 }
 
 PageSetup::PageSetup() : m_dialog() {
@@ -109,17 +93,17 @@ void PageSetup::LoadDefaults(const PAGESIZE& page) {
   m_dialog.Flags |= PSD_RETURNDEFAULT;
   PageSetupDlgA(&m_dialog);
   m_dialog.Flags &= ~PSD_RETURNDEFAULT;
-  Locked<DEVMODEA> mode(m_dialog.hDevMode);
-  PutPageIntoSettings(page, mode.Get(), &m_dialog.rtMargin);
+  LockedGlobal mode(m_dialog.hDevMode);
+  PutPageIntoSettings(page, mode.As<DEVMODEA>(), &m_dialog.rtMargin);
 }
 
 bool PageSetup::Confirm() { return PageSetupDlgA(&m_dialog) && m_dialog.hDevMode; }
 
 void PageSetup::PrintDocument(KVObjDoc& doc, char* pszTitle) const {
   {
-    Locked<DEVMODEA> mode(m_dialog.hDevMode);
-    if (!mode.Get()) return;
-    const PAGESIZE page = PageFromSettings(*mode.Get(), m_dialog.rtMargin, m_dialog.ptPaperSize);
+    LockedGlobal mode(m_dialog.hDevMode);
+    if (!mode.Data()) return;
+    const PAGESIZE page = PageFromSettings(*mode.As<DEVMODEA>(), m_dialog.rtMargin, m_dialog.ptPaperSize);
     doc.m_page.SetPageSize(&page);
   }
   HDC printer = CreatePrinterDC(m_dialog.hDevNames, m_dialog.hDevMode);

@@ -4,13 +4,7 @@
 #include <cstring>
 
 size_t KVCutLength(const char* text, size_t maxBytes) {
-  size_t pos = 0;
-  while (text[pos] != '\0') {
-    size_t step = KVIsLeadByte(static_cast<unsigned char>(text[pos])) && text[pos + 1] ? 2 : 1;
-    if (pos + step > maxBytes) break;
-    pos += step;
-  }
-  return pos;
+  return SjisCutLength(text, std::strlen(text), maxBytes);
 }
 
 bool KVCopyCut(char* dest, size_t size, const char* text) {

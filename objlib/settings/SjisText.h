@@ -4,8 +4,9 @@
 #include <cstddef>
 
 #include "KVObjApi.h"
+#include "SjisBytes.h"
 
-inline bool KVIsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+inline bool KVIsLeadByte(unsigned char b) { return SjisIsLeadByte(b); }
 
 // Length of the longest prefix of text (at most maxBytes) that ends on a character boundary.
 KVOBJ_API size_t KVCutLength(const char* text, size_t maxBytes);

@@ -100,10 +100,12 @@ int KVObjTBox::ExtendLink() {
 }
 
 LIST* KVObjTBox::LinkFromAddress(HGLOBAL address) {
-  const char* text = address ? static_cast<const char*>(GlobalLock(address)) : nullptr;
-  if (!text) return nullptr;
-  std::string url(text, strnlen(text, GlobalSize(address)));
-  GlobalUnlock(address);
+  std::string url;
+  {
+    LockedGlobal text(address);
+    if (!text.Data()) return nullptr;
+    url = text.Text();
+  }
   KVFile file;
   file.Attach(url.c_str());
   return KVNewNode(new KVObjLink(nullptr, file));
