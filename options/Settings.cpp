@@ -7,7 +7,7 @@
 #include "FontBounds.h"
 #include "MemoFont.h"
 #include "SettingsCodec.h"
-#include "ShiftJisCut.h"
+#include "SjisBytes.h"
 
 namespace {
 
@@ -24,6 +24,11 @@ bool Writable() {
 
 bool Write(const char* section, const char* key, const char* value) {
   return Writable() && WritePrivateProfileStringA(section, key, value, FilePath());
+}
+
+// A face name as a LOGFONT holds it: at most LF_FACESIZE - 1 bytes, no character split.
+std::string FaceName(const std::string& face) {
+  return face.substr(0, SjisCutLength(face.data(), face.size(), LF_FACESIZE - 1));
 }
 
 }  // namespace
@@ -70,8 +75,7 @@ LOGFONTA GetFont(const FontSetting& setting) {
   if (info.empty()) return BuiltInMemoFont();
   ParseFontInfo(info.c_str(), &font);
   const std::string faceKey = FontFaceKey(setting.name);
-  std::string face = GetString({setting.section, faceKey.c_str(), ""});
-  face = CutToBytes(face, LF_FACESIZE - 1);
+  std::string face = FaceName(GetString({setting.section, faceKey.c_str(), ""}));
   face.copy(font.lfFaceName, face.size());
   KeepFontInBounds(&font);  // the file may have been edited by hand or by another program
   return font;
@@ -96,8 +100,7 @@ bool DeleteKey(const StringSetting& setting) {
 }
 
 bool WriteFont(const FontSetting& setting, const LOGFONTA& font) {
-  std::string face = CutToBytes(std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)),
-                                LF_FACESIZE - 1);
+  std::string face = FaceName(std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)));
   const std::string infoKey = FontInfoKey(setting.name);
   const std::string faceKey = FontFaceKey(setting.name);
   return WriteString({setting.section, infoKey.c_str(), ""}, FormatFontInfo(font)) &&
