@@ -75,9 +75,9 @@ bool GetNewFileName(HWND owner, char name[kPathSize]) {
     _mkdir(folder.c_str());
     folder += '\\';
   }
-  unsigned id = GetPrivateProfileIntA(kLastFileId.section, kLastFileId.key, kLastFileId.fallback,
-                                      counterFile.c_str()) +
-                1;
+  const UINT lastId = GetPrivateProfileIntA(kLastFileId.section, kLastFileId.key,
+                                            kLastFileId.fallback, counterFile.c_str());
+  unsigned id = lastId + 1;
   // A counter that was deleted or reset must not hand out the name of an existing memo.
   while (FileExists(NumberedName(folder, id)) && id != 0xFFFFFFFF) ++id;
   char value[16];
