@@ -1,37 +1,33 @@
 // The data folder dialog: "USER" and the names of "FolderList", with the chosen path.
 #include "DataFolderDlg.h"
 
-#include <cstring>
+#include <string>
 
 #include "KVProfile.h"
+#include "SettingsCodec.h"
 #include "resource.h"
 
-namespace {
-
-const char kUserFolder[] = "USER";
-
-}  // namespace
-
 void DataFolderPath(const char* name, char path[kPathSize]) {
-  if (lstrcmpiA(name, kUserFolder) == 0)
+  if (lstrcmpiA(name, kBuiltInDataFolder) == 0)
     lstrcpynA(path, g_szUserDataDir, kPathSize);
   else
-    KVGetProfileString("DataFolder", name, "", path, kPathSize);
+    KVGetProfileString(DataFolderPathSetting(name), path, kPathSize);
+}
+
+std::vector<std::string> DataFolderNames() {
+  char list[2048] = "";
+  KVGetProfileString(kFolderList, list, sizeof list);
+  std::vector<std::string> names = SplitNameList(list);
+  names.insert(names.begin(), kBuiltInDataFolder);
+  return names;
 }
 
 CDataFolderDlg::CDataFolderDlg() : CDialog(IDD_DATAFOLDER), m_szPath() {}
 
 BOOL CDataFolderDlg::OnInitDialog() {
-  // "FolderList" is names each followed by "%": as zero-terminated names they end at the
-  // first empty one.
-  char list[2048] = {};
-  KVGetProfileString("Option", "FolderList", "%", list, sizeof list - 1);
-  for (char& c : list)
-    if (c == '%') c = '\0';
   HWND combo = GetDlgItem(IDC_FOLDER_NAME);
-  SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kUserFolder));
-  for (const char* name = list; *name && name < list + sizeof list; name += std::strlen(name) + 1)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  for (const std::string& name : DataFolderNames())
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
   SendMessageA(combo, CB_SETCURSEL, 0, 0);
   lstrcpynA(m_szPath, g_szUserDataDir, kPathSize);
   SetDlgItemText(IDC_FOLDER_PATH, m_szPath);

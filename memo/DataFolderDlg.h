@@ -1,6 +1,9 @@
 // CDataFolderDlg: lets the user pick the data folder a new memo is filed in.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "Dialog.h"
 #include "MemoGlobals.h"
 
@@ -21,3 +24,5 @@ class CDataFolderDlg : public CDialog {
 // The path of a data folder by name: "USER" (any case) is the per-user folder, any other
 // name is looked up in the settings' "DataFolder" section ("" when missing).
 void DataFolderPath(const char* name, char path[kPathSize]);
+// The names the dialog offers: "USER", then every name of the settings' folder list.
+std::vector<std::string> DataFolderNames();

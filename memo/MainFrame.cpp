@@ -42,7 +42,7 @@ int CMainFrame::OnCreate() {
     return -1;
   if (!m_wndStatusBar.Create(m_hWnd, kStatusBarStyle, ID_STATUS_BAR, kIndicators, 4)) return -1;
   m_wndStatusBar.SetMessageText(m_szIdleText);
-  if (!KVGetProfileInt("Option", "ViewStatusBar", 1)) ShowControlBar(false);
+  if (!KVGetProfileInt(kViewStatusBar)) ShowControlBar(false);
   RecalcLayout();
   if (g_szFilePath[0]) m_wndView.LoadStartupFile(m_hWnd);
   return 0;
@@ -50,7 +50,7 @@ int CMainFrame::OnCreate() {
 
 void CMainFrame::OnViewStatusBar() {
   ShowControlBar(!m_wndStatusBar.IsVisible());
-  KVWriteProfileInt("Option", "ViewStatusBar", m_wndStatusBar.IsVisible() ? 1 : 0);
+  KVWriteProfileInt(kViewStatusBar, m_wndStatusBar.IsVisible() ? 1 : 0);
 }
 
 void CMainFrame::OnCloseAll() { CloseAllMemoWindows(m_hWnd); }

@@ -19,10 +19,10 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::OnClose() {
-  bool changed = (m_bPlacementChanged && KVGetProfileInt("Option", "SaveWindowInfo", 1)) ||
+  bool changed = (m_bPlacementChanged && KVGetProfileInt(kSaveWindowInfo)) ||
                  m_wndView.m_doc.IsDerty();
   if (changed) {
-    if (!g_szFilePath[0] || KVGetProfileInt("Option", "UseCloseMsg", 1)) {
+    if (!g_szFilePath[0] || KVGetProfileInt(kUseCloseMsg)) {
       int answer = AfxMessageBox(IDS_SAVE_CHANGES, MB_YESNOCANCEL | MB_ICONQUESTION);
       if (answer == IDCANCEL) return;
       if (answer == IDYES && OnFileSave() < 0) return;

@@ -44,19 +44,19 @@ bool CMemoApp::InitInstance() {
   g_cfKaveloExtendFile = RegisterClipboardFormatA("CF_KAVELO_EXTEND_FILE");
   g_cfUniformResourceLocator = RegisterClipboardFormatA("UniformResourceLocator");
   ComputeFolders();
-  LoadCursorTable(KVGetProfileInt("Option", "UseTronPointer", 0) != 0);
+  LoadCursorTable(KVGetProfileInt(kUseTronPointer) != 0);
   m_hcurWait = g_hcurWait;
   // The library's long operations show the program's wait cursor, counted with its own.
   KVSetWaitCursorHandler([](int nCode) { AfxGetApp()->DoWaitCursor(nCode); });
   TakeStartupPath(LastCommandLineToken(m_lpCmdLine));
   g_szDocName[0] = '\0';
-  if (g_szFilePath[0] && KVGetProfileInt("Option", "SFN2LFN", 0)) ConvertToLongPath(g_szFilePath);
+  if (g_szFilePath[0] && KVGetProfileInt(kShortToLongNames)) ConvertToLongPath(g_szFilePath);
   if (g_szFilePath[0] && ActivateWindowShowing(g_szFilePath)) return false;
 
   auto* frame = new CMainFrame;
   m_pMainWnd = frame;
   if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW,
-                        KVGetProfileInt("Option", "UseMenuBar", 1) != 0)) {
+                        KVGetProfileInt(kUseMenuBar) != 0)) {
     // A window that was made and then failed has deleted its frame, and let go of it here.
     if (m_pMainWnd) delete frame;
     m_pMainWnd = nullptr;

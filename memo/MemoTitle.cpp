@@ -10,9 +10,8 @@
 const char kMemoTitlePrefix[] = "KVMemo - ";
 
 TitleOptions ReadTitleOptions() {
-  return {KVGetProfileInt("Title", "UseDocName", 1) != 0,
-          KVGetProfileInt("Title", "HavePath", 1) != 0,
-          KVGetProfileInt("Title", "HaveExt", 1) != 0};
+  return {KVGetProfileInt(kTitleUseDocName) != 0, KVGetProfileInt(kTitleHavePath) != 0,
+          KVGetProfileInt(kTitleHaveExt) != 0};
 }
 
 std::string MemoWindowTitle(const TitleOptions& options, const char* docName,

@@ -59,7 +59,7 @@ bool CMemoView::CreateEx(DWORD exStyle, const char* className, const char* title
 int CMemoView::OnCreate(LPARAM) {
   g_hwndView = m_hWnd;
   m_dropTarget.Register(m_hWnd);
-  if (KVGetProfileInt("Option", "IMMOpen", 1)) {
+  if (KVGetProfileInt(kImmOpen)) {
     HIMC context = ImmGetContext(m_hWnd);
     if (context) {
       ImmSetOpenStatus(context, TRUE);

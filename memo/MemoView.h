@@ -90,7 +90,7 @@ class CMemoView : public CWnd, public CCmdTarget {
   void OnEditClear();
   void OnInsertDate();
   void OnInsertTime();
-  void InsertTimeStamp(const char* key, const char* defaultFormat);
+  void InsertTimeStamp(const StringSetting& formatSetting);
   void OnCharColor();
   void OnCharFont();
   void OnViewRefresh() { ReloadLinks(nullptr); }

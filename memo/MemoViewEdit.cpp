@@ -57,9 +57,9 @@ void CMemoView::OnEditClear() {
   Refresh();
 }
 
-void CMemoView::InsertTimeStamp(const char* key, const char* defaultFormat) {
+void CMemoView::InsertTimeStamp(const StringSetting& formatSetting) {
   char format[1024] = "";
-  KVGetProfileString("TimeStamp", key, defaultFormat, format, sizeof format);
+  KVGetProfileString(formatSetting, format, sizeof format);
   time_t now = time(nullptr);
   char text[128] = "";
   KVStrftime(text, sizeof text, format, localtime(&now));
@@ -67,9 +67,9 @@ void CMemoView::InsertTimeStamp(const char* key, const char* defaultFormat) {
   Refresh();
 }
 
-void CMemoView::OnInsertDate() { InsertTimeStamp("Date1", "%Y年%m月%d日"); }
+void CMemoView::OnInsertDate() { InsertTimeStamp(kDateStampFormat); }
 
-void CMemoView::OnInsertTime() { InsertTimeStamp("Date2", "%H時%M分"); }
+void CMemoView::OnInsertTime() { InsertTimeStamp(kTimeStampFormat); }
 
 void CMemoView::OnCharColor() {
   if (!m_doc.IsSelected()) return;

@@ -31,7 +31,7 @@ void CMemoView::OnScroll(int bar, UINT request, UINT position) {
 
 // The wheel scrolls the memo; with Shift the opened link under the pointer; with Ctrl sideways.
 void CMemoView::OnMouseWheel(UINT keys, short delta, POINT screen) {
-  int value = KVGetProfileInt("Option", "WheelType", 1) ? -delta : delta;
+  int value = KVGetProfileInt(kWheelType) ? -delta : delta;
   UINT steps = static_cast<UINT>((value < 0 ? -value : value) / kWheelStep);
   if (steps == 0) return;
   UINT direction = value >= 0 ? SB_LINEDOWN : SB_LINEUP;

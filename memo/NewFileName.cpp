@@ -20,13 +20,13 @@ namespace {
 // The data folder chosen in the dialog or set as the default; false on cancel.
 bool ChooseDataFolder(HWND owner, std::string* folder) {
   char path[kPathSize] = "";
-  if (KVGetProfileInt("Option", "UseDataFolderDialog", 1)) {
+  if (KVGetProfileInt(kUseDataFolderDialog)) {
     CDataFolderDlg dialog;
     if (dialog.DoModal(owner) != IDOK) return false;
     lstrcpynA(path, dialog.m_szPath, kPathSize);
   } else {
     char name[128] = "";
-    KVGetProfileString("Option", "DefaultDataFolder", "USER", name, sizeof name);
+    KVGetProfileString(kDefaultDataFolder, name, sizeof name);
     DataFolderPath(name, path);
   }
   *folder = path;
@@ -37,10 +37,10 @@ bool ChooseDataFolder(HWND owner, std::string* folder) {
 // The subfolder name "DataFolderType" asks for today; empty for none.
 std::string SubfolderName() {
   char format[128] = "";
-  switch (KVGetProfileInt("Option", "DataFolderType", 0)) {
+  switch (KVGetProfileInt(kDataFolderType)) {
     case 1: lstrcpyA(format, "%Y%m%d"); break;
     case 2: lstrcpyA(format, "%Y%m"); break;
-    case 3: KVGetProfileString("Option", "SubFolderFmt", "", format, sizeof format); break;
+    case 3: KVGetProfileString(kSubFolderFormat, format, sizeof format); break;
     default: break;
   }
   if (!format[0]) return "";
@@ -63,12 +63,17 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 bool GetNewFileName(HWND owner, char name[kPathSize]) {
+<<<<<<< HEAD
   if (KVGetProfileInt("Option", "UseFileSaveDialog", 1))
     return AskSaveFileName(owner, IDS_FILTER_MEMO, "kvm",
+=======
+  if (KVGetProfileInt(kUseFileSaveDialog))
+    return AskSaveFileName(owner, kMemoFileFilter, "kvm",
+>>>>>>> settings
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT, name);
   std::string dataFolder;
   if (!ChooseDataFolder(owner, &dataFolder)) return false;
-  const std::string counterFile = dataFolder + "DataFolder.ini";
+  const std::string counterFile = dataFolder + kFileCounterName;
   std::string folder = dataFolder;
   std::string subfolder = SubfolderName();
   if (!subfolder.empty()) {
@@ -76,13 +81,14 @@ bool GetNewFileName(HWND owner, char name[kPathSize]) {
     _mkdir(folder.c_str());
     folder += '\\';
   }
-  unsigned id =
-      GetPrivateProfileIntA("FileSystem", "LastFID", -1, counterFile.c_str()) + 1;
+  const UINT lastId = GetPrivateProfileIntA(kLastFileId.section, kLastFileId.key,
+                                            kLastFileId.fallback, counterFile.c_str());
+  unsigned id = lastId + 1;
   // A counter that was deleted or reset must not hand out the name of an existing memo.
   while (FileExists(NumberedName(folder, id)) && id != 0xFFFFFFFF) ++id;
   char value[16];
   std::snprintf(value, sizeof value, "%d", static_cast<int>(id));
-  WritePrivateProfileStringA("FileSystem", "LastFID", value, counterFile.c_str());
+  WritePrivateProfileStringA(kLastFileId.section, kLastFileId.key, value, counterFile.c_str());
   std::string path = NumberedName(folder, id);
   if (path.size() >= kPathSize) return false;
   lstrcpyA(name, path.c_str());

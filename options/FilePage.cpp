@@ -2,13 +2,11 @@
 #include "FilePage.h"
 
 #include "FolderDlg.h"
-#include "SettingCodec.h"
+#include "SettingsCodec.h"
 #include "Settings.h"
 #include "resource.h"
 
 namespace {
-
-const char kUserFolder[] = "USER";
 
 const char* const kCloseMsgItems[] = {"自動的に保存する", "保存確認メッセージを表示する"};
 const char* const kFileSaveItems[] = {"ファイル名を自動生成しデータフォルダへ保存する",
@@ -21,10 +19,10 @@ const char* const kFolderTypeItems[] = {
 
 // The memo editor takes any non-zero value of these switches as the second item, and an
 // unknown subfolder type as none; the lists show what the editor will do.
-UINT Switch(const char* key) { return Settings::GetInt("Option", key, 1) != 0 ? 1 : 0; }
+UINT Switch(const IntSetting& setting) { return Settings::GetInt(setting) != 0 ? 1 : 0; }
 
 UINT FolderType() {
-  UINT type = Settings::GetInt("Option", "DataFolderType", 0);
+  UINT type = Settings::GetInt(kDataFolderType);
   return type < 4 ? type : 0;
 }
 
@@ -33,23 +31,23 @@ UINT FolderType() {
 CFilePage::CFilePage() : COptionPage(IDD_PAGE_FILE) {}
 
 void CFilePage::Load() {
-  FillList(IDC_USE_CLOSE_MSG, kCloseMsgItems, 2, Switch("UseCloseMsg"));
-  SetCheck(IDC_SAVE_WINDOW_INFO, Settings::GetInt("Option", "SaveWindowInfo", 1) != 0);
-  FillList(IDC_USE_FILE_SAVE_DIALOG, kFileSaveItems, 2, Switch("UseFileSaveDialog"));
-  FillList(IDC_USE_DATA_FOLDER_DIALOG, kDataFolderItems, 2, Switch("UseDataFolderDialog"));
+  FillList(IDC_USE_CLOSE_MSG, kCloseMsgItems, 2, Switch(kUseCloseMsg));
+  SetCheck(IDC_SAVE_WINDOW_INFO, Settings::GetInt(kSaveWindowInfo) != 0);
+  FillList(IDC_USE_FILE_SAVE_DIALOG, kFileSaveItems, 2, Switch(kUseFileSaveDialog));
+  FillList(IDC_USE_DATA_FOLDER_DIALOG, kDataFolderItems, 2, Switch(kUseDataFolderDialog));
   FillList(IDC_DATA_FOLDER_TYPE, kFolderTypeItems, 4, FolderType());
   LimitText(IDC_SUB_FOLDER_FMT, 100);
-  SetText(IDC_SUB_FOLDER_FMT, Settings::GetString("Option", "SubFolderFmt", ""));
+  SetText(IDC_SUB_FOLDER_FMT, Settings::GetString(kSubFolderFormat));
   LoadFolders();
 }
 
 void CFilePage::LoadFolders() {
   m_folders.Attach(GetDlgItem(IDC_FOLDER_LIST), "フォルダ名", "フォルダパス", true);
-  std::string defaultName = Settings::GetString("Option", "DefaultDataFolder", kUserFolder);
-  bool checked = lstrcmpiA(defaultName.c_str(), kUserFolder) == 0;
-  m_folders.SetChecked(m_folders.Append(kUserFolder, Settings::Folders().data), checked);
-  for (const std::string& name : SplitNameList(Settings::GetString("Option", "FolderList", "%"))) {
-    int row = m_folders.Append(name, Settings::GetString("DataFolder", name.c_str(), ""));
+  std::string defaultName = Settings::GetString(kDefaultDataFolder);
+  bool checked = lstrcmpiA(defaultName.c_str(), kBuiltInDataFolder) == 0;
+  m_folders.SetChecked(m_folders.Append(kBuiltInDataFolder, Settings::Folders().data), checked);
+  for (const std::string& name : SplitNameList(Settings::GetString(kFolderList))) {
+    int row = m_folders.Append(name, Settings::GetString(DataFolderPathSetting(name.c_str())));
     // A list that names the default twice still gets one check.
     bool isDefault = !checked && lstrcmpiA(name.c_str(), defaultName.c_str()) == 0;
     m_folders.SetChecked(row, isDefault);
@@ -58,32 +56,32 @@ void CFilePage::LoadFolders() {
 }
 
 void CFilePage::Store(SettingsWriter& out) {
-  out.Int("Option", "UseCloseMsg", ListIndex(IDC_USE_CLOSE_MSG));
-  out.Int("Option", "SaveWindowInfo", IsChecked(IDC_SAVE_WINDOW_INFO));
-  out.Int("Option", "UseFileSaveDialog", ListIndex(IDC_USE_FILE_SAVE_DIALOG));
-  out.Int("Option", "UseDataFolderDialog", ListIndex(IDC_USE_DATA_FOLDER_DIALOG));
-  out.Int("Option", "DataFolderType", ListIndex(IDC_DATA_FOLDER_TYPE));
-  out.String("Option", "SubFolderFmt", GetText(IDC_SUB_FOLDER_FMT));
+  out.Int(kUseCloseMsg, ListIndex(IDC_USE_CLOSE_MSG));
+  out.Int(kSaveWindowInfo, IsChecked(IDC_SAVE_WINDOW_INFO));
+  out.Int(kUseFileSaveDialog, ListIndex(IDC_USE_FILE_SAVE_DIALOG));
+  out.Int(kUseDataFolderDialog, ListIndex(IDC_USE_DATA_FOLDER_DIALOG));
+  out.Int(kDataFolderType, ListIndex(IDC_DATA_FOLDER_TYPE));
+  out.String(kSubFolderFormat, GetText(IDC_SUB_FOLDER_FMT));
   StoreFolders(out);
 }
 
 // The folders of the stored list lose their paths first, so a deleted row leaves no key.
 void CFilePage::StoreFolders(SettingsWriter& out) {
-  for (const std::string& name : SplitNameList(Settings::GetString("Option", "FolderList", "%")))
-    out.Delete("DataFolder", name.c_str());
+  for (const std::string& name : SplitNameList(Settings::GetString(kFolderList)))
+    out.Delete(DataFolderPathSetting(name.c_str()));
   std::vector<std::string> names;
   std::string defaultName;
   for (int row = 1; row < m_folders.Count(); ++row) {
     names.push_back(m_folders.Name(row));
-    out.String("DataFolder", names.back().c_str(), m_folders.Path(row));
+    out.String(DataFolderPathSetting(names.back().c_str()), m_folders.Path(row));
     if (m_folders.IsChecked(row)) defaultName = names.back();
   }
-  out.String("Option", "FolderList", JoinNameList(names));
+  out.String(kFolderList, JoinNameList(names));
   // No key means the built-in folder: row 0 checked, or no row at all.
   if (defaultName.empty())
-    out.Delete("Option", "DefaultDataFolder");
+    out.Delete(kDefaultDataFolder);
   else
-    out.String("Option", "DefaultDataFolder", defaultName);
+    out.String(kDefaultDataFolder, defaultName);
 }
 
 void CFilePage::UpdateEnabling() {

@@ -12,31 +12,29 @@ namespace {
 const char* const kCaptionItems[] = {"ファイル名を表示する", "文書名を表示する"};
 const int kNumberDigits = 9;
 
-// A check box or number field of the page: control, section, key and default.
-struct IntKey {
+// A check box or number field of the page and the setting it edits.
+struct IntControl {
   int id;
-  const char* section;
-  const char* key;
-  int defaultValue;
+  const IntSetting& setting;
 };
 
-const IntKey kChecks[] = {
-    {IDC_USE_TRON_POINTER, "Option", "UseTronPointer", 0},
-    {IDC_IMM_OPEN, "Option", "IMMOpen", 1},
-    {IDC_WHEEL_TYPE, "Option", "WheelType", 1},
-    {IDC_USE_MENU_BAR, "Option", "UseMenuBar", 1},
-    {IDC_SFN2LFN, "Option", "SFN2LFN", 0},
-    {IDC_AUTO_OPEN, "LINK", "AutoOpen", 1},
-    {IDC_HAVE_PATH, "Title", "HavePath", 1},
-    {IDC_HAVE_EXT, "Title", "HaveExt", 1},
+const IntControl kChecks[] = {
+    {IDC_USE_TRON_POINTER, kUseTronPointer},
+    {IDC_IMM_OPEN, kImmOpen},
+    {IDC_WHEEL_TYPE, kWheelType},
+    {IDC_USE_MENU_BAR, kUseMenuBar},
+    {IDC_SFN2LFN, kShortToLongNames},
+    {IDC_AUTO_OPEN, kImageLinkAutoOpen},
+    {IDC_HAVE_PATH, kTitleHavePath},
+    {IDC_HAVE_EXT, kTitleHaveExt},
 };
 
 // The number fields; the page cannot be left or stored while one is empty.
-const IntKey kNumbers[] = {
-    {IDC_AUTO_SCROLL_TIMER, "Option", "AutoScrollTimer", 100},
-    {IDC_LINKS_OF_LINE, "Option", "LinksOfLine", 5},
-    {IDC_AUTO_OPEN_HEIGHT, "LINK", "AutoOpenHeight", 120},
-    {IDC_AUTO_OPEN_WIDTH, "LINK", "AutoOpenWidth", 120},
+const IntControl kNumbers[] = {
+    {IDC_AUTO_SCROLL_TIMER, kAutoScrollTimer},
+    {IDC_LINKS_OF_LINE, kLinksOfLine},
+    {IDC_AUTO_OPEN_HEIGHT, kImageLinkOpenHeight},
+    {IDC_AUTO_OPEN_WIDTH, kImageLinkOpenWidth},
 };
 
 }  // namespace
@@ -44,34 +42,32 @@ const IntKey kNumbers[] = {
 CGeneralPage::CGeneralPage() : COptionPage(IDD_PAGE_GENERAL) {}
 
 void CGeneralPage::Load() {
-  for (const IntKey& check : kChecks)
-    SetCheck(check.id, Settings::GetInt(check.section, check.key, check.defaultValue) != 0);
-  for (const IntKey& number : kNumbers) {
+  for (const IntControl& check : kChecks) SetCheck(check.id, Settings::GetInt(check.setting) != 0);
+  for (const IntControl& number : kNumbers) {
     LimitText(number.id, kNumberDigits);
-    SetNumber(number.id, Settings::GetInt(number.section, number.key, number.defaultValue));
+    SetNumber(number.id, Settings::GetInt(number.setting));
   }
-  SetText(IDC_DATE1, Settings::GetString("TimeStamp", "Date1", "%Y年%m月%d日"));
-  SetText(IDC_DATE2, Settings::GetString("TimeStamp", "Date2", "%H時%M分"));
-  FillList(IDC_USE_DOC_NAME, kCaptionItems, 2,
-           Settings::GetInt("Title", "UseDocName", 1) != 0 ? 1 : 0);
-  m_font = Settings::GetFont("Font", "Default");
-  m_textColor = Settings::GetInt("Font", "Color", 0);
+  SetText(IDC_DATE1, Settings::GetString(kDateStampFormat));
+  SetText(IDC_DATE2, Settings::GetString(kTimeStampFormat));
+  FillList(IDC_USE_DOC_NAME, kCaptionItems, 2, Settings::GetInt(kTitleUseDocName) != 0 ? 1 : 0);
+  m_font = Settings::GetFont(kDefaultFont);
+  m_textColor = Settings::GetInt(kTextColor);
 }
 
 bool CGeneralPage::Validate() {
-  for (const IntKey& number : kNumbers)
+  for (const IntControl& number : kNumbers)
     if (!HasNumber(number.id)) return false;
   return true;
 }
 
 void CGeneralPage::Store(SettingsWriter& out) {
-  for (const IntKey& check : kChecks) out.Int(check.section, check.key, IsChecked(check.id));
-  for (const IntKey& number : kNumbers) out.Int(number.section, number.key, GetNumber(number.id));
-  out.String("TimeStamp", "Date1", GetText(IDC_DATE1));
-  out.String("TimeStamp", "Date2", GetText(IDC_DATE2));
-  out.Int("Title", "UseDocName", ListIndex(IDC_USE_DOC_NAME));
-  out.Font("Font", "Default", m_font);
-  out.Color("Font", "Color", m_textColor);
+  for (const IntControl& check : kChecks) out.Int(check.setting, IsChecked(check.id));
+  for (const IntControl& number : kNumbers) out.Int(number.setting, GetNumber(number.id));
+  out.String(kDateStampFormat, GetText(IDC_DATE1));
+  out.String(kTimeStampFormat, GetText(IDC_DATE2));
+  out.Int(kTitleUseDocName, ListIndex(IDC_USE_DOC_NAME));
+  out.Font(kDefaultFont, m_font);
+  out.Color(kTextColor, m_textColor);
 }
 
 void CGeneralPage::UpdateEnabling() {

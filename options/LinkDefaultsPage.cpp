@@ -3,7 +3,7 @@
 
 #include "ColorPicker.h"
 #include "Sample.h"
-#include "SettingCodec.h"
+#include "AttrViews.h"
 #include "Settings.h"
 #include "resource.h"
 
@@ -13,22 +13,19 @@ const char* const kMemoTitles[] = {"見出し", "ファイル名", "文書名"};
 const char* const kFileTitles[] = {"見出し", "ファイル名"};
 const char* const kUrlTitles[] = {"見出し", "ＵＲＬ"};
 
-// One group: its control ids start at base; keys in section "LINK".
+// One group: its control ids start at base.
 struct LinkGroup {
   int base;
-  const char* attrKey;
-  const char* textKey;
-  const char* backKey;
-  UINT defaultAttr;
+  const LinkKindSettings& settings;
   const char* const* titles;
   int titleCount;
 };
 
 const LinkGroup kLinkGroups[] = {
-    {IDC_LINK_MEMO, "MemoAttr", "MemoTextColor", "MemoBackColor", 0x78000001, kMemoTitles, 3},
-    {IDC_LINK_IMAGE, "ImageAttr", "ImageTextColor", "ImageBackColor", 0x70000001, kFileTitles, 2},
-    {IDC_LINK_FILE, "FileAttr", "FileTextColor", "FileBackColor", 0x70000001, kFileTitles, 2},
-    {IDC_LINK_URL, "UrlAttr", "UrlTextColor", "UrlBackColor", 0x60000001, kUrlTitles, 2},
+    {IDC_LINK_MEMO, kMemoLinkSettings, kMemoTitles, 3},
+    {IDC_LINK_IMAGE, kImageLinkSettings, kFileTitles, 2},
+    {IDC_LINK_FILE, kFileLinkSettings, kFileTitles, 2},
+    {IDC_LINK_URL, kUrlLinkSettings, kUrlTitles, 2},
 };
 
 const int kGroupStep = IDC_LINK_IMAGE - IDC_LINK_MEMO;
@@ -40,15 +37,15 @@ CLinkDefaultsPage::CLinkDefaultsPage() : COptionPage(IDD_PAGE_DEFAULTS2) {}
 void CLinkDefaultsPage::Load() {
   for (int i = 0; i < kGroups; ++i) {
     const LinkGroup& group = kLinkGroups[i];
-    LinkAttrView view = DecodeLinkAttr(Settings::GetInt("LINK", group.attrKey, group.defaultAttr),
-                                       group.titleCount == 3);
+    LinkAttrView view =
+        DecodeLinkAttr(Settings::GetInt(group.settings.attr), group.titleCount == 3);
     FillList(group.base + LINK_TITLE, group.titles, group.titleCount, view.title);
     SetCheck(group.base + LINK_PATH, view.showPath);
     SetCheck(group.base + LINK_EXT, view.showExt);
     SetCheck(group.base + LINK_ICON, view.icon);
     SetCheck(group.base + LINK_BORDER, view.border);
-    m_textColor[i] = Settings::GetInt("LINK", group.textKey, 0);
-    m_backColor[i] = Settings::GetInt("LINK", group.backKey, 0xFFFFFF);
+    m_textColor[i] = Settings::GetInt(group.settings.textColor);
+    m_backColor[i] = Settings::GetInt(group.settings.backColor);
   }
 }
 
@@ -58,9 +55,9 @@ void CLinkDefaultsPage::Store(SettingsWriter& out) {
     LinkAttrView view = {ListIndex(group.base + LINK_TITLE), IsChecked(group.base + LINK_PATH),
                          IsChecked(group.base + LINK_EXT), IsChecked(group.base + LINK_ICON),
                          IsChecked(group.base + LINK_BORDER)};
-    out.Int("LINK", group.attrKey, static_cast<int>(EncodeLinkAttr(view)));
-    out.Color("LINK", group.textKey, m_textColor[i]);
-    out.Color("LINK", group.backKey, m_backColor[i]);
+    out.Int(group.settings.attr, static_cast<int>(EncodeLinkAttr(view)));
+    out.Color(group.settings.textColor, m_textColor[i]);
+    out.Color(group.settings.backColor, m_backColor[i]);
   }
 }
 

@@ -3,23 +3,17 @@
 
 #include "ColorPicker.h"
 #include "Sample.h"
-#include "SettingCodec.h"
+#include "AttrViews.h"
 #include "Settings.h"
 #include "resource.h"
-
-namespace {
-
-// A new text document's only edited bit: wrap at the window's width.
-const UINT kWrapToWindow = 0x40000000;
-
-}  // namespace
 
 CObjectDefaultsPage::CObjectDefaultsPage() : COptionPage(IDD_PAGE_DEFAULTS1) {}
 
 void CObjectDefaultsPage::Load() {
-  SetCheck(IDC_MEMO_WRAP, (Settings::GetInt("FileDefault", "MemoAttr", 0) & kWrapToWindow) != 0);
-  m_backColor = Settings::GetInt("FileDefault", "MemoBackColor", 0xFFFFFF);
-  ImageAttrView image = DecodeImageAttr(Settings::GetInt("IMAGE", "Attr", 1));
+  // A new text document's only edited bit: wrap at the window's width.
+  SetCheck(IDC_MEMO_WRAP, (Settings::GetInt(kNewMemoAttr) & kTextAttrWrap) != 0);
+  m_backColor = Settings::GetInt(kNewMemoBackColor);
+  ImageAttrView image = DecodeImageAttr(Settings::GetInt(kImageAttr));
   SetCheck(IDC_IMAGE_BORDER, image.border);
   SetCheck(IDC_IMAGE_STRETCH, image.stretch);
   // Never shown: it only carries the bit through.
@@ -27,12 +21,12 @@ void CObjectDefaultsPage::Load() {
 }
 
 void CObjectDefaultsPage::Store(SettingsWriter& out) {
-  out.Int("FileDefault", "MemoAttr", IsChecked(IDC_MEMO_WRAP) ? kWrapToWindow : 0);
-  out.Color("FileDefault", "MemoBackColor", m_backColor);
+  out.Int(kNewMemoAttr, IsChecked(IDC_MEMO_WRAP) ? kTextAttrWrap : 0);
+  out.Color(kNewMemoBackColor, m_backColor);
   ImageAttrView image = {IsChecked(IDC_IMAGE_BORDER), IsChecked(IDC_IMAGE_STRETCH),
                          IsChecked(IDC_IMAGE_KEEP_ASPECT)};
   // Bit 31 makes the "%d" text negative; it reads back as the same bits.
-  out.Int("IMAGE", "Attr", static_cast<int>(EncodeImageAttr(image)));
+  out.Int(kImageAttr, static_cast<int>(EncodeImageAttr(image)));
 }
 
 bool CObjectDefaultsPage::OnControl(int id, int code) {

@@ -2,7 +2,7 @@
 #include "PluginPage.h"
 
 #include "PluginDlg.h"
-#include "SettingCodec.h"
+#include "SettingsCodec.h"
 #include "Settings.h"
 #include "resource.h"
 
@@ -10,24 +10,22 @@ CPluginPage::CPluginPage() : COptionPage(IDD_PAGE_PLUGINS) {}
 
 void CPluginPage::Load() {
   m_plugins.Attach(GetDlgItem(IDC_PLUGIN_LIST), "拡張子", "プラグインのパス名", false);
-  for (const std::string& extension :
-       SplitNameList(Settings::GetString("Option", "PluginList", "%")))
-    m_plugins.Append(extension, Settings::GetString("Plugin", extension.c_str(), ""));
+  for (const std::string& extension : SplitNameList(Settings::GetString(kPluginList)))
+    m_plugins.Append(extension, Settings::GetString(PluginLibrarySetting(extension.c_str())));
 }
 
 // The registrations of the stored list go first, so a deleted row leaves no key.
 void CPluginPage::Store(SettingsWriter& out) {
-  for (const std::string& extension :
-       SplitNameList(Settings::GetString("Option", "PluginList", "%")))
-    out.Delete("Plugin", extension.c_str());
+  for (const std::string& extension : SplitNameList(Settings::GetString(kPluginList)))
+    out.Delete(PluginLibrarySetting(extension.c_str()));
   if (m_plugins.Count() == 0) {
-    out.Delete("Option", "PluginList");
+    out.Delete(kPluginList);
     return;
   }
   std::vector<std::string> extensions = m_plugins.Names();
   for (int row = 0; row < m_plugins.Count(); ++row)
-    out.String("Plugin", extensions[row].c_str(), m_plugins.Path(row));
-  out.String("Option", "PluginList", JoinNameList(extensions));
+    out.String(PluginLibrarySetting(extensions[row].c_str()), m_plugins.Path(row));
+  out.String(kPluginList, JoinNameList(extensions));
 }
 
 void CPluginPage::UpdateEnabling() {

@@ -6,7 +6,8 @@
 
 #include "FontBounds.h"
 #include "MemoFont.h"
-#include "SettingCodec.h"
+#include "SettingsCodec.h"
+#include "SjisBytes.h"
 
 namespace {
 
@@ -25,10 +26,9 @@ bool Write(const char* section, const char* key, const char* value) {
   return Writable() && WritePrivateProfileStringA(section, key, value, FilePath());
 }
 
-std::string ColorKey(int index) {
-  char key[16];
-  std::snprintf(key, sizeof key, "Color_%d", index);
-  return key;
+// A face name as a LOGFONT holds it: at most LF_FACESIZE - 1 bytes, no character split.
+std::string FaceName(const std::string& face) {
+  return face.substr(0, SjisCutLength(face.data(), face.size(), LF_FACESIZE - 1));
 }
 
 }  // namespace
@@ -52,60 +52,64 @@ void Locate() {
 
 const SettingsFolders& Folders() { return g_folders; }
 
-UINT GetInt(const char* section, const char* key, int defaultValue) {
-  if (!FilePath()) return static_cast<UINT>(defaultValue);
-  return GetPrivateProfileIntA(section, key, defaultValue, FilePath());
+UINT GetInt(const IntSetting& setting) {
+  if (!FilePath()) return static_cast<UINT>(setting.fallback);
+  return GetPrivateProfileIntA(setting.section, setting.key, setting.fallback, FilePath());
 }
 
-std::string GetString(const char* section, const char* key, const char* defaultValue) {
-  if (!FilePath()) return defaultValue;
+std::string GetString(const StringSetting& setting) {
+  if (!FilePath()) return setting.fallback;
   // A value that fills the buffer may have been cut: read again with more room.
   for (DWORD size = 1024;; size *= 4) {
     std::string buffer(size, '\0');
-    DWORD length =
-        GetPrivateProfileStringA(section, key, defaultValue, &buffer[0], size, FilePath());
+    DWORD length = GetPrivateProfileStringA(setting.section, setting.key, setting.fallback,
+                                            &buffer[0], size, FilePath());
     if (length + 2 < size || size >= 1u << 20) return buffer.substr(0, length);
   }
 }
 
-LOGFONTA GetFont(const char* section, const char* name) {
+LOGFONTA GetFont(const FontSetting& setting) {
   LOGFONTA font = {};
-  std::string info = GetString(section, (std::string(name) + "Info").c_str(), "");
+  const std::string infoKey = FontInfoKey(setting.name);
+  std::string info = GetString({setting.section, infoKey.c_str(), ""});
   if (info.empty()) return BuiltInMemoFont();
-  ParseFontInfo(info, &font);
-  std::string face = GetString(section, (std::string(name) + "Fase").c_str(), "");
-  face = CutToBytes(face, LF_FACESIZE - 1);
+  ParseFontInfo(info.c_str(), &font);
+  const std::string faceKey = FontFaceKey(setting.name);
+  std::string face = FaceName(GetString({setting.section, faceKey.c_str(), ""}));
   face.copy(font.lfFaceName, face.size());
   KeepFontInBounds(&font);  // the file may have been edited by hand or by another program
   return font;
 }
 
 void LoadCustomColors(COLORREF colors[16]) {
-  for (int i = 0; i < 16; ++i) colors[i] = GetInt("CustomColors", ColorKey(i).c_str(), 0xFFFFFF);
+  for (int i = 0; i < kCustomColorCount; ++i) colors[i] = GetInt(CustomColorSetting(i));
 }
 
-bool WriteInt(const char* section, const char* key, int value) {
+bool WriteInt(const IntSetting& setting, int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%d", value);
-  return Write(section, key, text);
+  return Write(setting.section, setting.key, text);
 }
 
-bool WriteString(const char* section, const char* key, const std::string& value) {
-  return Write(section, key, value.c_str());
+bool WriteString(const StringSetting& setting, const std::string& value) {
+  return Write(setting.section, setting.key, value.c_str());
 }
 
-bool DeleteKey(const char* section, const char* key) { return Write(section, key, nullptr); }
+bool DeleteKey(const StringSetting& setting) {
+  return Write(setting.section, setting.key, nullptr);
+}
 
-bool WriteFont(const char* section, const char* name, const LOGFONTA& font) {
-  std::string face = CutToBytes(std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)),
-                                LF_FACESIZE - 1);
-  return WriteString(section, (std::string(name) + "Info").c_str(), FormatFontInfo(font)) &&
-         WriteString(section, (std::string(name) + "Fase").c_str(), face);
+bool WriteFont(const FontSetting& setting, const LOGFONTA& font) {
+  std::string face = FaceName(std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)));
+  const std::string infoKey = FontInfoKey(setting.name);
+  const std::string faceKey = FontFaceKey(setting.name);
+  return WriteString({setting.section, infoKey.c_str(), ""}, FormatFontInfo(font)) &&
+         WriteString({setting.section, faceKey.c_str(), ""}, face);
 }
 
 bool SaveCustomColors(const COLORREF colors[16]) {
-  for (int i = 0; i < 16; ++i)
-    if (!WriteInt("CustomColors", ColorKey(i).c_str(), static_cast<int>(colors[i]))) return false;
+  for (int i = 0; i < kCustomColorCount; ++i)
+    if (!WriteInt(CustomColorSetting(i), static_cast<int>(colors[i]))) return false;
   return true;
 }
 

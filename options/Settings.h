@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "SettingsSchema.h"
+
 // Each folder fits MAX_PATH; all are empty when USERPROFILE would not fit.
 struct SettingsFolders {
   std::string app;     // USERPROFILE\Kavelo
@@ -21,18 +23,18 @@ namespace Settings {
 void Locate();
 const SettingsFolders& Folders();
 
-UINT GetInt(const char* section, const char* key, int defaultValue);
-std::string GetString(const char* section, const char* key, const char* defaultValue);
+UINT GetInt(const IntSetting& setting);
+std::string GetString(const StringSetting& setting);
 // The built-in memo font when the Info key is missing or empty.
-LOGFONTA GetFont(const char* section, const char* name);
+LOGFONTA GetFont(const FontSetting& setting);
 // The colour picker's sixteen custom colours, white by default.
 void LoadCustomColors(COLORREF colors[16]);
 
 // False when the file was not changed: no settings path, a read-only file, or a failed write.
-bool WriteInt(const char* section, const char* key, int value);
-bool WriteString(const char* section, const char* key, const std::string& value);
-bool DeleteKey(const char* section, const char* key);
-bool WriteFont(const char* section, const char* name, const LOGFONTA& font);
+bool WriteInt(const IntSetting& setting, int value);
+bool WriteString(const StringSetting& setting, const std::string& value);
+bool DeleteKey(const StringSetting& setting);
+bool WriteFont(const FontSetting& setting, const LOGFONTA& font);
 bool SaveCustomColors(const COLORREF colors[16]);
 
 }  // namespace Settings

@@ -3,18 +3,18 @@
 
 #include "Settings.h"
 
-void SettingsWriter::Int(const char* section, const char* key, int value) {
-  m_bFailed = m_bFailed || !Settings::WriteInt(section, key, value);
+void SettingsWriter::Int(const IntSetting& setting, int value) {
+  m_bFailed = m_bFailed || !Settings::WriteInt(setting, value);
 }
 
-void SettingsWriter::String(const char* section, const char* key, const std::string& value) {
-  m_bFailed = m_bFailed || !Settings::WriteString(section, key, value);
+void SettingsWriter::String(const StringSetting& setting, const std::string& value) {
+  m_bFailed = m_bFailed || !Settings::WriteString(setting, value);
 }
 
-void SettingsWriter::Delete(const char* section, const char* key) {
-  m_bFailed = m_bFailed || !Settings::DeleteKey(section, key);
+void SettingsWriter::Delete(const StringSetting& setting) {
+  m_bFailed = m_bFailed || !Settings::DeleteKey(setting);
 }
 
-void SettingsWriter::Font(const char* section, const char* name, const LOGFONTA& font) {
-  m_bFailed = m_bFailed || !Settings::WriteFont(section, name, font);
+void SettingsWriter::Font(const FontSetting& setting, const LOGFONTA& font) {
+  m_bFailed = m_bFailed || !Settings::WriteFont(setting, font);
 }

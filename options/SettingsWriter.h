@@ -6,15 +6,15 @@
 
 #include <string>
 
+#include "SettingsSchema.h"
+
 class SettingsWriter {
  public:
-  void Int(const char* section, const char* key, int value);
-  void Color(const char* section, const char* key, COLORREF color) {
-    Int(section, key, static_cast<int>(color));
-  }
-  void String(const char* section, const char* key, const std::string& value);
-  void Delete(const char* section, const char* key);
-  void Font(const char* section, const char* name, const LOGFONTA& font);
+  void Int(const IntSetting& setting, int value);
+  void Color(const IntSetting& setting, COLORREF color) { Int(setting, static_cast<int>(color)); }
+  void String(const StringSetting& setting, const std::string& value);
+  void Delete(const StringSetting& setting);
+  void Font(const FontSetting& setting, const LOGFONTA& font);
   bool Failed() const { return m_bFailed; }
 
  private:

@@ -23,8 +23,8 @@ bool Inside(const KVObject* o, const RECT& rc) {
 
 KVObjFBox::KVObjFBox() : m_nWidth(0) {
   m_wCode = SEG_FBOX;
-  m_nAttr = KVGetProfileInt("FIGBOX", "Attr", 0);
-  m_crBackColor = KVGetProfileInt("FIGBOX", "BackColor", 0xFFFFFF);
+  m_nAttr = KVGetProfileInt(kFigureBoxAttr);
+  m_crBackColor = KVGetProfileInt(kFigureBoxBackColor);
 }
 
 KVObjFBox::KVObjFBox(const KVObjFBox& other) : KVObjFBox() {

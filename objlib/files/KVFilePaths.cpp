@@ -4,10 +4,13 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "DiskFile.h"
 #include "KVFile.h"
 #include "KVProfile.h"
+#include "SettingsCodec.h"
 #include "SjisText.h"
 
 namespace {
@@ -25,15 +28,18 @@ bool IsUrl(const char* path) {
          KVStartsWithNoCase(path, "ftp:");
 }
 
-// Copies the next non-empty name of a "%A%%B%" list into name; returns where the scan goes
-// on, or null when no name is left.
-const char* NextFolderName(const char* list, char* name) {
-  while (*list == '%') ++list;
-  if (*list == '\0') return nullptr;
-  size_t length = std::strcspn(list, "%");
-  std::memcpy(name, list, length);
-  name[length] = '\0';
-  return list + length;
+// The names of the user's data folders.
+std::vector<std::string> ListedFolderNames() {
+  char list[kFolderListSize];
+  KVGetProfileString(kFolderList, list, sizeof list);
+  return SplitNameList(list);
+}
+
+// The path stored for a listed data folder, "" when none is.
+std::string ListedFolderPath(const std::string& name) {
+  char folder[MAX_PATH] = "";
+  KVGetProfileString(DataFolderPathSetting(name.c_str()), folder, sizeof folder);
+  return folder;
 }
 
 // The byte after "%name%" when the path begins with it, else null.
@@ -43,10 +49,9 @@ const char* AfterNamedMacro(const char* path, const char* name) {
   return *end == '%' ? end + 1 : nullptr;
 }
 
-bool IsListedName(const char* list, const char* wanted) {
-  char name[kFolderListSize];
-  for (const char* next = NextFolderName(list, name); next; next = NextFolderName(next, name)) {
-    if (EqualsNoCase(name, wanted)) return true;
+bool IsListedName(const std::vector<std::string>& names, const char* wanted) {
+  for (const std::string& name : names) {
+    if (EqualsNoCase(name.c_str(), wanted)) return true;
   }
   return false;
 }
@@ -81,7 +86,7 @@ const char* Extension(const char* path) {
 int TypeOfExtension(const char* extension) {
   static const char* const kImages[] = {".jpg", ".jpe", ".jpeg", ".gif", ".bmp", ".wmf", ".ico"};
   char plugin[MAX_PATH] = "";
-  KVGetProfileString("Plugin", extension + 1, "", plugin, sizeof plugin);
+  KVGetProfileString(PluginLibrarySetting(extension + 1), plugin, sizeof plugin);
   if (plugin[0]) return FT_PLUGIN;
   if (EqualsNoCase(extension, ".kvm")) return FT_MEMO;
   if (EqualsNoCase(extension, ".exe")) return FT_PROGRAM;
@@ -148,16 +153,12 @@ bool KVJoinPath(char* dest, size_t size, const char* folder, const char* rest) {
 
 bool KVExpandMacro(const char* stored, char* dest) {
   if (stored[0] != '%') return KVCopyCut(dest, MAX_PATH, stored);
-  char list[kFolderListSize];
-  char name[kFolderListSize];
-  KVGetProfileString("Option", "FolderList", "%", list, sizeof list);
-  for (const char* next = NextFolderName(list, name); next; next = NextFolderName(next, name)) {
-    const char* rest = AfterNamedMacro(stored, name);
+  for (const std::string& name : ListedFolderNames()) {
+    const char* rest = AfterNamedMacro(stored, name.c_str());
     if (!rest) continue;
-    char folder[MAX_PATH] = "";
-    KVGetProfileString("DataFolder", name, "", folder, sizeof folder);
-    if (!folder[0]) return KVCopyCut(dest, MAX_PATH, stored);
-    return KVJoinPath(dest, MAX_PATH, folder, rest);
+    const std::string folder = ListedFolderPath(name);
+    if (folder.empty()) return KVCopyCut(dest, MAX_PATH, stored);
+    return KVJoinPath(dest, MAX_PATH, folder.c_str(), rest);
   }
   for (const BuiltInFolder& builtIn : BuiltInFolders()) {
     const char* rest = AfterNamedMacro(stored, builtIn.name);
@@ -168,16 +169,15 @@ bool KVExpandMacro(const char* stored, char* dest) {
 
 void KVFile::MacroForm(const char* pszPath, char* pszDst) {
   char form[kFolderListSize + MAX_PATH + 8];
-  char list[kFolderListSize];
-  char name[kFolderListSize];
   KVCopyCut(form, sizeof form, pszPath);
-  KVGetProfileString("Option", "FolderList", "%", list, sizeof list);
+  const std::vector<std::string> names = ListedFolderNames();
+  std::string name;
   const char* rest = nullptr;
-  for (const char* next = NextFolderName(list, name); next; next = NextFolderName(next, name)) {
-    char folder[MAX_PATH] = "";
-    KVGetProfileString("DataFolder", name, "", folder, sizeof folder);
-    if (KVStartsWithFolder(pszPath, folder)) {
-      rest = pszPath + std::strlen(folder);
+  for (const std::string& listed : names) {
+    const std::string folder = ListedFolderPath(listed);
+    if (KVStartsWithFolder(pszPath, folder.c_str())) {
+      name = listed;
+      rest = pszPath + folder.size();
       break;
     }
   }
@@ -185,12 +185,12 @@ void KVFile::MacroForm(const char* pszPath, char* pszDst) {
   // like a listed name would expand to that named folder instead, so it is not used.
   for (const BuiltInFolder& builtIn : BuiltInFolders()) {
     if (rest) break;
-    if (KVStartsWithFolder(pszPath, builtIn.folder) && !IsListedName(list, builtIn.name)) {
-      std::strcpy(name, builtIn.name);
+    if (KVStartsWithFolder(pszPath, builtIn.folder) && !IsListedName(names, builtIn.name)) {
+      name = builtIn.name;
       rest = pszPath + std::strlen(builtIn.folder);
     }
   }
-  if (rest) std::snprintf(form, sizeof form, "%%%s%%%s", name, rest);
+  if (rest) std::snprintf(form, sizeof form, "%%%s%%%s", name.c_str(), rest);
   KVCopyCut(pszDst, MAX_PATH, form);
 }
 

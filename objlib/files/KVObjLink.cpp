@@ -20,19 +20,14 @@ namespace {
 // Memo links open in place at most two levels below the top document.
 const int kMaxMemosAbove = 2;
 
-// The settings keys for new links of a type: Memo, Image, Url or File.
-const char* KeyGroup(int type) {
+// The settings for new links of a type.
+const LinkKindSettings& SettingsOfKind(int type) {
   switch (type) {
-    case FT_MEMO: return "Memo";
-    case FT_IMAGE: return "Image";
-    case FT_URL: return "Url";
-    default: return "File";
+    case FT_MEMO: return kMemoLinkSettings;
+    case FT_IMAGE: return kImageLinkSettings;
+    case FT_URL: return kUrlLinkSettings;
+    default: return kFileLinkSettings;
   }
-}
-
-UINT LinkSetting(const char* group, const char* key, UINT fallback) {
-  std::string name = std::string(group) + key;
-  return KVGetProfileInt("LINK", name.c_str(), static_cast<int>(fallback));
 }
 
 }  // namespace
@@ -46,9 +41,9 @@ KVObjLink::KVObjLink()
       m_rcChild(),
       m_ancestors(MemoChain::Current()) {
   m_wCode = SEG_LINK;
-  m_nAttr = KVGetProfileInt("LINK", "Attr", 0x70000001);
-  m_crBackColor = KVGetProfileInt("LINK", "BackColor", 0xFFFFFF);
-  m_crColor = KVGetProfileInt("LINK", "TextColor", 0);
+  m_nAttr = KVGetProfileInt(kLinkAttr);
+  m_crBackColor = KVGetProfileInt(kLinkBackColor);
+  m_crColor = KVGetProfileInt(kLinkTextColor);
   UpdateDataSize();
 }
 
@@ -59,12 +54,10 @@ KVObjLink::KVObjLink(int version, SEG_HEAD* pSeg, int nAvail) : KVObjLink() {
 KVObjLink::KVObjLink(const char* pszCaption, const KVFile& file) : KVObjLink() {
   MeasuringDC::Hold measuring;
   KVProfileSnapshot settings;
-  const char* group = KeyGroup(file.FileType());
-  const UINT attrDefault = file.FileType() == FT_MEMO ? 0x78000001
-                           : file.FileType() == FT_URL ? 0x60000001 : 0x70000001;
-  m_nAttr = LinkSetting(group, "Attr", attrDefault);
-  m_crBackColor = LinkSetting(group, "BackColor", 0xFFFFFF);
-  m_crColor = LinkSetting(group, "TextColor", 0);
+  const LinkKindSettings& kind = SettingsOfKind(file.FileType());
+  m_nAttr = KVGetProfileInt(kind.attr);
+  m_crBackColor = KVGetProfileInt(kind.backColor);
+  m_crColor = KVGetProfileInt(kind.textColor);
   m_file = file;
   RefreshTargetCaches();
   if (pszCaption && *pszCaption) {
@@ -77,10 +70,10 @@ KVObjLink::KVObjLink(const char* pszCaption, const KVFile& file) : KVObjLink() {
   CSize captionSize = GetCaptionSize(nullptr);
   CSize icon = IconSize(nullptr);
   CSize size(captionSize.cx + 4, captionSize.cy);
-  if (file.FileType() == FT_IMAGE && KVGetProfileInt("LINK", "AutoOpen", 1)) {
+  if (file.FileType() == FT_IMAGE && KVGetProfileInt(kImageLinkAutoOpen)) {
     // Layout puts the picture below the caption row, which is at least an icon high.
-    size = CSize(static_cast<int>(KVGetProfileInt("LINK", "AutoOpenWidth", 120)) + 4,
-                 icon.cy + static_cast<int>(KVGetProfileInt("LINK", "AutoOpenHeight", 120)) + 4);
+    size = CSize(static_cast<int>(KVGetProfileInt(kImageLinkOpenWidth)) + 4,
+                 icon.cy + static_cast<int>(KVGetProfileInt(kImageLinkOpenHeight)) + 4);
   } else if (m_nAttr & LA_ICON) {
     size = CSize(captionSize.cx + icon.cx + 2, std::max(captionSize.cy, icon.cy));
   }

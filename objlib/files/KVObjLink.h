@@ -7,19 +7,20 @@
 #include "KVFile.h"
 #include "KVObject.h"
 #include "MemoChain.h"
+#include "SettingsSchema.h"
 
 class KVObjDoc;
 
-// Attribute bits of a link.
-const DWORD LA_BORDER = 0x00000001;
-const DWORD LA_NOCLOSE = 0x01000000;
-const DWORD LA_NOOPEN = 0x02000000;
-const DWORD LA_DOCNAME = 0x04000000;
-const DWORD LA_HIDEEXT = 0x08000000;
-const DWORD LA_HIDEPATH = 0x10000000;
-const DWORD LA_FILENAME = 0x20000000;
-const DWORD LA_ICON = 0x40000000;
-const DWORD LA_OPEN = 0x80000000;
+// Attribute bits of a link, the library's names for the stored values.
+const DWORD LA_BORDER = kLinkAttrBorder;
+const DWORD LA_NOCLOSE = kLinkAttrNoClose;
+const DWORD LA_NOOPEN = kLinkAttrNoOpen;
+const DWORD LA_DOCNAME = kLinkAttrDocName;
+const DWORD LA_HIDEEXT = kLinkAttrHideExt;
+const DWORD LA_HIDEPATH = kLinkAttrHidePath;
+const DWORD LA_FILENAME = kLinkAttrFileName;
+const DWORD LA_ICON = kLinkAttrIcon;
+const DWORD LA_OPEN = kLinkAttrOpen;
 
 class KVOBJ_API KVObjLink : public KVObject {
  public:

@@ -143,8 +143,8 @@ int KVObjDoc::LoadReporting(KVFile* pFile, KVLoadReport* pReport) {
   } else {
     result = ImportText(data);
     if (result >= 0) {
-      m_pContent->m_nAttr = KVGetProfileInt("TEXTBOX", "TextAttr", 0);
-      m_pContent->m_crBackColor = KVGetProfileInt("TEXTBOX", "TextBackColor", 0xFFFFFF);
+      m_pContent->m_nAttr = KVGetProfileInt(kImportedTextAttr);
+      m_pContent->m_crBackColor = KVGetProfileInt(kImportedTextBackColor);
       m_strDocName.clear();
       result = 1;
     }

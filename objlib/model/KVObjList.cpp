@@ -58,9 +58,9 @@ BUndo::~BUndo() {
 }
 
 KVObjList::KVObjList() : m_list{nullptr, nullptr}, m_undo{nullptr, nullptr} {
-  COLORREF color = KVGetProfileInt("Font", "Color", 0);
+  COLORREF color = KVGetProfileInt(kTextColor);
   LOGFONT font;
-  KVGetProfileFont("Font", "Default", &font);
+  KVGetProfileFont(kDefaultFont, &font);
   m_list.pHead = m_list.pTail = KVNewNode(new KVObjChar(KV_CODE_END_MARKER, color, &font));
 }
 

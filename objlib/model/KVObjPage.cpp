@@ -9,12 +9,10 @@ KVObjPage::KVObjPage() {
   m_wCode = SEG_PAGE;
   m_nDataSize = sizeof(PAGESIZE);
   m_pData = new BYTE[sizeof(PAGESIZE)];
-  auto setting = [](const char* key, int value) {
-    return static_cast<int>(KVGetProfileInt("PAGE", key, value));
-  };
-  SetPageSize(setting("Orientation", 1), setting("Size", 9), setting("Length", 2970),
-              setting("Width", 2100), setting("Left", 2000), setting("Top", 2000),
-              setting("Right", 2000), setting("Bottom", 2000));
+  auto setting = [](const IntSetting& page) { return static_cast<int>(KVGetProfileInt(page)); };
+  SetPageSize(setting(kPageOrientation), setting(kPagePaperSize), setting(kPageLength),
+              setting(kPageWidth), setting(kPageLeft), setting(kPageTop), setting(kPageRight),
+              setting(kPageBottom));
   m_bDerty = false;
 }
 

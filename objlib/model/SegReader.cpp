@@ -72,7 +72,7 @@ void AppendOldCode(ChainBuilder& chain, int code, COLORREF color, const LOGFONT&
 
 // Reads the run at p; returns 0 and the position behind the run, or a negative result.
 int ReadRun(int version, const char*& p, const char* end, int endCode, ChainBuilder& chain) {
-  COLORREF color = KVGetProfileInt("Font", "Color", 0);
+  COLORREF color = KVGetProfileInt(kTextColor);
   LOGFONT font = g_DefaultFont;
   for (;;) {
     int code = KVPeekCode(p, end);

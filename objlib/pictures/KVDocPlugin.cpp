@@ -74,7 +74,7 @@ int KVDocPlugin::Load(KVFile* pFile) {
   _splitpath(m_szTarget, drive, dir, name, ext);
   if (std::strlen(ext) <= 1) return 0;
   char library[MAX_PATH] = "";
-  KVGetProfileString("Plugin", ext + 1, "", library, sizeof library);
+  KVGetProfileString(PluginLibrarySetting(ext + 1), library, sizeof library);
   if (!library[0] || !(m_hLibrary = LoadLibraryA(library))) return 0;
   if (!HasRequiredEntries()) {
     Unload();

@@ -21,7 +21,6 @@ const int kPaletteAt = kHeaderAt + static_cast<int>(sizeof(BITMAPINFOHEADER));
 const int kOldHeaderAt = 12;
 const int kOldGrowth = 8;
 
-const DWORD kFrame = 0x00000001;
 const int kMinSide = 8;
 // A stretched size read from a stream stays within what layout arithmetic can take.
 const int kMaxSide = 32767;
@@ -82,7 +81,7 @@ void KVSetImagePropertiesDialog(KVImagePropertiesDialog dialog) { g_propertiesDi
 KVObjBmap::KVObjBmap()
     : m_nColors(0), m_pInfo(nullptr), m_nBitsOffset(0), m_pBits(nullptr), m_nImageSize(0) {
   m_wCode = SEG_BMAP;
-  m_nAttr = KVGetProfileInt("IMAGE", "Attr", kFrame);
+  m_nAttr = KVGetProfileInt(kImageAttr);
 }
 
 KVObjBmap::KVObjBmap(const KVObjBmap& other) : KVObject(other) { PointIntoData(); }
@@ -211,7 +210,7 @@ void KVObjBmap::SetSize(CSize size) {
 }
 
 void KVObjBmap::ApplyProperties(bool bFrame, bool bStretch) {
-  m_nAttr = (bFrame ? kFrame : 0) | (bStretch ? BA_STRETCH : 0);
+  m_nAttr = (bFrame ? kImageAttrBorder : 0) | (bStretch ? BA_STRETCH : 0);
   if (!bStretch) {
     cx = Width();
     cy = Height();
@@ -220,7 +219,7 @@ void KVObjBmap::ApplyProperties(bool bFrame, bool bStretch) {
 }
 
 int KVObjBmap::DoProperty() {
-  bool frame = (m_nAttr & kFrame) != 0;
+  bool frame = (m_nAttr & kImageAttrBorder) != 0;
   bool stretch = (m_nAttr & BA_STRETCH) != 0;
   if (!g_propertiesDialog || !g_propertiesDialog(&frame, &stretch)) return 0;
   ApplyProperties(frame, stretch);

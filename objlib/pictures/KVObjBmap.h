@@ -4,8 +4,9 @@
 #pragma once
 
 #include "KVObject.h"
+#include "SettingsSchema.h"
 
-const DWORD BA_STRETCH = 0x80000000;  // drawn stretched to the object's size
+const DWORD BA_STRETCH = kImageAttrStretch;  // drawn stretched to the object's size
 
 class KVOBJ_API KVObjBmap : public KVObject {
  public:

@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unordered_map>
 
 #include "BuiltInFont.h"
 #include "FontRecord.h"
+#include "SettingsCodec.h"
 #include "SjisText.h"
 
 namespace {
@@ -128,76 +128,34 @@ BOOL KVWriteProfileString(const char* section, const char* key, const char* pszV
 }
 
 int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont) {
-  char key[256];
   char info[1024] = "";
-  std::snprintf(key, sizeof key, "%sInfo", name);
-  KVGetProfileString(section, key, "", info, sizeof info);
+  KVGetProfileString(section, FontInfoKey(name).c_str(), "", info, sizeof info);
   if (info[0] == '\0') {
     *pFont = BuiltInMemoFont();
     return 1;
   }
-  // Negative heights are stored in two's complement, so read the long fields unsigned.
-  unsigned int height = 0, width = 0, escapement = 0, orientation = 0, weight = 0;
-  unsigned int italic = 0, underline = 0, strikeOut = 0, charSet = 0, outPrecision = 0;
-  unsigned int clipPrecision = 0, quality = 0, pitchAndFamily = 0;
-  std::sscanf(info, "%8X,%8X,%8X,%8X,%8X,%2X,%2X,%2X,%2X,%2X,%2X,%2X,%2X", &height, &width,
-              &escapement, &orientation, &weight, &italic, &underline, &strikeOut, &charSet,
-              &outPrecision, &clipPrecision, &quality, &pitchAndFamily);
-  pFont->lfHeight = static_cast<LONG>(height);
-  pFont->lfWidth = static_cast<LONG>(width);
-  pFont->lfEscapement = static_cast<LONG>(escapement);
-  pFont->lfOrientation = static_cast<LONG>(orientation);
-  pFont->lfWeight = static_cast<LONG>(weight);
-  pFont->lfItalic = static_cast<BYTE>(italic);
-  pFont->lfUnderline = static_cast<BYTE>(underline);
-  pFont->lfStrikeOut = static_cast<BYTE>(strikeOut);
-  pFont->lfCharSet = static_cast<BYTE>(charSet);
-  pFont->lfOutPrecision = static_cast<BYTE>(outPrecision);
-  pFont->lfClipPrecision = static_cast<BYTE>(clipPrecision);
-  pFont->lfQuality = static_cast<BYTE>(quality);
-  pFont->lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
-
+  ParseFontInfo(info, pFont);
   char face[1024] = "";
-  std::snprintf(key, sizeof key, "%sFase", name);
-  KVGetProfileString(section, key, "", face, sizeof face);
+  KVGetProfileString(section, FontFaceKey(name).c_str(), "", face, sizeof face);
   KVCopyCut(pFont->lfFaceName, LF_FACESIZE, face);
   KVKeepFontSane(pFont);
   return 1;
 }
 
 BOOL KVWriteProfileFont(const char* section, const char* name, const LOGFONT* pFont) {
-  char key[256];
-  char info[128];
-  std::snprintf(key, sizeof key, "%sInfo", name);
-  std::snprintf(info, sizeof info,
-                "%08X,%08X,%08X,%08X,%08X,%02X,%02X,%02X,%02X,%02X,%02X,%02X,%02X",
-                static_cast<unsigned>(pFont->lfHeight), static_cast<unsigned>(pFont->lfWidth),
-                static_cast<unsigned>(pFont->lfEscapement),
-                static_cast<unsigned>(pFont->lfOrientation), static_cast<unsigned>(pFont->lfWeight),
-                pFont->lfItalic, pFont->lfUnderline, pFont->lfStrikeOut, pFont->lfCharSet,
-                pFont->lfOutPrecision, pFont->lfClipPrecision, pFont->lfQuality,
-                pFont->lfPitchAndFamily);
-  KVWriteProfileString(section, key, info);
+  KVWriteProfileString(section, FontInfoKey(name).c_str(), FormatFontInfo(*pFont).c_str());
   char face[LF_FACESIZE];
   KVCopyCut(face, sizeof face, pFont->lfFaceName);
-  std::snprintf(key, sizeof key, "%sFase", name);
-  return KVWriteProfileString(section, key, face);
+  return KVWriteProfileString(section, FontFaceKey(name).c_str(), face);
 }
 
 void KVLoadCustomColors(COLORREF colors[16]) {
-  char key[16];
-  for (int i = 0; i < 16; ++i) {
-    std::snprintf(key, sizeof key, "Color_%d", i);
-    colors[i] = KVGetProfileInt("CustomColors", key, 0xFFFFFF);
-  }
+  for (int i = 0; i < kCustomColorCount; ++i) colors[i] = KVGetProfileInt(CustomColorSetting(i));
 }
 
 void KVSaveCustomColors(const COLORREF colors[16]) {
-  char key[16];
-  for (int i = 0; i < 16; ++i) {
-    std::snprintf(key, sizeof key, "Color_%d", i);
-    KVWriteProfileInt("CustomColors", key, static_cast<int>(colors[i]));
-  }
+  for (int i = 0; i < kCustomColorCount; ++i)
+    KVWriteProfileInt(CustomColorSetting(i), static_cast<int>(colors[i]));
 }
 
 bool KVChooseColor(HWND hwndOwner, COLORREF* pColor) {

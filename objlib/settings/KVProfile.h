@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "KVObjApi.h"
+#include "SettingsSchema.h"
 
 KVOBJ_API UINT KVGetProfileInt(const char* section, const char* key, int nDefault);
 KVOBJ_API BOOL KVWriteProfileInt(const char* section, const char* key, int nValue);
@@ -12,6 +13,20 @@ KVOBJ_API int KVGetProfileString(const char* section, const char* key, const cha
 KVOBJ_API BOOL KVWriteProfileString(const char* section, const char* key, const char* pszValue);
 KVOBJ_API int KVGetProfileFont(const char* section, const char* name, LOGFONT* pFont);
 KVOBJ_API BOOL KVWriteProfileFont(const char* section, const char* name, const LOGFONT* pFont);
+
+// The same for a key of the settings schema, with the schema's default.
+inline UINT KVGetProfileInt(const IntSetting& setting) {
+  return KVGetProfileInt(setting.section, setting.key, setting.fallback);
+}
+inline BOOL KVWriteProfileInt(const IntSetting& setting, int nValue) {
+  return KVWriteProfileInt(setting.section, setting.key, nValue);
+}
+inline int KVGetProfileString(const StringSetting& setting, char* pszBuffer, int nSize) {
+  return KVGetProfileString(setting.section, setting.key, setting.fallback, pszBuffer, nSize);
+}
+inline int KVGetProfileFont(const FontSetting& setting, LOGFONT* pFont) {
+  return KVGetProfileFont(setting.section, setting.name, pFont);
+}
 
 // While one exists, its thread's settings reads are answered from memory after the first
 // read of each key, so a load or save that reads a few keys per link opens the file once

@@ -12,7 +12,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     KVLocateFolders();
     KVRegisterClipboardFormats();
-    KVGetProfileFont("Font", "Default", &g_DefaultFont);
+    KVGetProfileFont(kDefaultFont, &g_DefaultFont);
     KVRecordReferenceResolution();
     KVSetImagePropertiesDialog(KVRunImagePropDlg);
   }

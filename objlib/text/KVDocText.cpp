@@ -12,8 +12,8 @@
 
 KVDocText::KVDocText() {
   auto* box = new KVObjTBox();
-  box->m_nAttr = KVGetProfileInt("FileDefault", "MemoAttr", 0);
-  box->m_crBackColor = KVGetProfileInt("FileDefault", "MemoBackColor", 0xFFFFFF);
+  box->m_nAttr = KVGetProfileInt(kNewMemoAttr);
+  box->m_crBackColor = KVGetProfileInt(kNewMemoBackColor);
   m_pContent = box;
   m_crBackColor = box->m_crBackColor;
 }

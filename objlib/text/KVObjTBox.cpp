@@ -5,8 +5,8 @@
 
 KVObjTBox::KVObjTBox() : m_nWidth(0) {
   m_wCode = SEG_TBOX;
-  m_nAttr = KVGetProfileInt("TEXTBOX", "MemoAttr", 0);
-  m_crBackColor = KVGetProfileInt("TEXTBOX", "MemoBackColor", 0xFFFFFF);
+  m_nAttr = KVGetProfileInt(kTextBoxAttr);
+  m_crBackColor = KVGetProfileInt(kTextBoxBackColor);
   m_pCurPos = m_pSelTop = m_pSelEnd = m_list.pTail;
 }
 

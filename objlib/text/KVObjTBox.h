@@ -7,12 +7,13 @@
 #include <shellapi.h>
 
 #include "KVObjList.h"
+#include "SettingsSchema.h"
 
 class KVObjLink;
 
 // Attribute bits of a box.
 const DWORD KV_ATTR_FRAME = 0x00000001;  // a one-pixel frame around the box
-const DWORD KV_ATTR_WRAP = 0x40000000;   // lines wrap at the set width
+const DWORD KV_ATTR_WRAP = kTextAttrWrap;  // lines wrap at the set width
 
 // Caret movements of MoveCurPos.
 enum CaretMove {

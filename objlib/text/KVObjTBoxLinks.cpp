@@ -115,7 +115,7 @@ LIST* KVObjTBox::LinkFromAddress(HGLOBAL address) {
 // long for a link is left out rather than cut into the name of another file.
 LIST* KVObjTBox::LinksFromDrop(HDROP drop) {
   const std::vector<std::string> paths = KVReadDroppedFiles(drop);
-  const size_t perLine = KVGetProfileInt("OPTION", "LinksOfLine", 5);
+  const size_t perLine = KVGetProfileInt(kLinksOfLine);
   LIST* first = nullptr;
   LIST* last = nullptr;
   for (size_t i = 0; i < paths.size(); ++i) {
