@@ -63,13 +63,8 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 bool GetNewFileName(HWND owner, char name[kPathSize]) {
-<<<<<<< HEAD
-  if (KVGetProfileInt("Option", "UseFileSaveDialog", 1))
-    return AskSaveFileName(owner, IDS_FILTER_MEMO, "kvm",
-=======
   if (KVGetProfileInt(kUseFileSaveDialog))
-    return AskSaveFileName(owner, kMemoFileFilter, "kvm",
->>>>>>> settings
+    return AskSaveFileName(owner, IDS_FILTER_MEMO, "kvm",
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT, name);
   std::string dataFolder;
   if (!ChooseDataFolder(owner, &dataFolder)) return false;
