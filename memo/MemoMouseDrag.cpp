@@ -64,7 +64,7 @@ void MemoMouse::BeginDrag(POINT p) {
     m_view.Invalidate();
   }
   SetCapture(m_view.m_hWnd);
-  m_scrollTimer.Start(m_view.m_hWnd, KVGetProfileInt("Option", "AutoScrollTimer", 100));
+  m_scrollTimer.Start(m_view.m_hWnd, KVGetProfileInt(kAutoScrollTimer));
 }
 
 void MemoMouse::BeginResize(HitZone handle, LIST* node) {
