@@ -138,7 +138,7 @@ TEST_F(OptionTest, OkStoresEveryShownPageWithTheDefaultEncodings) {
   EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"filedefault", "font", "image", "link",
                                                           "option", "timestamp", "title"}));
   EXPECT_EQ(Sorted(ini.Section("Option")), Sorted({{"UseCloseMsg", "1"},
-                                                   {"SaveWindowInfo", "1"},
+                                                   {"SaveWindowInfo", "0"},
                                                    {"UseFileSaveDialog", "1"},
                                                    {"UseDataFolderDialog", "1"},
                                                    {"DataFolderType", "0"},
@@ -169,7 +169,7 @@ TEST_F(OptionTest, OkStoresEveryShownPageWithTheDefaultEncodings) {
   EXPECT_EQ(Sorted(ini.Section("TimeStamp")),
             Sorted({{"Date1", "%Y年%m月%d日"}, {"Date2", "%H時%M分"}}));
   EXPECT_EQ(Sorted(ini.Section("Title")),
-            Sorted({{"UseDocName", "1"}, {"HavePath", "1"}, {"HaveExt", "1"}}));
+            Sorted({{"UseDocName", "1"}, {"HavePath", "0"}, {"HaveExt", "1"}}));
   // The built-in default font, 10-point "ＭＳ Ｐゴシック": -13 pixels high at 96 dpi, weight
   // 400, character set 128, pitch and family 0x22, as the settings file stores them.
   EXPECT_EQ(Sorted(ini.Section("Font")),
@@ -261,7 +261,7 @@ TEST_F(OptionTest, GeneralPageStoresItsKeysAndRefusesAnEmptyNumber) {
   EXPECT_EQ(Sorted(ini.Section("TimeStamp")),
             Sorted({{"Date1", "%Y/%m/%d(%a)"}, {"Date2", "%H:%M"}}));
   EXPECT_EQ(Sorted(ini.Section("Title")),
-            Sorted({{"UseDocName", "0"}, {"HavePath", "1"}, {"HaveExt", "0"}}));
+            Sorted({{"UseDocName", "0"}, {"HavePath", "0"}, {"HaveExt", "0"}}));
   EXPECT_EQ(ini.Value("LINK", "AutoOpen"), "0");
   EXPECT_EQ(ini.Value("LINK", "AutoOpenHeight"), "120");
 }

@@ -70,6 +70,7 @@ TEST_F(Closing, ChangedMemoAsksCancelKeepsNoDiscardsYesSaves) {
 
 TEST_F(Closing, MovedWindowSavesSilentlyWithoutTheCloseMessage) {
   SetSetting("Option", "UseCloseMsg", 0);
+  SetSetting("Option", "SaveWindowInfo", 1);
   const std::string path = Folder() + "moved.kvm";
   ASSERT_TRUE(MemoBuilder().Text("動かすだけ").Save(path));
 
@@ -82,8 +83,8 @@ TEST_F(Closing, MovedWindowSavesSilentlyWithoutTheCloseMessage) {
   EXPECT_EQ("動かすだけ", saved.Text());
   EXPECT_EQ(RectText(placed), RectText(saved.Placement().rcNormalPosition));
 
-  // Without window information a move is no change: nothing is written.
-  SetSetting("Option", "SaveWindowInfo", 0);
+  // By default a move is no change: no question, nothing is written.
+  ResetSettings();
   const std::string before = ReadWholeFile(path);
   MemoProcess& again = Launch(path);
   ASSERT_TRUE(again.WaitForWindow());
