@@ -40,7 +40,7 @@ TEST_F(Closing, ChangedMemoAsksCancelKeepsNoDiscardsYesSaves) {
 
   MemoProcess& memo = Launch(path);
   ASSERT_TRUE(memo.WaitForWindow());
-  EXPECT_EQ(kUntitledTitle, memo.Title());  // a memo file whose document has no name
+  EXPECT_EQ("KVMemo - close.kvm", memo.Title());  // a memo without a name shows its file
   TypeAndSettle(memo.Window(), "Z");
   Close(memo.Window());
   PromptBox cancelled(memo.Window());
