@@ -61,7 +61,7 @@ TEST(Edit, NewTextTakesTheLookOfTheCharacterBeforeTheCaret) {
 
   box.m_list.pTail->pObj->m_crColor = RGB(0, 0, 255);
   box.SetCurPos(box.m_list.pTail);
-  box.Insert(const_cast<char*>("c\n"));  // after b: b's green
+  box.Insert(const_cast<char*>("c\r\n"));  // after b: b's green
   box.Insert(const_cast<char*>("d"));    // starting a line: the end marker's blue
   EXPECT_EQ(RGB(0, 128, 0), box.At(3)->pObj->m_crColor);
   EXPECT_EQ(RGB(0, 0, 255), box.At(5)->pObj->m_crColor);

@@ -11,7 +11,7 @@ const int kLinkGroups[] = {IDC_LINK_MEMO, IDC_LINK_IMAGE, IDC_LINK_FILE, IDC_LIN
 
 void ExpectFilePageDefaults(SheetDriver& editor) {
   EXPECT_EQ(editor.Chosen(IDC_USE_CLOSE_MSG), 1);
-  EXPECT_TRUE(editor.Checked(IDC_SAVE_WINDOW_INFO));
+  EXPECT_FALSE(editor.Checked(IDC_SAVE_WINDOW_INFO));
   EXPECT_EQ(editor.Chosen(IDC_USE_FILE_SAVE_DIALOG), 1);
   EXPECT_EQ(editor.Chosen(IDC_USE_DATA_FOLDER_DIALOG), 1);
   EXPECT_EQ(editor.Chosen(IDC_DATA_FOLDER_TYPE), 0);
@@ -27,8 +27,9 @@ void ExpectFilePageDefaults(SheetDriver& editor) {
 
 void ExpectGeneralPageDefaults(SheetDriver& editor) {
   for (int id :
-       {IDC_IMM_OPEN, IDC_WHEEL_TYPE, IDC_USE_MENU_BAR, IDC_AUTO_OPEN, IDC_HAVE_PATH, IDC_HAVE_EXT})
+       {IDC_IMM_OPEN, IDC_WHEEL_TYPE, IDC_USE_MENU_BAR, IDC_AUTO_OPEN, IDC_HAVE_EXT})
     EXPECT_TRUE(editor.Checked(id)) << id;
+  EXPECT_FALSE(editor.Checked(IDC_HAVE_PATH));
   EXPECT_FALSE(editor.Checked(IDC_USE_TRON_POINTER));
   EXPECT_FALSE(editor.Checked(IDC_SFN2LFN));
   EXPECT_EQ(editor.Text(IDC_AUTO_SCROLL_TIMER), "100");
