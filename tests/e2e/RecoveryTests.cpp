@@ -1,0 +1,144 @@
+// Recovery copies end to end: a memo window killed with unsaved typing is offered at the
+// next start, restored with its path and changed mark, and its copy goes when it is saved
+// or closed without saving; damaged copies are reported and set aside.
+#include <string>
+#include <vector>
+
+#include "GlobalBlocks.h"
+#include "KVProfile.h"
+#include "KeyboardInput.h"
+#include "MemoBuilder.h"
+#include "MemoTest.h"
+#include "PromptBox.h"
+#include "SavedMemo.h"
+#include "TestFiles.h"
+#include "TestProfile.h"
+
+namespace {
+
+const char kOfferCaption[] = "保存されていない変更の復元";
+
+std::string RecoveryFolder() { return std::string(KVGetFolders().config) + "\\Recovery\\"; }
+
+std::vector<std::string> RecoveryEntries() {
+  return FolderEntries(std::string(KVGetFolders().config) + "\\Recovery");
+}
+
+// The path of a recovery copy that holds exactly this text, once one is written.
+std::string WaitForCopyHolding(const std::string& text) {
+  std::string found;
+  WaitUntil([&] {
+    for (const std::string& name : RecoveryEntries()) {
+      if (name.size() > 4 && name.compare(name.size() - 4, 4, ".kvm") == 0 &&
+          SavedMemo(RecoveryFolder() + name).Text() == text)
+        found = RecoveryFolder() + name;
+    }
+    return !found.empty();
+  });
+  return found;
+}
+
+// Ends the process as a crash or a power cut would: nothing of it runs any more.
+void KillHard(const MemoProcess& memo) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, memo.Id());
+  ASSERT_NE(nullptr, process);
+  TerminateProcess(process, 9);
+  WaitForSingleObject(process, kWaitMs);
+  CloseHandle(process);
+}
+
+void TypeAndSettle(HWND frame, const std::string& text) {
+  KeyboardInput keys(frame);
+  ASSERT_TRUE(keys.Focus());
+  keys.Type(text);
+  ASSERT_TRUE(keys.Settle());
+}
+
+class Recovery : public MemoTest {
+ protected:
+  void SetUp() override {
+    MemoTest::SetUp();
+    SetSetting("Option", "RecoveryDelay", 1);
+    SetSetting("Title", "UseDocName", 0);  // the title shows the path
+  }
+};
+
+}  // namespace
+
+TEST_F(Recovery, KilledMemoIsOfferedWhenOpenedAgainRestoredChangedAndSavedWithoutCopies) {
+  const std::string path = Folder() + "killed.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("元の文").Save(path));
+  const std::string original = ReadWholeFile(path);
+
+  MemoProcess& memo = Launch(path);
+  ASSERT_TRUE(memo.WaitForWindow());
+  TypeAndSettle(memo.Window(), "typed ");
+  ASSERT_FALSE(WaitForCopyHolding("typed 元の文").empty()) << "no recovery copy was written";
+  EXPECT_EQ(original, ReadWholeFile(path)) << "the copy touched the memo file";
+  KillHard(memo);
+
+  MemoProcess& again = Launch(path);
+  PromptBox offer = PromptBox::OfProcess(again.Id());
+  ASSERT_TRUE(offer.Found()) << "the copy of a killed window was not offered";
+  EXPECT_EQ(kOfferCaption, offer.Caption());
+  EXPECT_NE(std::string::npos, offer.Text().find(path)) << offer.Text();
+  EXPECT_TRUE(offer.HasButton(IDC_RECOVERY_DISCARD));
+  EXPECT_TRUE(offer.HasButton(IDC_RECOVERY_LATER));
+  ASSERT_TRUE(offer.Answer(IDC_RECOVERY_RESTORE));
+  ASSERT_TRUE(again.WaitForWindow());
+  EXPECT_EQ("KVMemo - " + path, again.Title());
+  EXPECT_EQ(original, ReadWholeFile(path)) << "restoring saved by itself";
+
+  // Restored content counts as changed: closing asks.
+  Close(again.Window());
+  PromptBox asked(again.Window());
+  ASSERT_TRUE(asked.Found()) << "the restored memo was not marked changed";
+  ASSERT_TRUE(asked.Answer(IDCANCEL));
+
+  Command(again.Window(), kCmdSave);
+  EXPECT_TRUE(WaitUntil([&] { return SavedMemo(path).Text() == "typed 元の文"; }));
+  EXPECT_TRUE(WaitUntil([] { return RecoveryEntries().empty(); })) << "saving left a copy";
+  Close(again.Window());
+  ASSERT_TRUE(again.WaitForExit());
+  EXPECT_TRUE(RecoveryEntries().empty());
+}
+
+TEST_F(Recovery, NewMemoComesBackIntoAnEmptyStartDamagedCopiesAreSetAsideAndNoDiscards) {
+  MemoProcess& memo = Launch();
+  ASSERT_TRUE(memo.WaitForWindow());
+  TypeAndSettle(memo.Window(), "never saved");
+  ASSERT_FALSE(WaitForCopyHolding("never saved").empty());
+  KillHard(memo);
+  const std::string damaged = RecoveryFolder() + "damaged";
+  ASSERT_TRUE(WriteWholeFile(damaged + ".kvr",
+                             "KVMemoRecovery 1\r\nPath=C:\\x.kvm\r\nOwner=1 1\r\nDisk=0 0 0\r\n"));
+  ASSERT_TRUE(WriteWholeFile(damaged + ".kvm", "no memo stream"));
+
+  MemoProcess& again = Launch();
+  bool offered = false, reported = false;
+  for (int box = 0; box < 2; ++box) {
+    PromptBox prompt = PromptBox::OfProcess(again.Id());
+    ASSERT_TRUE(prompt.Found()) << "offered " << offered << ", reported " << reported;
+    if (prompt.HasButton(IDC_RECOVERY_RESTORE)) {
+      EXPECT_NE(std::string::npos, prompt.Text().find("新規メモ")) << prompt.Text();
+      offered = prompt.Answer(IDC_RECOVERY_RESTORE);
+    } else {
+      EXPECT_NE(std::string::npos, prompt.Text().find(damaged + ".kvm")) << prompt.Text();
+      reported = prompt.Answer(IDOK);
+    }
+  }
+  ASSERT_TRUE(offered && reported);
+  ASSERT_TRUE(again.WaitForWindow());
+  EXPECT_EQ("KVMemo - 新規ファイル", again.Title());
+  Command(again.Window(), ID_EDIT_SELECT_ALL);
+  Command(again.Window(), ID_EDIT_COPY_TEXT);
+  EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "never saved"; })) << ClipboardText();
+
+  Close(again.Window());
+  PromptBox asked(again.Window());
+  ASSERT_TRUE(asked.Found());
+  ASSERT_TRUE(asked.Answer(IDNO));
+  ASSERT_TRUE(again.WaitForExit());
+  EXPECT_EQ((std::vector<std::string>{"damaged.kvm.damaged", "damaged.kvr.damaged"}),
+            RecoveryEntries());
+}
