@@ -78,6 +78,7 @@ void RecoveryCopy::TimerFired() {
 
 // The document's stream with the window's placement, as a save would write it.
 bool RecoveryCopy::MakeJob(Job* job) const {
+  KVProfileSnapshot settings;  // each link's path is put in macro form from the settings
   KVDocText& doc = m_view->m_doc;
   WINDOWPLACEMENT placement = {};
   placement.length = sizeof placement;
@@ -156,6 +157,12 @@ bool RecoveryCopy::WriteNow() {
   std::unique_lock<std::mutex> lock(m_mutex);
   m_idle.wait(lock, [this] { return !m_busy && m_pending.empty(); });
   return m_lastWriteOk;
+}
+
+void RecoveryCopy::Adopt(const std::string& key) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_writtenKey = key;
+  m_sideKey = key;
 }
 
 void RecoveryCopy::Discard() {

@@ -31,6 +31,9 @@ class RecoveryCopy {
   bool WriteNow();
   // The memo was saved or closed without saving: its copy goes, pending writes are dropped.
   void Discard();
+  // Takes over a restored copy this window could not replace by its own: it goes as this
+  // window's copy would.
+  void Adopt(const std::string& key);
   // At exit: Discard, then the writing thread ends.
   void Stop();
   const RecoveryOwner& Owner() const { return m_owner; }

@@ -64,9 +64,14 @@ bool RestoreHere(CMainFrame* frame, ClaimedCopy& copy) {
   view.m_doc.SetSize(CSize(client.Width() - CMemoView::kLeftMargin, client.Height()));
   view.Refresh();
   frame->UpdateTitle();
-  // The old copy goes only once this window's own stands; until then this process owns it.
-  if (RecoveryCopy::Instance().WriteNow()) copy.Delete();
-  else copy.SetOwner(RecoveryCopy::Instance().Owner());
+  // The old copy goes only once this window's own stands; until then this window owns it.
+  RecoveryCopy& ownCopy = RecoveryCopy::Instance();
+  if (ownCopy.WriteNow()) {
+    copy.Delete();
+  } else if (copy.SetOwner(ownCopy.Owner())) {
+    copy.Release();
+    ownCopy.Adopt(copy.Key());
+  }
   return true;
 }
 

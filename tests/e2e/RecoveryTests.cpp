@@ -13,6 +13,7 @@
 #include "SavedMemo.h"
 #include "TestFiles.h"
 #include "TestProfile.h"
+#include "WindowQuery.h"
 
 namespace {
 
@@ -47,13 +48,6 @@ void KillHard(const MemoProcess& memo) {
   CloseHandle(process);
 }
 
-void TypeAndSettle(HWND frame, const std::string& text) {
-  KeyboardInput keys(frame);
-  ASSERT_TRUE(keys.Focus());
-  keys.Type(text);
-  ASSERT_TRUE(keys.Settle());
-}
-
 class Recovery : public MemoTest {
  protected:
   void SetUp() override {
@@ -65,36 +59,52 @@ class Recovery : public MemoTest {
 
 }  // namespace
 
-TEST_F(Recovery, KilledMemoIsOfferedWhenOpenedAgainRestoredChangedAndSavedWithoutCopies) {
+TEST_F(Recovery, KilledMemosAreOfferedRestoredHereOrInTheirOwnWindowAndSavedWithoutCopies) {
   const std::string path = Folder() + "killed.kvm";
   ASSERT_TRUE(MemoBuilder().Text("元の文").Save(path));
   const std::string original = ReadWholeFile(path);
 
   MemoProcess& memo = Launch(path);
   ASSERT_TRUE(memo.WaitForWindow());
-  TypeAndSettle(memo.Window(), "typed ");
+  ASSERT_TRUE(TypeInto(memo.Window(), "typed "));
   ASSERT_FALSE(WaitForCopyHolding("typed 元の文").empty()) << "no recovery copy was written";
   EXPECT_EQ(original, ReadWholeFile(path)) << "the copy touched the memo file";
+  MemoProcess& other = Launch();
+  ASSERT_TRUE(other.WaitForWindow());
+  ASSERT_TRUE(TypeInto(other.Window(), "second"));
+  ASSERT_FALSE(WaitForCopyHolding("second").empty());
   KillHard(memo);
+  KillHard(other);
 
+  // Opened again, the memo takes its own copy; the new memo's copy gets a window of its own.
   MemoProcess& again = Launch(path);
-  PromptBox offer = PromptBox::OfProcess(again.Id());
-  ASSERT_TRUE(offer.Found()) << "the copy of a killed window was not offered";
-  EXPECT_EQ(kOfferCaption, offer.Caption());
-  EXPECT_NE(std::string::npos, offer.Text().find(path)) << offer.Text();
-  EXPECT_TRUE(offer.HasButton(IDC_RECOVERY_DISCARD));
-  EXPECT_TRUE(offer.HasButton(IDC_RECOVERY_LATER));
-  ASSERT_TRUE(offer.Answer(IDC_RECOVERY_RESTORE));
+  for (int box = 0; box < 2; ++box) {
+    PromptBox offer = PromptBox::OfProcess(again.Id());
+    ASSERT_TRUE(offer.Found()) << "the copy of a killed window was not offered";
+    EXPECT_EQ(kOfferCaption, offer.Caption());
+    EXPECT_TRUE(offer.HasButton(IDC_RECOVERY_DISCARD));
+    EXPECT_TRUE(offer.HasButton(IDC_RECOVERY_LATER));
+    ASSERT_TRUE(offer.Text().find(path) != std::string::npos ||
+                offer.Text().find("新規メモ") != std::string::npos)
+        << offer.Text();
+    ASSERT_TRUE(offer.Answer(IDC_RECOVERY_RESTORE));
+  }
   ASSERT_TRUE(again.WaitForWindow());
   EXPECT_EQ("KVMemo - " + path, again.Title());
   EXPECT_EQ(original, ReadWholeFile(path)) << "restoring saved by itself";
+  HWND restored = WaitForOtherMemoWindow({again.Id()});
+  ASSERT_NE(nullptr, restored) << "the new memo's copy opened no window";
+  EXPECT_EQ("KVMemo - 新規ファイル", WindowTitle(restored));
+  Close(restored);
+  PromptBox discard(restored);
+  ASSERT_TRUE(discard.Found()) << "the memo restored in its own window was not marked changed";
+  ASSERT_TRUE(discard.Answer(IDNO));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(restored); }));
 
-  // Restored content counts as changed: closing asks.
   Close(again.Window());
   PromptBox asked(again.Window());
   ASSERT_TRUE(asked.Found()) << "the restored memo was not marked changed";
   ASSERT_TRUE(asked.Answer(IDCANCEL));
-
   Command(again.Window(), kCmdSave);
   EXPECT_TRUE(WaitUntil([&] { return SavedMemo(path).Text() == "typed 元の文"; }));
   EXPECT_TRUE(WaitUntil([] { return RecoveryEntries().empty(); })) << "saving left a copy";
@@ -106,7 +116,7 @@ TEST_F(Recovery, KilledMemoIsOfferedWhenOpenedAgainRestoredChangedAndSavedWithou
 TEST_F(Recovery, NewMemoComesBackIntoAnEmptyStartDamagedCopiesAreSetAsideAndNoDiscards) {
   MemoProcess& memo = Launch();
   ASSERT_TRUE(memo.WaitForWindow());
-  TypeAndSettle(memo.Window(), "never saved");
+  ASSERT_TRUE(TypeInto(memo.Window(), "never saved"));
   ASSERT_FALSE(WaitForCopyHolding("never saved").empty());
   KillHard(memo);
   const std::string damaged = RecoveryFolder() + "damaged";
