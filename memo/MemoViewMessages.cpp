@@ -45,10 +45,10 @@ bool CMemoView::OnUpdateCommand(UINT id, CCmdUI* ui) {
 
 namespace {
 
-// Messages after which the document may have changed.
-bool MayEdit(UINT message) {
+// Messages after which the document may have changed; moving the caret changes nothing.
+bool MayEdit(UINT message, WPARAM wParam) {
   switch (message) {
-    case WM_KEYDOWN:
+    case WM_KEYDOWN: return wParam == VK_BACK || wParam == VK_DELETE;
     case WM_CHAR:
     case WM_IME_COMPOSITION:
     case WM_LBUTTONUP:
@@ -68,7 +68,7 @@ LRESULT CMemoView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     OnFindReplace(reinterpret_cast<FINDREPLACEA*>(lParam));
     return 0;
   }
-  if (MayEdit(message)) RecoveryCopy::Instance().NoteActivity();
+  if (MayEdit(message, wParam)) RecoveryCopy::Instance().NoteActivity();
   switch (message) {
     case WM_CREATE: return OnCreate(lParam);
     case WM_DESTROY: m_dropTarget.Revoke(); break;
