@@ -117,7 +117,16 @@ TEST_F(Recovery, NewMemoComesBackIntoAnEmptyStartDamagedCopiesAreSetAsideAndNoDi
   MemoProcess& memo = Launch();
   ASSERT_TRUE(memo.WaitForWindow());
   ASSERT_TRUE(TypeInto(memo.Window(), "never saved"));
-  ASSERT_FALSE(WaitForCopyHolding("never saved").empty());
+  const std::string copy = WaitForCopyHolding("never saved");
+  ASSERT_FALSE(copy.empty());
+  // A window that runs keeps its copy: another start offers nothing. The offer comes before
+  // the new window answers messages, so by then it would show.
+  MemoProcess& bystander = Launch();
+  ASSERT_TRUE(bystander.WaitForWindow());
+  EXPECT_TRUE(DialogsOf(bystander.Id()).empty()) << "the copy of a running window was offered";
+  Close(bystander.Window());
+  ASSERT_TRUE(bystander.WaitForExit());
+  EXPECT_TRUE(FileExists(copy));
   KillHard(memo);
   const std::string damaged = RecoveryFolder() + "damaged";
   ASSERT_TRUE(WriteWholeFile(damaged + ".kvr",
