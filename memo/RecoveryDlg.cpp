@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "FileStamp.h"
 #include "MemoStrings.h"
 #include "resource.h"
 
@@ -41,5 +42,9 @@ std::string RecoveryOfferText(const std::string& memoPath, const FILETIME& copyW
   const std::string format = LoadText(IDS_RECOVERY_OFFER);
   std::vector<char> text(format.size() + memo.size() + sizeof when + 1);
   std::snprintf(text.data(), text.size(), format.c_str(), memo.c_str(), when);
-  return text.data();
+  std::string offer = text.data();
+  const FileStamp file = FileStamp::Of(memoPath.c_str());
+  if (!memoPath.empty() && file.exists && CompareFileTime(&file.written, &copyWritten) > 0)
+    offer += LoadText(IDS_RECOVERY_FILE_NEWER);
+  return offer;
 }

@@ -21,5 +21,6 @@ class CRecoveryDlg : public CDialog {
   std::string m_text;
 };
 
-// The dialog's text: the memo (its path, or the new-memo words) and the time of the copy.
+// The dialog's text: the memo (its path, or the new-memo words), the time of the copy, and
+// a warning when the memo file was written after it.
 std::string RecoveryOfferText(const std::string& memoPath, const FILETIME& copyWritten);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "RecoveryClaim.h"
+#include "RecoveryDlg.h"
 #include "RecoveryNames.h"
 #include "TestFiles.h"
 #include "TestProfile.h"
@@ -85,6 +86,21 @@ TEST(RecoveryNames, OnlyTheSameLiveKVMemoProcessOwnsACopy) {
   EXPECT_NE(0u, self.started);
   EXPECT_TRUE(IsOwnerRunning(self, ProbeProcess(self.pid), OwnProgramName().c_str()));
   EXPECT_FALSE(IsOwnerRunning(kDeadOwner, ProbeProcess(kDeadOwner.pid), OwnProgramName().c_str()));
+}
+
+TEST(RecoveryNames, TheOfferNamesTheMemoAndWarnsWhenItsFileIsNewerThanTheCopy) {
+  MakeConfigFolder();
+  const std::string memo = FreshFolder("recovery-offer") + "memo.kvm";
+  ASSERT_TRUE(WriteWholeFile(memo, "saved after the copy"));
+  const FileStamp written = FileStamp::Of(memo.c_str());
+  const FILETIME before = {0, written.written.dwHighDateTime - 1};
+  const std::string warning = "メモのファイルはこのコピーより後に保存されています。";
+  EXPECT_NE(std::string::npos, RecoveryOfferText(memo, before).find(memo));
+  EXPECT_NE(std::string::npos, RecoveryOfferText(memo, before).find(warning));
+  EXPECT_EQ(std::string::npos, RecoveryOfferText(memo, written.written).find(warning));
+  const std::string unsaved = RecoveryOfferText("", before);
+  EXPECT_NE(std::string::npos, unsaved.find("保存されたことのない新規メモ"));
+  EXPECT_EQ(std::string::npos, unsaved.find(warning));
 }
 
 TEST(RecoveryClaim, OneHolderAtATimeLiveOwnersKeepTheirsAndDamageIsSetAside) {
