@@ -104,14 +104,16 @@ bool IsOwnerRunning(const RecoveryOwner& owner, const ProcessFacts& facts,
   return owner.started == 0 || facts.started == 0 || owner.started == facts.started;
 }
 
-RecoveryOwner CurrentRecoveryOwner() {
+RecoveryOwner OwnerOf(HANDLE process, DWORD pid) {
   FILETIME created, exited, kernel, user;
   RecoveryOwner owner;
-  owner.pid = GetCurrentProcessId();
-  if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+  owner.pid = pid;
+  if (GetProcessTimes(process, &created, &exited, &kernel, &user))
     owner.started = FileTimeValue(created);
   return owner;
 }
+
+RecoveryOwner CurrentRecoveryOwner() { return OwnerOf(GetCurrentProcess(), GetCurrentProcessId()); }
 
 ProcessFacts ProbeProcess(DWORD pid) {
   ProcessFacts facts;
@@ -121,9 +123,7 @@ ProcessFacts ProbeProcess(DWORD pid) {
       exitCode != STILL_ACTIVE)
     return facts;
   facts.alive = true;
-  FILETIME created, exited, kernel, user;
-  if (GetProcessTimes(process.Get(), &created, &exited, &kernel, &user))
-    facts.started = FileTimeValue(created);
+  facts.started = OwnerOf(process.Get(), pid).started;
   char image[MAX_PATH] = "";
   DWORD size = sizeof image;
   if (QueryFullProcessImageNameA(process.Get(), 0, image, &size)) facts.imageName = BaseName(image);

@@ -42,7 +42,8 @@ bool ParseRecoverySide(const std::string& text, RecoverySide* side);
 bool IsOwnerRunning(const RecoveryOwner& owner, const ProcessFacts& facts,
                     const char* ownProgram);
 
-// This process as an owner, and what the system tells of process pid.
+// A process as an owner, this one, and what the system tells of process pid.
+RecoveryOwner OwnerOf(HANDLE process, DWORD pid);
 RecoveryOwner CurrentRecoveryOwner();
 ProcessFacts ProbeProcess(DWORD pid);
 // The file name of this program (KVMemo.exe), without folder.

@@ -49,8 +49,10 @@ bool RestoreHere(CMainFrame* frame, ClaimedCopy& copy) {
   CMemoView& view = frame->m_wndView;
   view.m_doc.Clear();
   if (!LoadCopy(copy, &view.m_doc)) {
+    // The window shows its own file again: left empty, a save would write nothing over it.
     view.m_doc.Clear();
-    view.Refresh();
+    if (g_szFilePath[0]) view.LoadStartupFile(frame->m_hWnd);
+    else view.Refresh();
     ReportDamaged(copy);
     return false;
   }
@@ -90,11 +92,7 @@ bool RestoreInNewWindow(ClaimedCopy& copy) {
   SetEnvironmentVariableA(kRestoreVariable, nullptr);
   if (!made) return false;
   ScopedHandle process(started.hProcess), thread(started.hThread);
-  FILETIME created, exited, kernel, user;
-  RecoveryOwner owner{started.dwProcessId, 0};
-  if (GetProcessTimes(process.Get(), &created, &exited, &kernel, &user))
-    owner.started = (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
-  if (!copy.SetOwner(owner)) {
+  if (!copy.SetOwner(OwnerOf(process.Get(), started.dwProcessId))) {
     TerminateProcess(process.Get(), 1);
     return false;
   }
