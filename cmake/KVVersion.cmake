@@ -11,7 +11,8 @@ set(KV_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/KVVersion.h.in ${KV_GENERATED_DIR}/KVVersion.h @ONLY)
 include_directories(${KV_GENERATED_DIR})
 
-# A module that ships: it carries the version resource and is linked without symbols.
+# A module that ships: it carries the version resource and loses its symbol table once built,
+# after the checks of its exports that read it (call this after adding them).
 # type is VFT_APP or VFT_DLL; file_name the name it ships under.
 function(kv_deliverable target type file_name description)
   set(KV_MODULE_TYPE ${type})
@@ -20,5 +21,6 @@ function(kv_deliverable target type file_name description)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}Version.rc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/ModuleVersion.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})
-  target_link_options(${target} PRIVATE -s)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_STRIP} --strip-all $<TARGET_FILE:${target}>)
 endfunction()

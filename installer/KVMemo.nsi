@@ -31,8 +31,13 @@ Var AllUsers
 Var RadioUser
 Var RadioAll
 
+!addincludedir "${__FILEDIR__}"
+!include "WideButtons.nsh"
+
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_CUSTOMFUNCTION_GUIINIT WidenNextButton
+!define MUI_CUSTOMFUNCTION_UNGUIINIT un.WidenNextButton
 !insertmacro MUI_PAGE_WELCOME
 Page custom ModePage ModePageLeave
 !insertmacro MUI_PAGE_DIRECTORY
@@ -116,7 +121,6 @@ Function ModePageLeave
   Call ApplyMode
 FunctionEnd
 
-!addincludedir "${__FILEDIR__}"
 !include "Running.nsh"
 !include "OtherScope.nsh"
 
