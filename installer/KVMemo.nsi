@@ -180,6 +180,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+  Call un.WaitUntilNothingRuns
   Delete "$INSTDIR\KVMemo.exe"
   Delete "$INSTDIR\KVObj.dll"
   Delete "$INSTDIR\KVOption.exe"

@@ -115,8 +115,9 @@ uninstall() {
 }
 
 # A silent upgrade over running memo windows: one without changes is closed and the files
-# are replaced; one with changes is left asking its user, and the install fails with the
-# old files in place. An appended mark tells the old KVMemo.exe from the new one.
+# are replaced; one with changes is left asking its user, and the install (and an
+# uninstall) fails with the old files in place. An appended mark tells the old KVMemo.exe
+# from the new one.
 upgrade_over_running() {
   scope /CURRENTUSER
   local memo="Z:${work//\//\\}\\memos\\entry.kvm"
@@ -132,6 +133,11 @@ upgrade_over_running() {
     fail "the upgrade reported success while a memo with changes was open"
   [ "$(tail -c 3 "$home/KVMemo.exe")" = old ] || fail "the failed upgrade replaced KVMemo.exe"
   [ "$(open_windows)" = 1 ] || fail "the memo with changes was closed without its user"
+  # _? keeps the uninstaller in place, so its exit code is its own.
+  ! "$wine" "$winhome\\Uninstall.exe" /S "_?=$winhome" >/dev/null 2>&1 ||
+    fail "the uninstaller reported success while a memo with changes was open"
+  [ -f "$home/KVMemo.exe" ] && "$wine" reg query "$entry" >/dev/null 2>&1 ||
+    fail "the uninstaller removed the installation while a memo with changes was open"
   driver stop || fail "the memo with changes could not be ended"
 }
 
