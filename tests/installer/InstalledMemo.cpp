@@ -4,8 +4,8 @@
 //     the second memo, then closes both windows.
 //   start <KVMemo.exe> <memo> [edit]: starts the program on the memo and waits for its
 //     window; with "edit" the memo gets an unsaved change (a date inserted).
-//   windows: prints how many memo windows are open.
-//   stop: ends the processes of the open memo windows (those the test started).
+//   stop: ends the processes of the open memo windows (those the test started) and prints
+//     how many windows there were.
 // Exit code 0 when all went as expected.
 #include <windows.h>
 #include <shellapi.h>
@@ -117,7 +117,8 @@ int Start(const char* program, const char* memo, bool edit) {
 }
 
 int Stop() {
-  for (HWND frame : MemoFrames()) {
+  const std::vector<HWND> frames = MemoFrames();
+  for (HWND frame : frames) {
     DWORD id = 0;
     GetWindowThreadProcessId(frame, &id);
     if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
@@ -126,6 +127,7 @@ int Stop() {
       CloseHandle(process);
     }
   }
+  std::printf("%u\n", static_cast<unsigned>(frames.size()));
   return MemoFrames().empty() ? 0 : 1;
 }
 
@@ -136,13 +138,9 @@ int main(int argc, char** argv) {
   if (command == "open" && argc == 4) return OpenThroughShell(argv[2], argv[3]);
   if (command == "start" && (argc == 4 || argc == 5))
     return Start(argv[2], argv[3], argc == 5 && std::strcmp(argv[4], "edit") == 0);
-  if (command == "windows" && argc == 2) {
-    std::printf("%u\n", static_cast<unsigned>(MemoFrames().size()));
-    return 0;
-  }
   if (command == "stop" && argc == 2) return Stop();
   std::fprintf(stderr,
                "usage: InstalledMemo open <memo> <KVMemo.exe> | start <KVMemo.exe> <memo> "
-               "[edit] | windows | stop\n");
+               "[edit] | stop\n");
   return 2;
 }
