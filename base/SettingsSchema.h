@@ -89,6 +89,10 @@ constexpr char kPluginSection[] = "Plugin";
 inline StringSetting PluginLibrarySetting(const char* extension) {
   return {kPluginSection, extension, ""};
 }
+// The viewer that ships beside the programs serves this extension while its key is absent;
+// an empty value means no viewer.
+constexpr char kShippedViewerExtension[] = "mag";
+constexpr char kShippedViewerLibrary[] = "ImagePane.dll";
 
 // Section "Title": what the memo window's caption shows.
 constexpr IntSetting kTitleUseDocName{"Title", "UseDocName", 1};

@@ -3,6 +3,9 @@
 
 #include "../winfw/FrameworkIds.h"
 
+// The program's icon (the memo editor's).
+#define IDI_PROGRAM 128
+
 // Pages of the sheet, in their order, and the entry dialogs of the two lists.
 #define IDD_PAGE_FILE 201
 #define IDD_PAGE_GENERAL 202
