@@ -64,6 +64,12 @@ constexpr IntSetting kUseDataFolderDialog{"Option", "UseDataFolderDialog", 1};
 // 0 none, 1 year-month-day, 2 year-month, 3 SubFolderFmt; anything else counts as 0.
 constexpr IntSetting kDataFolderType{"Option", "DataFolderType", 0};
 constexpr StringSetting kSubFolderFormat{"Option", "SubFolderFmt", ""};
+// Recovery copies of unsaved changes: on (any value but 0) or off, and the seconds of quiet
+// after an edit before a copy is written (1 to 60; anything else counts as 3).
+constexpr IntSetting kRecoveryCopies{"Option", "RecoveryCopies", 1};
+constexpr IntSetting kRecoveryDelay{"Option", "RecoveryDelay", 3};
+constexpr int kRecoveryDelayMin = 1;
+constexpr int kRecoveryDelayMax = 60;
 
 // The built-in data folder's name; it is never in the folder list and has no path key.
 constexpr char kBuiltInDataFolder[] = "USER";
@@ -85,6 +91,10 @@ constexpr char kPluginSection[] = "Plugin";
 inline StringSetting PluginLibrarySetting(const char* extension) {
   return {kPluginSection, extension, ""};
 }
+// The viewer that ships beside the programs serves this extension while its key is absent;
+// an empty value means no viewer.
+constexpr char kShippedViewerExtension[] = "mag";
+constexpr char kShippedViewerLibrary[] = "ImagePane.dll";
 
 // Section "Title": what the memo window's caption shows.
 constexpr IntSetting kTitleUseDocName{"Title", "UseDocName", 1};

@@ -1,8 +1,12 @@
 ; KVMemo's installer: the program folder, the .kvm association, Start menu entries and an
 ; uninstaller that leaves the user's memos and settings alone.
 ; makensis -INPUTCHARSET UTF8 -DARCH=x86_64|i686 -DSTAGE=<program folder>
-;   -DICON=<KVMemo.ico> -DOUTFILE=<setup.exe>
+;   -DICON=<KVMemo.ico> -DOUTFILE=<setup.exe> -DVERSION=1.09 -DVERSION_NUMBERS=1.9.0.0
+;   -DPRODUCT=... -DCOMPANY=... -DCOPYRIGHT=... -DCLOSE_ALL=<the editor's close-all command>
+; scripts/package.sh passes them from the build's KVVersion.h and memo/resource.h.
 ; Command line: /S silent, /ALLUSERS or /CURRENTUSER (the default), /D=folder.
+; Exit code 0 when installed; 2 when nothing was installed (memo windows still open, files
+; in use, the other scope's installation could not be removed) or the copy failed.
 Unicode true
 !if "${ARCH}" == "x86_64"
   Target amd64-unicode
@@ -13,8 +17,10 @@ Unicode true
 !include nsDialogs.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WinMessages.nsh
 
 Name "KVMemo"
+BrandingText "KVMemo ${VERSION}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel highest
 SetCompressor /SOLID lzma
@@ -25,16 +31,33 @@ Var AllUsers
 Var RadioUser
 Var RadioAll
 
+!addincludedir "${__FILEDIR__}"
+!include "WideButtons.nsh"
+
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_CUSTOMFUNCTION_GUIINIT WidenNextButton
+!define MUI_CUSTOMFUNCTION_UNGUIINIT un.WidenNextButton
 !insertmacro MUI_PAGE_WELCOME
 Page custom ModePage ModePageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\KVMemo.exe"
+!define MUI_FINISHPAGE_RUN_PARAMETERS "$\"$INSTDIR\help\help.kvm$\""
+!define MUI_FINISHPAGE_RUN_TEXT "KVMemo を起動してヘルプを開く"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Japanese"
+
+VIProductVersion "${VERSION_NUMBERS}"
+VIFileVersion "${VERSION_NUMBERS}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "CompanyName" "${COMPANY}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "${COPYRIGHT}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "FileDescription" "KVMemo セットアップ"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductVersion" "${VERSION}"
 
 ; Per user: the user's programs folder and HKCU; all users: Program Files and HKLM.
 Function ApplyMode
@@ -48,6 +71,11 @@ Function ApplyMode
   ${Else}
     SetShellVarContext current
     StrCpy $INSTDIR "$LOCALAPPDATA\Programs\KVMemo"
+  ${EndIf}
+  ; An upgrade goes where this scope's installation is.
+  ReadRegStr $0 SHCTX "${UNINST_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    StrCpy $INSTDIR $0
   ${EndIf}
 FunctionEnd
 
@@ -93,7 +121,16 @@ Function ModePageLeave
   Call ApplyMode
 FunctionEnd
 
+!include "Running.nsh"
+!include "OtherScope.nsh"
+
 Section "KVMemo"
+  Call WaitUntilNothingRuns
+  Call RemoveOtherScope
+  ; Every file was free a moment ago; one that still cannot be replaced fails the install
+  ; instead of leaving its old version behind a report of success.
+  SetOverwrite try
+  ClearErrors
   SetOutPath "$INSTDIR"
   File "${STAGE}\KVMemo.exe"
   File "${STAGE}\KVObj.dll"
@@ -105,6 +142,9 @@ Section "KVMemo"
   File "${STAGE}\help\*.kvm"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
+  ${If} ${Errors}
+    Abort "KVMemo のファイルを置き換えられませんでした。KVMemo をすべて閉じてから、もう一度インストールしてください。"
+  ${EndIf}
 
   WriteRegStr SHCTX "Software\Classes\.kvm" "" "${PROGID}"
   WriteRegStr SHCTX "Software\Classes\${PROGID}" "" "KVMemo メモ"
@@ -120,6 +160,11 @@ Section "KVMemo"
   WriteRegStr SHCTX "${UNINST_KEY}" "DisplayIcon" "$INSTDIR\KVMemo.exe,0"
   WriteRegStr SHCTX "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${UNINST_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr SHCTX "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegStr SHCTX "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINST_KEY}" "Publisher" "${COMPANY}"
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD SHCTX "${UNINST_KEY}" "EstimatedSize" $0
   WriteRegDWORD SHCTX "${UNINST_KEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINST_KEY}" "NoRepair" 1
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
@@ -135,6 +180,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+  Call un.WaitUntilNothingRuns
   Delete "$INSTDIR\KVMemo.exe"
   Delete "$INSTDIR\KVObj.dll"
   Delete "$INSTDIR\KVOption.exe"

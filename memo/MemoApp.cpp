@@ -17,6 +17,8 @@
 #include "MainFrame.h"
 #include "MemoGlobals.h"
 #include "MemoWindows.h"
+#include "RecoveryCopy.h"
+#include "RecoveryOffer.h"
 #include "SjisText.h"
 #include "WindowCascade.h"
 #include "resource.h"
@@ -54,6 +56,7 @@ bool CMemoApp::InitInstance() {
   if (g_szFilePath[0] && KVGetProfileInt(kShortToLongNames)) ConvertToLongPath(g_szFilePath);
   if (g_szFilePath[0] && ActivateWindowShowing(g_szFilePath)) return false;
 
+  const bool startedEmpty = !g_szFilePath[0];
   auto* frame = new CMainFrame;
   m_pMainWnd = frame;
   if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW,
@@ -71,10 +74,14 @@ bool CMemoApp::InitInstance() {
   frame->ShowWindow(SW_SHOW);
   UpdateWindow(frame->m_hWnd);
   frame->m_bPlacementChanged = false;
+  RecoveryCopy::Instance().Watch(&frame->m_wndView);
+  OfferRecoveryCopies(frame, startedEmpty);
   return true;
 }
 
+// The window is gone: saved, or closed without saving as the user chose.
 int CMemoApp::ExitInstance(int exitCode) {
+  RecoveryCopy::Instance().Stop();
   OleUninitialize();
   return exitCode;
 }

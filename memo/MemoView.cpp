@@ -14,6 +14,7 @@
 #include "KVProfile.h"
 #include "MemoGlobals.h"
 #include "MemoWindows.h"
+#include "RecoveryCopy.h"
 #include "resource.h"
 
 const char CMemoView::kClassName[] = "KVMemoView";
@@ -159,6 +160,7 @@ int CMemoView::SaveDocument(KVFile* file, bool notify) {
   char path[MAX_PATH] = "";
   file->GetPathName(path);
   m_diskStamp = FileStamp::Of(path);
+  RecoveryCopy::Instance().Discard();
   if (notify) NotifyFileSaved(file);
   return 0;
 }

@@ -1,6 +1,7 @@
 // The memo view's message dispatch and its command table.
 #include "MemoGlobals.h"
 #include "MemoView.h"
+#include "RecoveryCopy.h"
 #include "resource.h"
 
 const CommandEntry<CMemoView> CMemoView::kCommands[] = {
@@ -33,13 +34,28 @@ const CommandEntry<CMemoView> CMemoView::kCommands[] = {
     {ID_HELP, &CMemoView::OnHelp, nullptr},
 };
 
-bool CMemoView::OnCommand(UINT id) { return RunCommand(this, kCommands, id); }
+bool CMemoView::OnCommand(UINT id) {
+  RecoveryCopy::Instance().NoteActivity();
+  return RunCommand(this, kCommands, id);
+}
 
 bool CMemoView::OnUpdateCommand(UINT id, CCmdUI* ui) {
   return UpdateCommand(this, kCommands, id, ui);
 }
 
 namespace {
+
+// Messages after which the document may have changed; moving the caret changes nothing.
+bool MayEdit(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_KEYDOWN: return wParam == VK_BACK || wParam == VK_DELETE;
+    case WM_CHAR:
+    case WM_IME_COMPOSITION:
+    case WM_LBUTTONUP:
+    case WM_DROPDATA: return true;
+    default: return false;
+  }
+}
 
 POINT PointOf(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -52,6 +68,7 @@ LRESULT CMemoView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     OnFindReplace(reinterpret_cast<FINDREPLACEA*>(lParam));
     return 0;
   }
+  if (MayEdit(message, wParam)) RecoveryCopy::Instance().NoteActivity();
   switch (message) {
     case WM_CREATE: return OnCreate(lParam);
     case WM_DESTROY: m_dropTarget.Revoke(); break;

@@ -2,6 +2,7 @@
 #include "FilePage.h"
 
 #include "FolderDlg.h"
+#include "Messages.h"
 #include "SettingsCodec.h"
 #include "Settings.h"
 #include "resource.h"
@@ -21,6 +22,14 @@ const char* const kFolderTypeItems[] = {
 // unknown subfolder type as none; the lists show what the editor will do.
 UINT Switch(const IntSetting& setting) { return Settings::GetInt(setting) != 0 ? 1 : 0; }
 
+// A delay out of range is shown as the editor takes it.
+UINT RecoveryDelay() {
+  const int seconds = static_cast<int>(Settings::GetInt(kRecoveryDelay));
+  return static_cast<UINT>(seconds < kRecoveryDelayMin || seconds > kRecoveryDelayMax
+                               ? kRecoveryDelay.fallback
+                               : seconds);
+}
+
 UINT FolderType() {
   UINT type = Settings::GetInt(kDataFolderType);
   return type < 4 ? type : 0;
@@ -38,6 +47,9 @@ void CFilePage::Load() {
   FillList(IDC_DATA_FOLDER_TYPE, kFolderTypeItems, 4, FolderType());
   LimitText(IDC_SUB_FOLDER_FMT, 100);
   SetText(IDC_SUB_FOLDER_FMT, Settings::GetString(kSubFolderFormat));
+  SetCheck(IDC_RECOVERY_COPIES, Settings::GetInt(kRecoveryCopies) != 0);
+  LimitText(IDC_RECOVERY_DELAY, 2);
+  SetNumber(IDC_RECOVERY_DELAY, RecoveryDelay());
   LoadFolders();
 }
 
@@ -62,6 +74,8 @@ void CFilePage::Store(SettingsWriter& out) {
   out.Int(kUseDataFolderDialog, ListIndex(IDC_USE_DATA_FOLDER_DIALOG));
   out.Int(kDataFolderType, ListIndex(IDC_DATA_FOLDER_TYPE));
   out.String(kSubFolderFormat, GetText(IDC_SUB_FOLDER_FMT));
+  out.Int(kRecoveryCopies, IsChecked(IDC_RECOVERY_COPIES));
+  out.Int(kRecoveryDelay, GetNumber(IDC_RECOVERY_DELAY));
   StoreFolders(out);
 }
 
@@ -84,7 +98,17 @@ void CFilePage::StoreFolders(SettingsWriter& out) {
     out.String(kDefaultDataFolder, defaultName);
 }
 
+bool CFilePage::Validate() {
+  if (!HasNumber(IDC_RECOVERY_DELAY)) return false;
+  const int seconds = GetNumber(IDC_RECOVERY_DELAY);
+  if (seconds >= kRecoveryDelayMin && seconds <= kRecoveryDelayMax) return true;
+  ShowMessage(GetSheet(), IDS_RECOVERY_DELAY_RANGE);
+  SetFocus(GetDlgItem(IDC_RECOVERY_DELAY));
+  return false;
+}
+
 void CFilePage::UpdateEnabling() {
+  Enable(IDC_RECOVERY_DELAY, IsChecked(IDC_RECOVERY_COPIES));
   bool ownFolder = m_folders.Selected() > 0;
   Enable(IDC_FOLDER_EDIT, ownFolder);
   Enable(IDC_FOLDER_DELETE, ownFolder);
@@ -93,6 +117,9 @@ void CFilePage::UpdateEnabling() {
 bool CFilePage::OnControl(int id, int code) {
   if (code != BN_CLICKED) return false;
   switch (id) {
+    case IDC_RECOVERY_COPIES:
+      UpdateEnabling();
+      return true;
     case IDC_FOLDER_ADD:
       OnAdd();
       return true;

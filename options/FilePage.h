@@ -11,6 +11,7 @@ class CFilePage : public COptionPage {
  protected:
   void Load() override;
   void Store(SettingsWriter& out) override;
+  bool Validate() override;
   void UpdateEnabling() override;
   bool OnControl(int id, int code) override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;

@@ -11,6 +11,7 @@
 #include "PluginPage.h"
 #include "PropertySheet.h"
 #include "Settings.h"
+#include "resource.h"
 
 const char kOptionSheetTitle[] = "ＫＶＭｅｍｏのオプション設定";
 
@@ -31,7 +32,7 @@ void RunSheet() {
   CObjectDefaultsPage objectDefaults;
   CLinkDefaultsPage linkDefaults;
   CPluginPage plugins;
-  CPropertySheet sheet(kOptionSheetTitle);
+  CPropertySheet sheet(kOptionSheetTitle, IDI_PROGRAM);
   sheet.AddPage(&file);
   sheet.AddPage(&general);
   sheet.AddPage(&objectDefaults);

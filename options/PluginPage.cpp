@@ -1,6 +1,8 @@
 // The plug-ins page: the list of extensions and libraries, and its registration keys.
 #include "PluginPage.h"
 
+#include <cstring>
+
 #include "PluginDlg.h"
 #include "SettingsCodec.h"
 #include "Settings.h"
@@ -14,10 +16,16 @@ void CPluginPage::Load() {
     m_plugins.Append(extension, Settings::GetString(PluginLibrarySetting(extension.c_str())));
 }
 
-// The registrations of the stored list go first, so a deleted row leaves no key.
+// The registrations of the stored list go first, so a deleted row leaves no key; but a
+// deleted row of the shipped viewer's extension leaves an empty value, as its absent key
+// would bring the shipped viewer back.
 void CPluginPage::Store(SettingsWriter& out) {
-  for (const std::string& extension : SplitNameList(Settings::GetString(kPluginList)))
-    out.Delete(PluginLibrarySetting(extension.c_str()));
+  for (const std::string& extension : SplitNameList(Settings::GetString(kPluginList))) {
+    if (_stricmp(extension.c_str(), kShippedViewerExtension) == 0)
+      out.String(PluginLibrarySetting(extension.c_str()), "");
+    else
+      out.Delete(PluginLibrarySetting(extension.c_str()));
+  }
   if (m_plugins.Count() == 0) {
     out.Delete(kPluginList);
     return;

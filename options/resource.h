@@ -3,6 +3,9 @@
 
 #include "../winfw/FrameworkIds.h"
 
+// The program's icon (the memo editor's).
+#define IDI_PROGRAM 128
+
 // Pages of the sheet, in their order, and the entry dialogs of the two lists.
 #define IDD_PAGE_FILE 201
 #define IDD_PAGE_GENERAL 202
@@ -23,6 +26,8 @@
 #define IDC_FOLDER_ADD 1007
 #define IDC_FOLDER_EDIT 1008
 #define IDC_FOLDER_DELETE 1009
+#define IDC_RECOVERY_COPIES 1010
+#define IDC_RECOVERY_DELAY 1011
 
 // General page.
 #define IDC_USE_TRON_POINTER 1020
@@ -94,3 +99,4 @@
 #define IDS_NOT_A_FOLDER 14
 #define IDS_FOLDER_NOT_CREATED 15
 #define IDS_FOLDER_NOT_FULL_PATH 16
+#define IDS_RECOVERY_DELAY_RANGE 17

@@ -20,6 +20,10 @@ INT_PTR CPropertySheet::DoModal(HWND owner) {
   header.hwndParent = owner;
   header.hInstance = GetModuleHandleA(nullptr);
   header.pszCaption = m_pszCaption;
+  if (m_wIcon) {
+    header.dwFlags |= PSH_USEICONID;
+    header.pszIcon = MAKEINTRESOURCEA(m_wIcon);
+  }
   header.nPages = static_cast<UINT>(handles.size());
   header.phpage = handles.data();
   // The sheet destroys the pages' handles itself.

@@ -10,7 +10,9 @@ class CPropertyPage;
 
 class CPropertySheet {
  public:
-  explicit CPropertySheet(const char* caption) : m_pszCaption(caption) {}
+  // icon: the id of the program's icon resource for the sheet's caption, or 0 for none.
+  explicit CPropertySheet(const char* caption, WORD icon = 0)
+      : m_pszCaption(caption), m_wIcon(icon) {}
   CPropertySheet(const CPropertySheet&) = delete;
   CPropertySheet& operator=(const CPropertySheet&) = delete;
 
@@ -21,5 +23,6 @@ class CPropertySheet {
 
  private:
   const char* m_pszCaption;
+  WORD m_wIcon;
   std::vector<CPropertyPage*> m_pages;
 };

@@ -234,37 +234,46 @@ def memo_sheet(n):
     return img
 
 
+ICON_SIZES = [16, 32, 48, 256]
+
+
+def icon_image(n):
+    """One image of the icon: a 32-bit DIB with its mask, or a PNG from 256 pixels up."""
+    if n >= 256:
+        return png_bytes(memo_sheet(n), alpha=True)
+    rows = list(reversed(memo_sheet(n)))
+    pixels = b"".join(bytes([b, g, r, a]) for row in rows for (r, g, b, a) in row)
+    and_ = mask_rows([[p[3] == 0 for p in row] for row in rows], n)
+    size = len(pixels) + len(and_)
+    header = struct.pack("<IiiHHIIiiII", 40, n, n * 2, 1, 32, 0, size, 0, 0, 0, 0)
+    return header + pixels + and_
+
+
 def icon_bytes(sizes):
-    images = []
-    for n in sizes:
-        rows = list(reversed(memo_sheet(n)))
-        pixels = b"".join(bytes([b, g, r, a]) for row in rows for (r, g, b, a) in row)
-        and_ = mask_rows([[p[3] == 0 for p in row] for row in rows], n)
-        size = len(pixels) + len(and_)
-        header = struct.pack("<IiiHHIIiiII", 40, n, n * 2, 1, 32, 0, size, 0, 0, 0, 0)
-        images.append((n, header + pixels + and_))
+    images = [(n, icon_image(n)) for n in sizes]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for n, data in images:
-        out += struct.pack("<BBBBHHII", n, n, 0, 0, 1, 32, len(data), offset)
+        # A directory entry writes 256 as 0.
+        out += struct.pack("<BBBBHHII", n % 256, n % 256, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     return out + b"".join(data for _, data in images)
 
 
-def png_bytes(rows):
+def png_bytes(rows, alpha=False):
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
     raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in rows)
-    ihdr = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 2, 0, 0, 0)
+    ihdr = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6 if alpha else 2, 0, 0, 0)
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
 
 
 def preview(cursors, icon_sizes, scale=4):
     """A sheet of the cursors in id order (four per row, hot spot in red) above the icons."""
     cell = SIZE * scale + 8
-    width = cell * 4
-    height = cell * 4 + 32 * scale + 8
+    width = max(cell * 4, sum(n * scale + 8 for n in icon_sizes))
+    height = cell * 4 + max(icon_sizes) * scale + 8
     sheet = [[(160, 200, 200)] * width for _ in range(height)]
     for i, (canvas, hot) in enumerate(cursors):
         ox, oy = (i % 4) * cell + 4, (i // 4) * cell + 4
@@ -302,10 +311,10 @@ def main():
         with open(os.path.join(args.out, name + ".cur"), "wb") as f:
             f.write(cursor_bytes(canvas, hot))
     with open(os.path.join(args.out, "KVMemo.ico"), "wb") as f:
-        f.write(icon_bytes([16, 32]))
+        f.write(icon_bytes(ICON_SIZES))
     if args.preview:
         with open(args.preview, "wb") as f:
-            f.write(preview(list(cursors.values()), [16, 32]))
+            f.write(preview(list(cursors.values()), ICON_SIZES))
 
 
 if __name__ == "__main__":

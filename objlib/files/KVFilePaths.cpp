@@ -12,6 +12,7 @@
 #include "KVProfile.h"
 #include "SettingsCodec.h"
 #include "SjisText.h"
+#include "ViewerRegistry.h"
 
 namespace {
 
@@ -86,8 +87,7 @@ const char* Extension(const char* path) {
 int TypeOfExtension(const char* extension) {
   static const char* const kImages[] = {".jpg", ".jpe", ".jpeg", ".gif", ".bmp", ".wmf", ".ico"};
   char plugin[MAX_PATH] = "";
-  KVGetProfileString(PluginLibrarySetting(extension + 1), plugin, sizeof plugin);
-  if (plugin[0]) return FT_PLUGIN;
+  if (KVViewerLibraryFor(extension + 1, plugin, sizeof plugin)) return FT_PLUGIN;
   if (EqualsNoCase(extension, ".kvm")) return FT_MEMO;
   if (EqualsNoCase(extension, ".exe")) return FT_PROGRAM;
   for (const char* image : kImages) {

@@ -10,6 +10,7 @@
 #include "KVErrors.h"
 #include "KVFilePaths.h"
 #include "MemoHead.h"
+#include "ScopedFind.h"
 
 namespace {
 
@@ -18,22 +19,6 @@ const size_t kOwnDigits = 6;  // with the prefix, as long as GetTempFileName's n
 const char kOldPrefix[] = "kvt";
 const char kSuffix[] = ".tmp";
 const ULONGLONG kStaleAfter = 60ULL * 10000000;  // in the 100 ns units of file times
-
-class ScopedFind {
- public:
-  ScopedFind(const std::string& pattern, WIN32_FIND_DATAA* found)
-      : m_handle(FindFirstFileA(pattern.c_str(), found)) {}
-  ~ScopedFind() {
-    if (IsOpen()) FindClose(m_handle);
-  }
-  ScopedFind(const ScopedFind&) = delete;
-  ScopedFind& operator=(const ScopedFind&) = delete;
-  bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-  bool Next(WIN32_FIND_DATAA* found) { return FindNextFileA(m_handle, found) != FALSE; }
-
- private:
-  HANDLE m_handle;
-};
 
 bool IsHexRun(const char* text, size_t length) {
   for (size_t i = 0; i < length; ++i) {

@@ -14,6 +14,7 @@
 #include "KVProfile.h"
 #include "OffscreenBitmap.h"
 #include "SavedDC.h"
+#include "ViewerRegistry.h"
 
 namespace {
 
@@ -74,8 +75,9 @@ int KVDocPlugin::Load(KVFile* pFile) {
   _splitpath(m_szTarget, drive, dir, name, ext);
   if (std::strlen(ext) <= 1) return 0;
   char library[MAX_PATH] = "";
-  KVGetProfileString(PluginLibrarySetting(ext + 1), library, sizeof library);
-  if (!library[0] || !(m_hLibrary = LoadLibraryA(library))) return 0;
+  if (!KVViewerLibraryFor(ext + 1, library, sizeof library) ||
+      !(m_hLibrary = LoadLibraryA(library)))
+    return 0;
   if (!HasRequiredEntries()) {
     Unload();
     return 0;

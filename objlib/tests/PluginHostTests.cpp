@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "Canvas.h"
 #include "DocSupport.h"
@@ -189,4 +190,30 @@ TEST_F(PluginHost, APluginFaultLeavesTheMemoAndAnEmptyFrameAndNoFurtherCalls) {
     EXPECT_EQ("before " + std::string(c.faulting) + ".flt after", TextOf(doc));
   }
   FreeLibrary(plugin);
+}
+
+// With no "Plugin" key for "mag" the viewer beside the program draws a MAG picture, so a
+// fresh installation shows one; an empty value means no viewer, and another extension
+// gets none by default.
+TEST_F(PluginHost, AMagLinkShowsItsPictureOutOfTheBoxUntilTheSettingsSayNone) {
+  RemoveSettingsFile();
+  const auto mag = EncodeMag(Picture(), CopyPolicy::Rotate).bytes;
+  const std::string path = TestFolder() + "OUT OF THE BOX.MAG";
+  WriteWholeFile(path, Bytes(mag.begin(), mag.end()));
+  WriteWholeFile(TestFolder() + "other.abc", "x");
+  {
+    std::unique_ptr<KVObjLink> link(OpenLinkTo(path));
+    ASSERT_EQ(FT_PLUGIN, link->FileType());
+    ASSERT_NE(nullptr, Viewer(*link));
+    char library[MAX_PATH] = "";
+    GetModuleFileNameA(Viewer(*link)->m_hLibrary, library, MAX_PATH);
+    EXPECT_EQ(0, lstrcmpiA((ProgramFolder() + "ImagePane.dll").c_str(), library));
+    EXPECT_STREQ(path.c_str(), Record(*link)->szFile);
+    std::unique_ptr<KVObjLink> other(OpenLinkTo(TestFolder() + "other.abc"));
+    EXPECT_NE(FT_PLUGIN, other->FileType());
+  }
+  KVWriteProfileString("Plugin", "mag", "");
+  std::unique_ptr<KVObjLink> none(OpenLinkTo(path));
+  EXPECT_NE(FT_PLUGIN, none->FileType());
+  EXPECT_EQ(nullptr, Viewer(*none));
 }

@@ -16,6 +16,9 @@ void ExpectFilePageDefaults(SheetDriver& editor) {
   EXPECT_EQ(editor.Chosen(IDC_USE_DATA_FOLDER_DIALOG), 1);
   EXPECT_EQ(editor.Chosen(IDC_DATA_FOLDER_TYPE), 0);
   EXPECT_EQ(editor.Text(IDC_SUB_FOLDER_FMT), "");
+  EXPECT_TRUE(editor.Checked(IDC_RECOVERY_COPIES));
+  EXPECT_EQ(editor.Text(IDC_RECOVERY_DELAY), "3");
+  EXPECT_TRUE(editor.Enabled(IDC_RECOVERY_DELAY));
   std::vector<ListRow> rows = RemoteList(editor.Process(), editor.Control(IDC_FOLDER_LIST)).Rows();
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].name, "USER");
@@ -145,6 +148,8 @@ TEST_F(OptionTest, OkStoresEveryShownPageWithTheDefaultEncodings) {
                                                    {"DataFolderType", "0"},
                                                    {"SubFolderFmt", ""},
                                                    {"FolderList", ""},
+                                                   {"RecoveryCopies", "1"},
+                                                   {"RecoveryDelay", "3"},
                                                    {"UseTronPointer", "0"},
                                                    {"IMMOpen", "1"},
                                                    {"WheelType", "1"},
@@ -265,4 +270,25 @@ TEST_F(OptionTest, GeneralPageStoresItsKeysAndRefusesAnEmptyNumber) {
             Sorted({{"UseDocName", "0"}, {"HavePath", "0"}, {"HaveExt", "0"}}));
   EXPECT_EQ(ini.Value("LINK", "AutoOpen"), "0");
   EXPECT_EQ(ini.Value("LINK", "AutoOpenHeight"), "120");
+}
+
+TEST_F(OptionTest, RecoveryCopiesCanBeTurnedOffAndTheirDelayStaysInRange) {
+  SeedSettings("[Option]\nRecoveryDelay=0\n");
+  SheetDriver editor;
+  ASSERT_TRUE(editor.WaitForSheet());
+  EXPECT_EQ(editor.Text(IDC_RECOVERY_DELAY), "3");  // as the editor takes a delay out of range
+  editor.Type(IDC_RECOVERY_DELAY, "99");
+  editor.Press(PSBTN_APPLYNOW);
+  HWND box = WaitForOwnedDialog(editor.Sheet());
+  ASSERT_TRUE(box);
+  EXPECT_EQ(MessageText(box), "復元用コピーまでの秒数は 1 から 60 までで指定してください。");
+  ASSERT_TRUE(PressAndWait(box, IDOK));
+  EXPECT_EQ(Settings().Value("Option", "RecoveryDelay"), "0");
+
+  editor.Type(IDC_RECOVERY_DELAY, "10");
+  editor.SetCheck(IDC_RECOVERY_COPIES, false);
+  EXPECT_FALSE(editor.Enabled(IDC_RECOVERY_DELAY));
+  ASSERT_TRUE(editor.Apply());
+  EXPECT_EQ(Settings().Value("Option", "RecoveryCopies"), "0");
+  EXPECT_EQ(Settings().Value("Option", "RecoveryDelay"), "10");
 }

@@ -22,13 +22,6 @@ void ExpectSavePrompt(const PromptBox& prompt) {
   EXPECT_TRUE(prompt.HasButton(IDCANCEL));
 }
 
-void TypeAndSettle(HWND frame, const std::string& text) {
-  KeyboardInput keys(frame);
-  ASSERT_TRUE(keys.Focus());
-  keys.Type(text);
-  ASSERT_TRUE(keys.Settle());
-}
-
 }  // namespace
 
 using Closing = MemoTest;
@@ -41,7 +34,7 @@ TEST_F(Closing, ChangedMemoAsksCancelKeepsNoDiscardsYesSaves) {
   MemoProcess& memo = Launch(path);
   ASSERT_TRUE(memo.WaitForWindow());
   EXPECT_EQ("KVMemo - close.kvm", memo.Title());  // a memo without a name shows its file
-  TypeAndSettle(memo.Window(), "Z");
+  ASSERT_TRUE(TypeInto(memo.Window(), "Z"));
   Close(memo.Window());
   PromptBox cancelled(memo.Window());
   ASSERT_TRUE(cancelled.Found()) << "close of a changed memo did not ask";
@@ -59,7 +52,7 @@ TEST_F(Closing, ChangedMemoAsksCancelKeepsNoDiscardsYesSaves) {
 
   MemoProcess& again = Launch(path);
   ASSERT_TRUE(again.WaitForWindow());
-  TypeAndSettle(again.Window(), "Y");
+  ASSERT_TRUE(TypeInto(again.Window(), "Y"));
   Close(again.Window());
   PromptBox accepted(again.Window());
   ASSERT_TRUE(accepted.Found());
@@ -96,7 +89,7 @@ TEST_F(Closing, MovedWindowSavesSilentlyWithoutTheCloseMessage) {
   // A new memo has no file to save silently into: it always asks.
   MemoProcess& fresh = Launch();
   ASSERT_TRUE(fresh.WaitForWindow());
-  TypeAndSettle(fresh.Window(), "n");
+  ASSERT_TRUE(TypeInto(fresh.Window(), "n"));
   Close(fresh.Window());
   PromptBox prompt(fresh.Window());
   ASSERT_TRUE(prompt.Found()) << "a typed-in new memo closed without asking";
@@ -114,13 +107,13 @@ TEST_F(Closing, CloseAllClosesEveryMemoWindowEachWithItsOwnPrompt) {
   MemoProcess& changed = Launch(changedPath);
   ASSERT_TRUE(changed.WaitForWindow());
   Place(changed.Window(), 0, 0, 400, 300);
-  TypeAndSettle(changed.Window(), "1");
+  ASSERT_TRUE(TypeInto(changed.Window(), "1"));
   MemoProcess& untouched = Launch(untouchedPath);
   ASSERT_TRUE(untouched.WaitForWindow());
   MemoProcess& fresh = Launch();
   ASSERT_TRUE(fresh.WaitForWindow());
   Place(fresh.Window(), 420, 0, 400, 300);
-  TypeAndSettle(fresh.Window(), "3");
+  ASSERT_TRUE(TypeInto(fresh.Window(), "3"));
   const std::string untouchedBytes = ReadWholeFile(untouchedPath);
 
   // The other windows are closed first, each asking for itself; cancelling keeps only that

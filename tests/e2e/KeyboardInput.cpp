@@ -97,3 +97,10 @@ bool KeyboardInput::Settle(DWORD timeoutMs) {
   bool released = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) == 0; }, timeoutMs);
   return pressed && released;
 }
+
+bool TypeInto(HWND frame, const std::string& sjisText) {
+  KeyboardInput keys(frame);
+  if (!keys.Focus()) return false;
+  keys.Type(sjisText);
+  return keys.Settle();
+}

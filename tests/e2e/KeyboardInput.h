@@ -37,3 +37,6 @@ class KeyboardInput {
   DWORD thread_;
   bool attached_ = false;
 };
+
+// Brings the frame to the front, types the text and waits until the window has taken it.
+bool TypeInto(HWND frame, const std::string& sjisText);

@@ -2,6 +2,7 @@
 // and the memo processes it starts, all ended when the test ends.
 #include "MemoTest.h"
 
+#include "KVProfile.h"
 #include "KeyboardInput.h"
 #include "PromptBox.h"
 #include "TestFiles.h"
@@ -20,6 +21,8 @@ std::string RectText(const RECT& rect) {
 void MemoTest::SetUp() {
   ResetSettings();
   RemoveTree(DataFolder());
+  // A test that ended its windows hard leaves recovery copies, which the next start offers.
+  RemoveTree(std::string(KVGetFolders().config) + "\\Recovery");
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
   folder_ = FreshFolder(std::string(test->test_suite_name()) + "." + test->name());
 }
