@@ -54,7 +54,9 @@ constexpr IntSetting kShortToLongNames{"Option", "SFN2LFN", 0};
 constexpr IntSetting kAutoScrollTimer{"Option", "AutoScrollTimer", 100};
 constexpr IntSetting kLinksOfLine{"Option", "LinksOfLine", 5};
 constexpr IntSetting kViewStatusBar{"Option", "ViewStatusBar", 1};
-constexpr IntSetting kSaveWindowInfo{"Option", "SaveWindowInfo", 1};
+// Off unless asked for: moving a window alone is no change to ask about; the next save
+// stores the placement all the same.
+constexpr IntSetting kSaveWindowInfo{"Option", "SaveWindowInfo", 0};
 // The next four are switches: any value but 0 picks the second choice.
 constexpr IntSetting kUseCloseMsg{"Option", "UseCloseMsg", 1};
 constexpr IntSetting kUseFileSaveDialog{"Option", "UseFileSaveDialog", 1};
@@ -96,7 +98,8 @@ constexpr char kShippedViewerLibrary[] = "ImagePane.dll";
 
 // Section "Title": what the memo window's caption shows.
 constexpr IntSetting kTitleUseDocName{"Title", "UseDocName", 1};
-constexpr IntSetting kTitleHavePath{"Title", "HavePath", 1};
+// A file's folder is left out unless asked for: the caption names the memo, not its place.
+constexpr IntSetting kTitleHavePath{"Title", "HavePath", 0};
 constexpr IntSetting kTitleHaveExt{"Title", "HaveExt", 1};
 
 // Section "TimeStamp": strftime formats of the inserted date and time.

@@ -14,6 +14,12 @@ void DataFolderPath(const char* name, char path[kPathSize]) {
     KVGetProfileString(DataFolderPathSetting(name), path, kPathSize);
 }
 
+void DefaultDataFolderPath(char path[kPathSize]) {
+  char name[128] = "";
+  KVGetProfileString(kDefaultDataFolder, name, sizeof name);
+  DataFolderPath(name, path);
+}
+
 std::vector<std::string> DataFolderNames() {
   char list[2048] = "";
   KVGetProfileString(kFolderList, list, sizeof list);

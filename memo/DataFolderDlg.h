@@ -24,5 +24,7 @@ class CDataFolderDlg : public CDialog {
 // The path of a data folder by name: "USER" (any case) is the per-user folder, any other
 // name is looked up in the settings' "DataFolder" section ("" when missing).
 void DataFolderPath(const char* name, char path[kPathSize]);
+// The path of the data folder the settings name as the default.
+void DefaultDataFolderPath(char path[kPathSize]);
 // The names the dialog offers: "USER", then every name of the settings' folder list.
 std::vector<std::string> DataFolderNames();

@@ -45,4 +45,6 @@ class CMainFrame : public CFrameWnd {
   // Saves through the view; shows the file and the reason on failure.
   int SaveTo(KVFile* file, const char* path, bool notify);
   bool MayOverwrite();
+  // The status bar names the file an automatic name was saved to.
+  void ShowSavedTo(const char* path);
 };

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstdio>
+
 #include "Dialog.h"
 #include "FileDialogs.h"
 #include "FileMessages.h"
@@ -10,6 +12,7 @@
 #include "KVProfile.h"
 #include "MainFrame.h"
 #include "MemoGlobals.h"
+#include "MemoStrings.h"
 #include "MemoTitle.h"
 #include "NewFileName.h"
 #include "resource.h"
@@ -60,6 +63,7 @@ int CMainFrame::OnFileSave() {
   file.Attach(g_szFilePath);  // a file that is gone is attached all the same and written anew
   int result = SaveTo(&file, g_szFilePath, true);
   m_bPlacementChanged = false;
+  if (result >= 0) UpdateTitle();
   return result;
 }
 
@@ -75,7 +79,16 @@ int CMainFrame::OnFileSaveAs() {
   if (result < 0) return result;
   lstrcpynA(g_szFilePath, name, kPathSize);
   m_bPlacementChanged = false;
+  UpdateTitle();
+  // A name the user did not type is told, or the memo would be hard to find again.
+  if (!KVGetProfileInt(kUseFileSaveDialog)) ShowSavedTo(name);
   return 0;
+}
+
+void CMainFrame::ShowSavedTo(const char* path) {
+  char text[kPathSize + 64];
+  std::snprintf(text, sizeof text, LoadText(IDS_SAVED_TO).c_str(), path);
+  m_wndStatusBar.SetMessageText(text);
 }
 
 void CMainFrame::OnFileSaveText() {

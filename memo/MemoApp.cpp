@@ -20,6 +20,7 @@
 #include "RecoveryCopy.h"
 #include "RecoveryOffer.h"
 #include "SjisText.h"
+#include "WindowCascade.h"
 #include "resource.h"
 
 // The folders as the library computes them; unlike the library the program creates them.
@@ -65,6 +66,10 @@ bool CMemoApp::InitInstance() {
     m_pMainWnd = nullptr;
     return false;
   }
+  // A memo that brought its own placement keeps it; any other window cascades.
+  if (!g_szFilePath[0] || frame->m_wndView.m_doc.m_wndpl.length == 0)
+    PlaceBelowOpener(frame->m_hWnd);
+  AnnounceAsOpener(frame->m_hWnd);
   frame->UpdateTitle();
   frame->ShowWindow(SW_SHOW);
   UpdateWindow(frame->m_hWnd);

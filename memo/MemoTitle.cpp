@@ -17,8 +17,9 @@ TitleOptions ReadTitleOptions() {
 std::string MemoWindowTitle(const TitleOptions& options, const char* docName,
                             const char* filePath) {
   std::string title = kMemoTitlePrefix;
-  if (options.useDocName) return title + (docName[0] ? docName : LoadText(IDS_UNTITLED));
-  if (!filePath[0]) return title + LoadText(IDS_NEW_FILE);
+  // A memo without a name is shown by its file: the window says what it holds.
+  if (options.useDocName && docName[0]) return title + docName;
+  if (!filePath[0]) return title + LoadText(options.useDocName ? IDS_UNTITLED : IDS_NEW_FILE);
   char drive[_MAX_DRIVE], folder[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
   _splitpath(filePath, drive, folder, name, ext);
   if (options.havePath) title += std::string(drive) + folder;

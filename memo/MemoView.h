@@ -112,6 +112,12 @@ class CMemoView : public CWnd, public CCmdTarget {
   void OnEditFind() { OpenFindDialog(false); }
   void OnEditReplace() { OpenFindDialog(true); }
   void OpenFindDialog(bool replace);
+  // A one-line selection that fits becomes the text to find.
+  void TakeSelectionAsFindText();
+  // Moves the dialog off the selected match when it covers it.
+  void MoveFindDialogOffMatch();
+  // Scrolls to the match and puts the caret on it, in sight of the find dialog.
+  void ShowMatch();
   void OnFindReplace(FINDREPLACEA* request);
   void FindNext(bool down, bool matchCase);
   void ReplaceNext(bool down, bool matchCase);

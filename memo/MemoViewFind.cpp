@@ -1,6 +1,9 @@
 // Find and replace through the platform's modeless dialog, which reports to the view with
 // the registered "commdlg_FindReplace" message.
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "Dialog.h"
 #include "MemoGlobals.h"
@@ -34,8 +37,42 @@ void CMemoView::OpenFindDialog(bool replace) {
   m_findRequest.lpstrReplaceWith = m_szReplaceWith;
   m_findRequest.wReplaceWithLen = sizeof m_szReplaceWith;
   m_szFindWhat[0] = m_szReplaceWith[0] = '\0';
+  TakeSelectionAsFindText();
   m_hFindDialog = replace ? ReplaceTextA(&m_findRequest) : FindTextA(&m_findRequest);
   if (m_hFindDialog) AfxGetApp()->AddModeless(m_hFindDialog);
+}
+
+void CMemoView::TakeSelectionAsFindText() {
+  KVObjTBox* box = m_doc.Box();
+  const int length = box->SelectedTextBodyLength();
+  if (!m_doc.IsSelected() || length >= static_cast<int>(sizeof m_szFindWhat)) return;
+  std::string text(sizeof m_szFindWhat, '\0');
+  box->GetSelectedTextBody(&text[0], static_cast<int>(text.size()));
+  text.resize(std::strlen(text.c_str()));
+  if (text.find_first_of("\r\n") == std::string::npos)
+    lstrcpynA(m_szFindWhat, text.c_str(), sizeof m_szFindWhat);
+}
+
+void CMemoView::MoveFindDialogOffMatch() {
+  if (!m_hFindDialog) return;
+  const CRect top = m_doc.GetCharRect(m_doc.GetSelTop());
+  const CRect end = m_doc.GetCharRect(m_doc.GetSelEnd());
+  RECT match = {std::min(top.left, end.left), std::min(top.top, end.top),
+                std::max(top.right, end.left), std::max(top.bottom, end.bottom)};
+  MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&match), 2);
+  RECT dialog, overlap;
+  GetWindowRect(m_hFindDialog, &dialog);
+  if (!IntersectRect(&overlap, &dialog, &match)) return;
+  MONITORINFO screen = {};
+  screen.cbSize = sizeof screen;
+  GetMonitorInfoA(MonitorFromRect(&match, MONITOR_DEFAULTTONEAREST), &screen);
+  // Below the match when the screen has room there, as Notepad does; else above it.
+  const int height = dialog.bottom - dialog.top;
+  int y = match.bottom + 1;
+  if (y + height > screen.rcWork.bottom)
+    y = std::max<int>(screen.rcWork.top, match.top - 1 - height);
+  SetWindowPos(m_hFindDialog, nullptr, dialog.left, y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMemoView::OnFindReplace(FINDREPLACEA* request) {
@@ -58,9 +95,7 @@ void CMemoView::FindNext(bool down, bool matchCase) {
     if (!AskWrapAround(down)) return;
     start = nullptr;
   }
-  ScrollToObject(m_doc.GetCurPos());
-  ShowCaretAt();
-  Invalidate();
+  ShowMatch();
 }
 
 void CMemoView::ReplaceNext(bool down, bool matchCase) {
@@ -69,9 +104,14 @@ void CMemoView::ReplaceNext(bool down, bool matchCase) {
     if (!AskWrapAround(down)) return;
     start = nullptr;
   }
+  ShowMatch();
+}
+
+void CMemoView::ShowMatch() {
   ScrollToObject(m_doc.GetCurPos());
   ShowCaretAt();
   Invalidate();
+  MoveFindDialogOffMatch();
 }
 
 void CMemoView::ReplaceAll(bool matchCase) {

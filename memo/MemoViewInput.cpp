@@ -106,7 +106,7 @@ void CMemoView::OnChar(UINT code) {
   }
   if (code == '\r') code = '\n';
   else if (code < ' ') return;
-  const KVObject* at = m_doc.GetCurPos()->pObj;
+  const KVObject* at = m_doc.CaretObject();
   m_doc.Insert(new KVObjChar(static_cast<int>(code), at->m_crColor, &at->m_logFont));
   ScrollToObject(m_doc.GetCurPos());
   ShowCaretAt();

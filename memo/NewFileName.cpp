@@ -25,9 +25,7 @@ bool ChooseDataFolder(HWND owner, std::string* folder) {
     if (dialog.DoModal(owner) != IDOK) return false;
     lstrcpynA(path, dialog.m_szPath, kPathSize);
   } else {
-    char name[128] = "";
-    KVGetProfileString(kDefaultDataFolder, name, sizeof name);
-    DataFolderPath(name, path);
+    DefaultDataFolderPath(path);
   }
   *folder = path;
   if (folder->empty() || folder->back() != '\\') *folder += '\\';

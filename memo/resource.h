@@ -36,6 +36,7 @@
 #define IDS_NEW_FILE 30
 #define IDS_REPLACED_COUNT 31
 #define IDS_REPLACE_ALL_TITLE 32
+#define IDS_SAVED_TO 36
 // File dialog filters, '|' standing for each zero byte (LoadFileFilter).
 #define IDS_FILTER_MEMO 33
 #define IDS_FILTER_TEXT 34

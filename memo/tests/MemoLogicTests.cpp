@@ -40,7 +40,8 @@ TEST(CommandLine, ThePathIsMadeFullAndAnOverlongOneIsRefusedNotCut) {
 
 TEST(Title, FollowsTheTitleSettings) {
   const char* file = "C:\\memo\\a.kvm";
-  EXPECT_EQ(MemoWindowTitle({true, true, true}, "", file), "KVMemo - 無題");
+  EXPECT_EQ(MemoWindowTitle({true, false, true}, "", file), "KVMemo - a.kvm");  // no name
+  EXPECT_EQ(MemoWindowTitle({true, false, true}, "", ""), "KVMemo - 無題");
   EXPECT_EQ(MemoWindowTitle({true, false, false}, "買い物", file), "KVMemo - 買い物");
   EXPECT_EQ(MemoWindowTitle({false, true, true}, "買い物", ""), "KVMemo - 新規ファイル");
   EXPECT_EQ(MemoWindowTitle({false, false, false}, "", file), "KVMemo - a");

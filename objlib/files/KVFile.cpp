@@ -4,12 +4,35 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <string>
 
 #include "DiskFile.h"
 #include "KVErrors.h"
 #include "KVFilePaths.h"
 #include "KVProfile.h"
+#include "ScopedHandle.h"
 #include "SjisText.h"
+
+namespace {
+
+// Where no program is associated with memos (the program unpacked from its zip, say), a
+// memo opens in the editor beside this library, in a process of its own as always.
+bool StartMemoEditor(const char* path) {
+  char program[MAX_PATH];
+  if (!KVJoinPath(program, sizeof program, KVGetFolders().program, "KVMemo.exe")) return false;
+  std::string command = std::string("\"") + program + "\" \"" + path + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started = {};
+  if (!CreateProcessA(program, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &started))
+    return false;
+  ScopedHandle process(started.hProcess);
+  ScopedHandle thread(started.hThread);
+  return true;
+}
+
+}  // namespace
 
 KVFile::KVFile() : m_nType(FT_MISSING), m_link(), m_bUnexpanded(false) {
   m_link.wKind = 1;
@@ -94,6 +117,8 @@ int KVFile::ExecFile() {
   INT_PTR result = reinterpret_cast<INT_PTR>(
       ShellExecuteA(nullptr, verb, m_link.szPath, nullptr, nullptr, SW_SHOWNORMAL));
   if (result > 32) return KV_OK;
+  if (result == SE_ERR_NOASSOC && m_nType == FT_MEMO && StartMemoEditor(m_link.szPath))
+    return KV_OK;
   if (result == 0) return KV_ERR_NO_MEMORY;
   if (result == ERROR_FILE_NOT_FOUND || result == ERROR_PATH_NOT_FOUND) return KV_ERR_OPEN;
   return KV_ERR_NO_FILE;

@@ -44,20 +44,31 @@ TEST(Edit, TypingOverASelectionIsUndoneWithTheSameSelection) {
   EXPECT_FALSE(box.CanUndo());
 }
 
-TEST(Edit, NewTextTakesTheColourAndFontAtTheCaret) {
+TEST(Edit, NewTextTakesTheLookOfTheCharacterBeforeTheCaret) {
   SizedBox box;
   LOGFONT big = JapaneseFont(-30);
   box.m_list.pTail->pObj->m_crColor = RGB(0, 128, 0);
   box.m_list.pTail->pObj->m_logFont = big;
-  box.Insert(const_cast<char*>("ab"));  // at the end: the end marker's look
+  box.Insert(const_cast<char*>("ab"));  // the caret starts a line: the end marker's look
   EXPECT_EQ(RGB(0, 128, 0), box.At(0)->pObj->m_crColor);
   EXPECT_TRUE(KVIsFontEqual(&big, &box.At(1)->pObj->m_logFont));
-  box.At(1)->pObj->m_crColor = RGB(255, 0, 0);
+  box.At(0)->pObj->m_crColor = RGB(255, 0, 0);
   box.SetCurPos(box.At(1));
   box.Insert(const_cast<char*>("x"));
-  EXPECT_EQ(RGB(255, 0, 0), box.At(1)->pObj->m_crColor);
+  EXPECT_EQ(RGB(255, 0, 0), box.At(1)->pObj->m_crColor);  // a's, not b's
   EXPECT_EQ("axb", box.Text());
   EXPECT_EQ(box.At(2), box.GetCurPos());
+
+  box.m_list.pTail->pObj->m_crColor = RGB(0, 0, 255);
+  box.SetCurPos(box.m_list.pTail);
+  box.Insert(const_cast<char*>("c\r\n"));  // after b: b's green
+  box.Insert(const_cast<char*>("d"));    // starting a line: the end marker's blue
+  EXPECT_EQ(RGB(0, 128, 0), box.At(3)->pObj->m_crColor);
+  EXPECT_EQ(RGB(0, 0, 255), box.At(5)->pObj->m_crColor);
+  box.SetSel(box.At(2), box.At(4));  // a selection is replaced in its first character's look
+  box.Insert(const_cast<char*>("y"));
+  EXPECT_EQ("axy\nd", box.Text());
+  EXPECT_EQ(RGB(0, 128, 0), box.At(2)->pObj->m_crColor);
 }
 
 TEST(Edit, DeleteAndEraseKeepEveryPositionOnALiveNode) {
@@ -137,8 +148,10 @@ TEST(Edit, ColourAndFontChangesAreOneUndoableReplacement) {
   EXPECT_EQ(RGB(9, 9, 9), box.At(1)->pObj->m_crColor);
   EXPECT_EQ(RGB(9, 9, 9), box.At(2)->pObj->m_crColor);
   EXPECT_EQ(0u, box.At(3)->pObj->m_crColor);
-  EXPECT_EQ(box.At(3), box.GetCurPos());
-  EXPECT_FALSE(box.GetSel(nullptr, nullptr));
+  // The changed run stays selected with the caret where it was, ready for the next change.
+  EXPECT_EQ(box.At(1), box.GetSelTop());
+  EXPECT_EQ(box.At(3), box.GetSelEnd());
+  EXPECT_EQ(box.At(1), box.GetCurPos());
 
   LOGFONT big = JapaneseFont(-40);
   box.SetSel(box.At(0), box.At(2));

@@ -22,6 +22,7 @@ class KVOBJ_API KVDocText : public KVObjDoc {
   void SetSel(LIST* a, LIST* b) { Box()->SetSel(a, b); }
   void SetSel(LIST* p) { Box()->SetSel(p); }
   void SelectAll() { Box()->SelectAll(); }
+  const KVObject* CaretObject() const { return Box()->CaretObject(); }
   bool IsSelect(LIST* p, bool bIncludeEnd) const { return Box()->IsSelect(p, bIncludeEnd); }
   void Layout(HDC hdc) { Box()->Layout(hdc); }
   bool IsSelected() override { return Box()->GetSel(nullptr, nullptr); }

@@ -56,6 +56,9 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   bool IsLinkSelected() const;
   bool IsObjSelected() const;
   LIST* MoveCurPos(int code, CSize page);
+  // The colour and font new text takes: the first selected object's; else the character's
+  // before the caret, unless the caret starts a line, where it is the object after it.
+  const KVObject* CaretObject() const;
 
   // Layout and hit tests.
   void CalcSize(HDC hdc) override;
@@ -126,13 +129,13 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   int GetTextSub(LIST* pFrom, LIST* pTo, char* pBuf, int nSize);
   // Replaces every child but the end marker by a chain; the history is forgotten.
   void ReplaceContent(LIST* pChain);
-  // The colour and font new text takes: those of the object just after the caret.
-  const KVObject* CaretObject() const { return m_pCurPos->pObj; }
 
  private:
   LIST* MoveDown(LIST* cur) const;
   // New copies of the selected objects, chained in order.
   LIST* DuplicateSelection();
+  // The copies take the selection's place and stay selected, the caret at the same end.
+  void ReplaceSelectionKeepingIt(LIST* copies);
   // pResult, when given, gets 0 or the reason the stream does not parse.
   LIST* StreamToList(const char* data, const char* end, bool skipDocHead, int* pResult = nullptr);
   LIST* LinkFromAddress(HGLOBAL address);

@@ -149,19 +149,30 @@ LIST* KVObjTBox::DuplicateSelection() {
   return copies;
 }
 
+void KVObjTBox::ReplaceSelectionKeepingIt(LIST* copies) {
+  const bool caretAtTop = m_pCurPos == m_pSelTop;
+  Insert(copies);
+  LIST* end = m_pCurPos;  // just after the inserted copies
+  if (caretAtTop)
+    SetSel(copies, end);
+  else
+    SetSel(end, copies);
+}
+
 // Recolouring and refonting replace the selection by changed copies: one undoable action.
+// The selection stays, so a second change (a font after a colour) needs no new selecting.
 void KVObjTBox::ChangeColor(COLORREF color) {
   if (m_pSelTop == m_pSelEnd) return;
   LIST* copies = DuplicateSelection();
   for (LIST* n = copies; n; n = n->pNext) n->pObj->m_crColor = color;
-  Insert(copies);
+  ReplaceSelectionKeepingIt(copies);
 }
 
 void KVObjTBox::ChangeFont(LOGFONT* pFont) {
   if (m_pSelTop == m_pSelEnd) return;
   LIST* copies = DuplicateSelection();
   for (LIST* n = copies; n; n = n->pNext) n->pObj->ChangeFont(pFont);
-  Insert(copies);
+  ReplaceSelectionKeepingIt(copies);
   Layout(nullptr);
 }
 

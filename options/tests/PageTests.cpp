@@ -11,7 +11,7 @@ const int kLinkGroups[] = {IDC_LINK_MEMO, IDC_LINK_IMAGE, IDC_LINK_FILE, IDC_LIN
 
 void ExpectFilePageDefaults(SheetDriver& editor) {
   EXPECT_EQ(editor.Chosen(IDC_USE_CLOSE_MSG), 1);
-  EXPECT_TRUE(editor.Checked(IDC_SAVE_WINDOW_INFO));
+  EXPECT_FALSE(editor.Checked(IDC_SAVE_WINDOW_INFO));
   EXPECT_EQ(editor.Chosen(IDC_USE_FILE_SAVE_DIALOG), 1);
   EXPECT_EQ(editor.Chosen(IDC_USE_DATA_FOLDER_DIALOG), 1);
   EXPECT_EQ(editor.Chosen(IDC_DATA_FOLDER_TYPE), 0);
@@ -30,8 +30,9 @@ void ExpectFilePageDefaults(SheetDriver& editor) {
 
 void ExpectGeneralPageDefaults(SheetDriver& editor) {
   for (int id :
-       {IDC_IMM_OPEN, IDC_WHEEL_TYPE, IDC_USE_MENU_BAR, IDC_AUTO_OPEN, IDC_HAVE_PATH, IDC_HAVE_EXT})
+       {IDC_IMM_OPEN, IDC_WHEEL_TYPE, IDC_USE_MENU_BAR, IDC_AUTO_OPEN, IDC_HAVE_EXT})
     EXPECT_TRUE(editor.Checked(id)) << id;
+  EXPECT_FALSE(editor.Checked(IDC_HAVE_PATH));
   EXPECT_FALSE(editor.Checked(IDC_USE_TRON_POINTER));
   EXPECT_FALSE(editor.Checked(IDC_SFN2LFN));
   EXPECT_EQ(editor.Text(IDC_AUTO_SCROLL_TIMER), "100");
@@ -141,7 +142,7 @@ TEST_F(OptionTest, OkStoresEveryShownPageWithTheDefaultEncodings) {
   EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"filedefault", "font", "image", "link",
                                                           "option", "timestamp", "title"}));
   EXPECT_EQ(Sorted(ini.Section("Option")), Sorted({{"UseCloseMsg", "1"},
-                                                   {"SaveWindowInfo", "1"},
+                                                   {"SaveWindowInfo", "0"},
                                                    {"UseFileSaveDialog", "1"},
                                                    {"UseDataFolderDialog", "1"},
                                                    {"DataFolderType", "0"},
@@ -174,7 +175,7 @@ TEST_F(OptionTest, OkStoresEveryShownPageWithTheDefaultEncodings) {
   EXPECT_EQ(Sorted(ini.Section("TimeStamp")),
             Sorted({{"Date1", "%Y年%m月%d日"}, {"Date2", "%H時%M分"}}));
   EXPECT_EQ(Sorted(ini.Section("Title")),
-            Sorted({{"UseDocName", "1"}, {"HavePath", "1"}, {"HaveExt", "1"}}));
+            Sorted({{"UseDocName", "1"}, {"HavePath", "0"}, {"HaveExt", "1"}}));
   // The built-in default font, 10-point "ＭＳ Ｐゴシック": -13 pixels high at 96 dpi, weight
   // 400, character set 128, pitch and family 0x22, as the settings file stores them.
   EXPECT_EQ(Sorted(ini.Section("Font")),
@@ -266,7 +267,7 @@ TEST_F(OptionTest, GeneralPageStoresItsKeysAndRefusesAnEmptyNumber) {
   EXPECT_EQ(Sorted(ini.Section("TimeStamp")),
             Sorted({{"Date1", "%Y/%m/%d(%a)"}, {"Date2", "%H:%M"}}));
   EXPECT_EQ(Sorted(ini.Section("Title")),
-            Sorted({{"UseDocName", "0"}, {"HavePath", "1"}, {"HaveExt", "0"}}));
+            Sorted({{"UseDocName", "0"}, {"HavePath", "0"}, {"HaveExt", "0"}}));
   EXPECT_EQ(ini.Value("LINK", "AutoOpen"), "0");
   EXPECT_EQ(ini.Value("LINK", "AutoOpenHeight"), "120");
 }

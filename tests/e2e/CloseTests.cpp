@@ -33,7 +33,7 @@ TEST_F(Closing, ChangedMemoAsksCancelKeepsNoDiscardsYesSaves) {
 
   MemoProcess& memo = Launch(path);
   ASSERT_TRUE(memo.WaitForWindow());
-  EXPECT_EQ(kUntitledTitle, memo.Title());  // a memo file whose document has no name
+  EXPECT_EQ("KVMemo - close.kvm", memo.Title());  // a memo without a name shows its file
   ASSERT_TRUE(TypeInto(memo.Window(), "Z"));
   Close(memo.Window());
   PromptBox cancelled(memo.Window());
@@ -63,6 +63,7 @@ TEST_F(Closing, ChangedMemoAsksCancelKeepsNoDiscardsYesSaves) {
 
 TEST_F(Closing, MovedWindowSavesSilentlyWithoutTheCloseMessage) {
   SetSetting("Option", "UseCloseMsg", 0);
+  SetSetting("Option", "SaveWindowInfo", 1);
   const std::string path = Folder() + "moved.kvm";
   ASSERT_TRUE(MemoBuilder().Text("動かすだけ").Save(path));
 
@@ -75,8 +76,8 @@ TEST_F(Closing, MovedWindowSavesSilentlyWithoutTheCloseMessage) {
   EXPECT_EQ("動かすだけ", saved.Text());
   EXPECT_EQ(RectText(placed), RectText(saved.Placement().rcNormalPosition));
 
-  // Without window information a move is no change: nothing is written.
-  SetSetting("Option", "SaveWindowInfo", 0);
+  // By default a move is no change: no question, nothing is written.
+  ResetSettings();
   const std::string before = ReadWholeFile(path);
   MemoProcess& again = Launch(path);
   ASSERT_TRUE(again.WaitForWindow());

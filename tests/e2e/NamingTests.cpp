@@ -1,5 +1,6 @@
 // Save As in the data folder: numbered names in a dated subfolder, the counter beside
 // them, and no name handed out twice when the counter is lost.
+#include "DialogControls.h"
 #include "KeyboardInput.h"
 #include "MemoTest.h"
 #include "SavedMemo.h"
@@ -56,7 +57,9 @@ TEST_F(DataFolderNaming, NumbersFilesInADatedFolderAndNeverOverwrites) {
   EXPECT_EQ("one", SavedMemo(Generated("00000000.kvm")).Text());
   EXPECT_EQ(0, LastFileId());
   EXPECT_FALSE(FileExists(DataFolder() + day_ + "\\DataFolder.ini"));
-  EXPECT_EQ(kUntitledTitle, WindowTitle(first));  // Save As leaves the title alone
+  EXPECT_EQ("KVMemo - 00000000.kvm", WindowTitle(first));  // the title follows Save As
+  const std::string status = TextOf(ChildOfClass(first, "msctls_statusbar32"));
+  EXPECT_NE(std::string::npos, status.find(Generated("00000000.kvm"))) << status;
 
   // The memo now has that file: Save writes it again instead of taking a new name.
   KeyboardInput keys(first);

@@ -54,6 +54,7 @@ class Recovery : public MemoTest {
     MemoTest::SetUp();
     SetSetting("Option", "RecoveryDelay", 1);
     SetSetting("Title", "UseDocName", 0);  // the title shows the path
+    SetSetting("Title", "HavePath", 1);
   }
 };
 

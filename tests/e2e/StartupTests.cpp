@@ -70,5 +70,5 @@ TEST_F(Startup, PlainTextOpensAsANewMemoAndSaveAsksForAName) {
   ASSERT_TRUE(WaitUntil([&] { return SavedMemo(saved).Loaded(); })) << saved;
   EXPECT_EQ(text, SavedMemo(saved).Text());
   EXPECT_EQ(text, ReadWholeFile(textPath));
-  EXPECT_EQ(kUntitledTitle, memo.Title());
+  EXPECT_EQ("KVMemo - 00000000.kvm", memo.Title());
 }

@@ -123,7 +123,7 @@ TEST_F(FileCommands, SaveAsTextPropertiesAndSaveAsInDataFolderMode) {
   ASSERT_TRUE(WaitForNoDialog(memo.Id()));
   EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(text) == "line one\r\nline two"; }))
       << ReadWholeFile(text);
-  EXPECT_EQ(kUntitledTitle, memo.Title());
+  EXPECT_EQ("KVMemo - file.kvm", memo.Title());
 
   // File > properties: a new document name goes into the title.
   ASSERT_TRUE(ReturnTo(keys, memo.Window()));
