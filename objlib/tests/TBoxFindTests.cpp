@@ -232,8 +232,8 @@ TEST(TBoxReplace, BackwardReplacementIsNotFoundAgain) {
   EXPECT_EQ(0, box.ReplaceString(0, 1, Str("abc"), Str("xabcx"), box.m_pCurPos));
 }
 
-TEST(TBoxReplace, NewTextTakesTheStyleOfTheHitsFirstCharacter) {
-  // Either way, whether the caret ends after the hit or on its first object.
+TEST(TBoxReplace, NewTextTakesTheStyleOfTheObjectAtTheCaret) {
+  // Forwards the caret ends after the hit, backwards on its first object.
   for (int down : {1, 0}) {
     Box box("abcd");
     for (int i = 0; i < 3; ++i) box.At(i)->pObj->m_crColor = RGB(200, 0, 0);
@@ -241,8 +241,8 @@ TEST(TBoxReplace, NewTextTakesTheStyleOfTheHitsFirstCharacter) {
     box.At(3)->pObj->m_logFont = JapaneseFont(-24);
     ASSERT_EQ(1, box.ReplaceString(down, 0, Str("ABC"), Str("XY"), nullptr));
     ASSERT_EQ("XYd", box.Text());
-    EXPECT_EQ(RGB(200, 0, 0), box.At(1)->pObj->m_crColor);
-    EXPECT_EQ(g_DefaultFont.lfHeight, box.At(1)->pObj->m_logFont.lfHeight);
+    EXPECT_EQ(down ? RGB(0, 0, 200) : RGB(200, 0, 0), box.At(1)->pObj->m_crColor);
+    EXPECT_EQ(down ? -24 : g_DefaultFont.lfHeight, box.At(1)->pObj->m_logFont.lfHeight);
   }
 }
 

