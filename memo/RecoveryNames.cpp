@@ -3,7 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <sstream>
+#include <vector>
 
 #include "KVProfile.h"
 #include "ScopedHandle.h"
@@ -45,11 +45,23 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The value of "name=" on the next line (it may be empty).
-bool TakeValue(std::istringstream& lines, const char* name, std::string* value) {
-  std::string line;
-  if (!std::getline(lines, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+// The text's lines, each without its line end.
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+// The value of a "name=" line (it may be empty).
+bool TakeValue(const std::string& line, const char* name, std::string* value) {
   const size_t length = std::strlen(name);
   if (line.compare(0, length, name) != 0 || line.size() <= length || line[length] != '=')
     return false;
@@ -65,20 +77,21 @@ std::string RecoveryKey(const char* memoPath, const RecoveryOwner& owner) {
 }
 
 std::string FormatRecoverySide(const RecoverySide& side) {
-  std::ostringstream text;
-  text << kSideMagic << "\r\nPath=" << side.memoPath << "\r\nOwner=" << side.owner.pid << ' '
-       << side.owner.started << "\r\nDisk=" << (side.diskStamp.exists ? 1 : 0) << ' '
-       << side.diskStamp.size << ' ' << FileTimeValue(side.diskStamp.written) << "\r\n";
-  return text.str();
+  char numbers[128];
+  std::snprintf(numbers, sizeof numbers, "\r\nOwner=%lu %llu\r\nDisk=%d %llu %llu\r\n",
+                static_cast<unsigned long>(side.owner.pid),
+                static_cast<unsigned long long>(side.owner.started), side.diskStamp.exists ? 1 : 0,
+                static_cast<unsigned long long>(side.diskStamp.size),
+                static_cast<unsigned long long>(FileTimeValue(side.diskStamp.written)));
+  return std::string(kSideMagic) + "\r\nPath=" + side.memoPath + numbers;
 }
 
 bool ParseRecoverySide(const std::string& text, RecoverySide* side) {
-  std::istringstream lines(text);
-  std::string magic, path, owner, disk;
-  if (!std::getline(lines, magic) || magic.compare(0, sizeof kSideMagic - 1, kSideMagic) != 0)
-    return false;
-  if (!TakeValue(lines, "Path", &path) || !TakeValue(lines, "Owner", &owner) ||
-      !TakeValue(lines, "Disk", &disk) || path.size() >= MAX_PATH)
+  const std::vector<std::string> lines = LinesOf(text);
+  std::string path, owner, disk;
+  if (lines.size() < 4 || lines[0].compare(0, sizeof kSideMagic - 1, kSideMagic) != 0) return false;
+  if (!TakeValue(lines[1], "Path", &path) || !TakeValue(lines[2], "Owner", &owner) ||
+      !TakeValue(lines[3], "Disk", &disk) || path.size() >= MAX_PATH)
     return false;
   RecoverySide read;
   read.memoPath = path;
