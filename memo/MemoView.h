@@ -75,6 +75,7 @@ class CMemoView : public CWnd, public CCmdTarget {
 
   // Commands and their enabling rules (MemoViewEdit.cpp, MemoViewLinks.cpp, MemoViewFind.cpp).
   bool CanUndo() { return m_doc.CanUndo(); }
+  bool CanRedo() { return m_doc.CanRedo(); }
   bool IsSelected() { return m_doc.IsSelected(); }
   bool CanPaste() { return m_doc.CanPaste(); }
   bool CanMakePathLink();
@@ -82,6 +83,7 @@ class CMemoView : public CWnd, public CCmdTarget {
   bool IsObjSelected() { return m_doc.IsObjSelected(); }
   bool HasFile();
   void OnEditUndo();
+  void OnEditRedo();
   void OnEditCut();
   void OnEditCopy();
   void OnEditCopyText();

@@ -1,4 +1,4 @@
-// The memo view's editing commands: undo, clipboard, selection, date and time, colour, font.
+// The memo view's editing commands: undo and redo, clipboard, selection, date and time, colour, font.
 #include <ctime>
 
 #include "KVFont.h"
@@ -12,6 +12,13 @@ bool CMemoView::HasFile() { return g_szFilePath[0] != '\0'; }
 void CMemoView::OnEditUndo() {
   if (!m_doc.CanUndo()) return;
   m_doc.Undo();
+  Invalidate();
+  ShowCaretAt();
+}
+
+void CMemoView::OnEditRedo() {
+  if (!m_doc.CanRedo()) return;
+  m_doc.Redo();
   Invalidate();
   ShowCaretAt();
 }

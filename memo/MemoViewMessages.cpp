@@ -8,6 +8,7 @@ const CommandEntry<CMemoView> CMemoView::kCommands[] = {
     {ID_FILE_OPEN, &CMemoView::OnFileOpen, nullptr},
     {ID_FILE_PRINT, &CMemoView::OnFilePrint, nullptr},
     {ID_EDIT_UNDO, &CMemoView::OnEditUndo, &CMemoView::CanUndo},
+    {ID_EDIT_REDO, &CMemoView::OnEditRedo, &CMemoView::CanRedo},
     {ID_EDIT_CUT, &CMemoView::OnEditCut, &CMemoView::IsSelected},
     {ID_EDIT_COPY, &CMemoView::OnEditCopy, &CMemoView::IsSelected},
     {ID_EDIT_COPY_TEXT, &CMemoView::OnEditCopyText, &CMemoView::IsSelected},
