@@ -297,6 +297,7 @@ void KVObjLink::ReloadLinkFile(const LINK* pChanged) {
       m_pChild->m_pContent->ReloadLinkFile(const_cast<LINK*>(pChanged));
     return;
   }
+  if (m_pChild->IsDerty()) return;  // edits made in place are not thrown away
   CloseChild();
   OpenLinkFile();
 }

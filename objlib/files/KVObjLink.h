@@ -50,6 +50,10 @@ class KVOBJ_API KVObjLink : public KVObject {
   int GetLinkFileData(void** ppBlock) { return m_file.ReadFile(ppBlock); }
   bool DoChildHScroll(unsigned code, unsigned pos);
   bool DoChildVScroll(unsigned code, unsigned pos);
+  // While the editor types into the document opened in place, its selection shows and a
+  // frame in the selection colour marks it.
+  void SetEditing(bool editing) { m_bEditing = editing; }
+  bool IsEditing() const { return m_bEditing; }
 
   std::string m_strCaption;
   char m_szPath[MAX_PATH];
@@ -77,4 +81,5 @@ class KVOBJ_API KVObjLink : public KVObject {
   void UpdateDataSize() { m_nDataSize = 563 + static_cast<DWORD>(m_strCaption.size()); }
 
   MemoChainPtr m_ancestors;  // the memos being read when the link was made or read
+  bool m_bEditing = false;
 };

@@ -13,6 +13,15 @@ void Diagonal(HDC hdc, const RECT& r) {
   LineTo(hdc, r.right, r.bottom);
 }
 
+// Two pixels wide, inside the slot, in the selection colour.
+void DrawEditingFrame(HDC hdc, RECT r) {
+  HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
+  for (int i = 0; i < 2; ++i) {
+    FrameRect(hdc, &r, brush);
+    InflateRect(&r, -1, -1);
+  }
+}
+
 RECT Moved(const RECT& r, POINT by) {
   return {r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y};
 }
@@ -57,7 +66,8 @@ void KVObjLink::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected
   SetBkMode(hdc, oldMode);
 
   if (m_pChild) {
-    m_pChild->Draw(pInfo, box.TopLeft(), visible, false);
+    m_pChild->Draw(pInfo, box.TopLeft(), visible, m_bEditing);
+    if (m_bEditing) DrawEditingFrame(hdc, Moved(m_rcChild, box.TopLeft()));
   } else if (m_rcChild.right > m_rcChild.left && m_rcChild.bottom > m_rcChild.top) {
     RECT slot = Moved(m_rcChild, box.TopLeft());
     KVDrawFrame(hdc, slot);
