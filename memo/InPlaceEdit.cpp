@@ -133,7 +133,7 @@ void InPlaceEdit::Follow(const Target& target) {
 
 void InPlaceEdit::LeaveReloadable() {
   for (int i = 0; i < m_depth; ++i) {
-    if (!m_levels[i].doc->IsDerty()) {
+    if (!m_levels[i].link->HasUnsavedEdits()) {
       LeaveTo(i);
       return;
     }

@@ -47,8 +47,8 @@ class InPlaceEdit {
   Target TargetAt(POINT window) const;
   // Leaves and enters until the levels are the target's.
   void Follow(const Target& target);
-  // Leaves every level whose memo a reload of the links would read again (it has no
-  // unsaved edits), and those below it.
+  // Leaves every level whose memo a reload of the links may read again (neither it nor a
+  // memo inside it has unsaved edits), and those below it.
   void LeaveReloadable();
 
  private:

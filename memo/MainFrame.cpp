@@ -45,6 +45,7 @@ int CMainFrame::OnCreate() {
   m_wndStatusBar.SetMessageText(m_szIdleText);
   if (!KVGetProfileInt(kViewStatusBar)) ShowControlBar(false);
   m_wndView.m_showStatus = [this](const char* text, bool lasting) { ShowStatus(text, lasting); };
+  TakeInPlaceEdits();
   RecalcLayout();
   if (g_szFilePath[0]) m_wndView.LoadStartupFile(m_hWnd);
   return 0;

@@ -50,6 +50,13 @@ class CMainFrame : public CFrameWnd {
   static bool MayOverwrite(const FileStamp& stamp, const char* path);
   // Writes every memo edited in place that has unsaved changes to its own file.
   int SaveInPlaceMemos();
+  int SaveInPlaceMemo(KVDocText* memo);
+  // A link lets go of a memo with unsaved edits: they are written to its file.
+  static void OnInPlaceMemoLetGo(KVObjDoc* memo);
+  // From creation on, such edits are written; before the window goes, those still held by
+  // the undo history are written, or (discard) forgotten.
+  void TakeInPlaceEdits();
+  void LetGoOfInPlaceMemos(bool discard);
   void ShowStatus(const char* text, bool lasting);
   // The status bar names the file an automatic name was saved to.
   void ShowSavedTo(const char* path);

@@ -10,6 +10,7 @@
 #include "InPlaceMemos.h"
 #include "KVErrors.h"
 #include "KVFile.h"
+#include "KVObjLink.h"
 #include "KVProfile.h"
 #include "MainFrame.h"
 #include "MemoGlobals.h"
@@ -22,19 +23,45 @@ void CMainFrame::UpdateTitle() {
   SetWindowTextA(m_hWnd, MemoWindowTitle(ReadTitleOptions(), g_szDocName, g_szFilePath).c_str());
 }
 
+namespace {
+
+// The one frame of the process, while it may still write memos its links let go.
+CMainFrame* g_frameTakingEdits = nullptr;
+
+}  // namespace
+
 void CMainFrame::OnClose() {
   bool changed = (m_bPlacementChanged && KVGetProfileInt(kSaveWindowInfo)) ||
                  m_wndView.m_doc.IsDerty() || !ChangedInPlaceMemos(m_wndView.m_doc).empty();
+  bool discard = false;
   if (changed) {
     if (!g_szFilePath[0] || KVGetProfileInt(kUseCloseMsg)) {
       int answer = AfxMessageBox(IDS_SAVE_CHANGES, MB_YESNOCANCEL | MB_ICONQUESTION);
       if (answer == IDCANCEL) return;
       if (answer == IDYES && OnFileSave() < 0) return;
+      discard = answer == IDNO;
     } else if (OnFileSave() < 0) {
       return;
     }
   }
+  LetGoOfInPlaceMemos(discard);
   DestroyWindow(m_hWnd);
+}
+
+void CMainFrame::TakeInPlaceEdits() {
+  g_frameTakingEdits = this;
+  KVObjLink::SetChildEditsHandler(&CMainFrame::OnInPlaceMemoLetGo);
+}
+
+void CMainFrame::LetGoOfInPlaceMemos(bool discard) {
+  if (!discard) m_wndView.m_doc.ClearDerty();  // deleted links in the history go now
+  KVObjLink::SetChildEditsHandler(nullptr);
+  g_frameTakingEdits = nullptr;
+}
+
+void CMainFrame::OnInPlaceMemoLetGo(KVObjDoc* memo) {
+  auto* text = dynamic_cast<KVDocText*>(memo);
+  if (g_frameTakingEdits && text) g_frameTakingEdits->SaveInPlaceMemo(text);
 }
 
 int CMainFrame::SaveTo(KVFile* file, const char* path, bool notify) {
@@ -75,22 +102,28 @@ int CMainFrame::OnFileSave() {
 // placement kept); the other windows showing it read it again.
 int CMainFrame::SaveInPlaceMemos() {
   for (KVDocText* memo : ChangedInPlaceMemos(m_wndView.m_doc)) {
-    const char* path = memo->m_szPath;
-    const FileStamp* stamp = m_wndView.InPlaceStamp(memo);
-    if (stamp && !MayOverwrite(*stamp, path)) return -1;
-    KVFile file;
-    file.Attach(path);
-    m_bAnnouncing = true;
-    int result = file.IsAttached() ? memo->Save(nullptr, &file) : KV_ERR_NO_FILE;
-    if (result >= 0) NotifyFileSaved(&file);
-    m_bAnnouncing = false;
-    if (result < 0) {
-      ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
-      return result;
-    }
-    m_wndView.NoteInPlaceSaved(memo);
+    int result = SaveInPlaceMemo(memo);
+    if (result < 0) return result;
   }
   m_wndView.Invalidate();  // the memos' undo histories are gone with the save
+  return 0;
+}
+
+int CMainFrame::SaveInPlaceMemo(KVDocText* memo) {
+  const char* path = memo->m_szPath;
+  const FileStamp* stamp = m_wndView.InPlaceStamp(memo);
+  if (stamp && !MayOverwrite(*stamp, path)) return -1;
+  KVFile file;
+  file.Attach(path);
+  m_bAnnouncing = true;
+  int result = file.IsAttached() ? memo->Save(nullptr, &file) : KV_ERR_NO_FILE;
+  if (result >= 0) NotifyFileSaved(&file);
+  m_bAnnouncing = false;
+  if (result < 0) {
+    ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
+    return result;
+  }
+  m_wndView.NoteInPlaceSaved(memo);
   return 0;
 }
 

@@ -136,7 +136,7 @@ void CMemoView::ScrollToObject(LIST* node) {
   if (!Active().Scroll(m_inPlace.ActiveView(ClientRect()), node)) return;
   if (!m_inPlace.Depth()) UpdateScrollBars();
   ShowCaretAt();
-  Invalidate();
+  InvalidateEdit();
 }
 
 void CMemoView::Refresh() {

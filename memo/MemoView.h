@@ -34,6 +34,8 @@ class CMemoView : public CWnd, public CCmdTarget {
   // Puts the caret on a node's character rectangle (none: the document's caret).
   void ShowCaretAt(LIST* node = nullptr);
   void ScrollToObject(LIST* node);
+  // Repaints what an edit changed: the whole view, or only the memo edited in place.
+  void InvalidateEdit();
   void Refresh();
   // Every link to the saved file (none: every link) reads its file again.
   void ReloadLinks(LINK* link);

@@ -68,6 +68,15 @@ void CMemoView::ShowEditingStatus() {
   m_showStatus(text, true);
 }
 
+void CMemoView::InvalidateEdit() {
+  if (!m_inPlace.Depth()) {
+    Invalidate();
+    return;
+  }
+  const RECT area = m_inPlace.ActiveArea();
+  InvalidateRect(m_hWnd, &area, FALSE);
+}
+
 void CMemoView::NoteInPlaceSaved(const KVDocText* memo) {
   m_inPlaceStamps[memo] = FileStamp::Of(memo->m_szPath);
 }

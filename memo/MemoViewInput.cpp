@@ -58,10 +58,10 @@ void CMemoView::MoveCaret(int code) {
   if (!target) return;
   if (IsKeyDown(VK_SHIFT)) {
     Active().SetSel(target);
-    Invalidate();
+    InvalidateEdit();
   } else {
     Active().SetCurPos(target);
-    if (selected) Invalidate();
+    if (selected) InvalidateEdit();
   }
   ShowCaretAt();
   ScrollToObject(target);
@@ -84,7 +84,7 @@ void CMemoView::DeleteKey(bool forward) {
   }
   Active().Delete();
   ScrollToObject(end);
-  Invalidate();
+  InvalidateEdit();
   ShowCaretAt();
 }
 
@@ -98,7 +98,7 @@ bool CMemoView::OnSysKeyDown(UINT key) {
     case VK_DOWN: scrolled = Active().DoChildVScroll(SB_LINEDOWN, 1, nullptr); break;
     default: return false;
   }
-  if (scrolled) Invalidate();
+  if (scrolled) InvalidateEdit();
   return true;
 }
 
@@ -117,7 +117,7 @@ void CMemoView::OnChar(UINT code) {
   Active().Insert(new KVObjChar(static_cast<int>(code), at->m_crColor, &at->m_logFont));
   ScrollToObject(Active().GetCurPos());
   ShowCaretAt();
-  Invalidate();
+  InvalidateEdit();
 }
 
 // The composition window stands on the caret's line, as high as the caret's font.
@@ -149,7 +149,7 @@ void CMemoView::OnImeComposition(LPARAM lParam) {
       Active().Insert(CF_TEXT, text, CPoint(0, 0));
       ScrollToObject(Active().GetCurPos());
       ShowCaretAt();
-      Invalidate();
+      InvalidateEdit();
     }
     if (text) GlobalFree(text);
   }

@@ -54,6 +54,14 @@ class KVOBJ_API KVObjLink : public KVObject {
   // frame in the selection colour marks it.
   void SetEditing(bool editing) { m_bEditing = editing; }
   bool IsEditing() const { return m_bEditing; }
+  // Called with a document opened in place that has unsaved edits just before the link
+  // lets it go (closed, made small, or the link itself deleted for good), so the editor can
+  // write them to its file. None by default.
+  using ChildEditsHandler = void (*)(KVObjDoc* pChild);
+  static void SetChildEditsHandler(ChildEditsHandler handler);
+  // True when the document opened in place, or one opened in place inside it, has unsaved
+  // edits; a reload then reads only the clean memos inside it again.
+  bool HasUnsavedEdits();
 
   std::string m_strCaption;
   char m_szPath[MAX_PATH];

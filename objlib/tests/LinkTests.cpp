@@ -192,7 +192,7 @@ TEST(LinkNesting, OnlyTwoLevelsOfMemosOpenInPlace) {
   EXPECT_EQ(nullptr, toD->m_pChild);  // no third level
 }
 
-TEST(LinkReload, AChangedFileIsReadAgainNestedLinksToo) {
+TEST(LinkReload, AChangedFileIsReadAgainNestedLinksTooUnlessEditedInPlace) {
   std::string inner = WriteMemo("inner.kvm", "first");
   std::string outer = WriteMemo("outer.kvm", MemoLinkingTo(inner));
   KVObjLink* link = LinkTo(outer);
@@ -206,5 +206,20 @@ TEST(LinkReload, AChangedFileIsReadAgainNestedLinksToo) {
   link->ReloadLinkFile(changed.GetLink());  // another file: passed on to nested links
   nested = FirstLink(*static_cast<KVDocText*>(link->m_pChild));
   EXPECT_EQ("second", TextOf(*static_cast<KVDocText*>(nested->m_pChild)));
+
+  // Unsaved edits in place stay; when the link lets them go, the editor is told first.
+  KVDocText* edited = ChildText(nested);
+  edited->Insert(const_cast<char*>("x"));
+  WriteMemo("inner.kvm", "third");
+  link->ReloadLinkFile(changed.GetLink());
+  link->ReloadLinkFile(nullptr);
+  nested = FirstLink(*ChildText(link));
+  ASSERT_EQ(edited, ChildText(nested));
+  EXPECT_EQ("xsecond", TextOf(*edited));
+  static KVObjDoc* told = nullptr;
+  KVObjLink::SetChildEditsHandler([](KVObjDoc* child) { told = child; });
+  nested->Close();
+  KVObjLink::SetChildEditsHandler(nullptr);
+  EXPECT_EQ(edited, told);
   delete link;
 }

@@ -9,6 +9,7 @@
 #include "MemoBuilder.h"
 #include "MemoLayout.h"
 #include "MouseInput.h"
+#include "PromptBox.h"
 #include "SavedMemo.h"
 #include "ScreenPixels.h"
 #include "Screenshots.h"
@@ -175,8 +176,13 @@ TEST_F(InPlaceEditing, TwoLevelsDeepByTabAndNoEditingInsideTheSameFile) {
            "このメモは上位のメモと同じファイルなので、ここでは編集できません";
   })) << StatusText(memo.Window());
 
+  // Another program wrote the deep memo meanwhile: Ctrl+S asks before writing over it.
+  ASSERT_TRUE(MemoBuilder().Text("外で書いた").Save(deep));
   keys.Press('S', true);
-  ASSERT_TRUE(keys.Settle());
+  PromptBox overwrite(memo.Window());
+  ASSERT_TRUE(overwrite.Found()) << "the save went over the changed file without asking";
+  EXPECT_TRUE(overwrite.Answer(IDYES));
+  ASSERT_TRUE(ReturnTo(keys, memo.Window()));
   EXPECT_EQ("2階deep text", SavedMemo(deep).Text());
   EXPECT_EQ(middleBytes, FileBytes(middle)) << "the unchanged middle memo was written";
   EXPECT_EQ("T\n@\n@", MemoLayout(top).Text());
