@@ -83,7 +83,7 @@ void CMemoView::OnPaint() {
     CDC memoryDC(buffer.dc());
     {
       KVPaintPass pass(&memoryDC, 0, g_DefaultFont);  // the default font, selected and released
-      m_doc.Draw(pass.Info(), CPoint(0, 0), client, true);
+      m_doc.Draw(pass.Info(), CPoint(0, 0), paint.rcPaint, true);
     }
     BitBlt(dc, 0, 0, client.Width(), client.Height(), buffer.dc(), 0, 0, SRCCOPY);
   }

@@ -36,7 +36,10 @@ void KVObjLink::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected
   HDC hdc = dc->GetSafeHdc();
   dc->FillSolidRect(visible, m_crBackColor);
 
-  if ((m_nAttr & LA_ICON) && m_file.FileType() != FT_MISSING) {
+  // A paint of the document opened in place alone (an edit there) leaves icon and caption.
+  RECT captionRow = {box.left, box.top, box.right, box.top + m_rcCaption.bottom}, shown;
+  const bool captionShows = IntersectRect(&shown, &captionRow, &clip) != FALSE;
+  if (captionShows && (m_nAttr & LA_ICON) && m_file.FileType() != FT_MISSING) {
     if (HICON icon = m_file.GetFileIcon()) {
       CSize cell = IconSize(hdc);
       const int small = GetSystemMetrics(SM_CXSMICON);
@@ -62,7 +65,8 @@ void KVObjLink::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected
   GetCaption(m_nAttr, caption);
   RECT captionRect = Moved(m_rcCaption, box.TopLeft());
   int oldMode = SetBkMode(hdc, TRANSPARENT);
-  DrawTextA(hdc, caption, -1, &captionRect, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT);
+  if (captionShows)
+    DrawTextA(hdc, caption, -1, &captionRect, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT);
   SetBkMode(hdc, oldMode);
 
   if (m_pChild) {
