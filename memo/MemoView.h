@@ -6,10 +6,10 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "CmdTarget.h"
 #include <functional>
 #include <map>
 
+#include "CmdTarget.h"
 #include "FileStamp.h"
 #include "InPlaceEdit.h"
 #include "KVDocText.h"

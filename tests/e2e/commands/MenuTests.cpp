@@ -62,15 +62,6 @@ const std::vector<Popup> kMenuBar = {
     {'H', "help", {"ﾍﾙﾌﾟを表示します", "KVMemoのﾊﾞｰｼﾞｮﾝや著作権を表示します"}, "ee"},
 };
 
-std::string StatusText(HWND frame) {
-  HWND bar = ChildOfClass(frame, "msctls_statusbar32");
-  char text[256] = "";
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 5000, &length);
-  return text;
-}
-
 }  // namespace
 
 class Menus : public CommandTest {
