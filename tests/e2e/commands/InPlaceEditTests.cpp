@@ -161,4 +161,14 @@ TEST_F(InPlaceEditing, TwoLevelsDeepByTabAndNoEditingInsideTheSameFile) {
   EXPECT_EQ("2階deep text", SavedMemo(deep).Text());
   EXPECT_EQ(middleBytes, FileBytes(middle)) << "the unchanged middle memo was written";
   EXPECT_EQ("T\n@\n@", MemoLayout(top).Text());
+
+  // Closing a link whose memo has unsaved edits writes them to that memo's file first.
+  ClickInto(memo, InsideOpenedLink(links[0], links[0].minSize.cy + 6), links[0].rect);
+  keys.Press(VK_HOME, true);
+  keys.Type("N");
+  keys.Press(VK_ESCAPE);
+  ASSERT_TRUE(keys.Settle());
+  Command(memo.Window(), ID_LINK_CLOSE);
+  EXPECT_TRUE(WaitUntil([&] { return MemoLayout(middle).Text() == "NM\n@"; }))
+      << MemoLayout(middle).Text();
 }
