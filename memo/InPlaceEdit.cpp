@@ -125,8 +125,7 @@ InPlaceEdit::Target InPlaceEdit::TargetAt(POINT window) const {
 
 void InPlaceEdit::Follow(const Target& target) {
   int same = 0;
-  while (same < m_depth && same < target.depth && m_levels[same].node == target.nodes[same])
-    ++same;
+  while (same < m_depth && same < target.depth && m_levels[same].node == target.nodes[same]) ++same;
   LeaveTo(same);
   for (int i = same; i < target.depth; ++i) Enter(target.nodes[i]);
 }

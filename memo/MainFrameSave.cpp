@@ -80,8 +80,8 @@ int CMainFrame::SaveTo(KVFile* file, const char* path, bool notify) {
 // user's yes writes over that.
 bool CMainFrame::MayOverwrite(const FileStamp& stamp, const char* path) {
   if (!stamp.ChangedOnDisk(path)) return true;
-  std::string question = FileMessageText(IDS_CHANGED_ON_DISK, path,
-                                         LoadText(IDS_OVERWRITE_QUESTION));
+  std::string question =
+      FileMessageText(IDS_CHANGED_ON_DISK, path, LoadText(IDS_OVERWRITE_QUESTION));
   // いいえ is the default: Enter must not throw away what another program wrote.
   return AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
 }

@@ -28,7 +28,9 @@ void CMemoView::AfterLevelChange() {
       m_inPlaceStamps[&memo] = FileStamp::Of(memo.m_szPath);
   }
   ShowEditingStatus();
-  m_nCaretHeight = 0;  // the caret takes the height of the new document's character
+  m_nCaretHeight = 0;     // the caret takes the height of the new document's character
+  if (m_inPlace.Depth())  // the caret of the memo entered shows in its area
+    Active().Scroll(m_inPlace.ActiveView(ClientRect()), Active().GetCurPos());
   ShowCaretAt();
   Invalidate();
 }

@@ -144,8 +144,7 @@ TEST_F(InPlaceEditing, TwoLevelsDeepByTabAndNoEditingInsideTheSameFile) {
   EXPECT_TRUE(WaitUntil([&] { return StatusText(memo.Window()) == "ﾚﾃﾞｨ"; }));
 
   // The link to the memo itself is shown but its slot is not entered.
-  MouseInput::Click(
-      ScreenPoint(memo.View(), InsideOpenedLink(links[1], links[1].minSize.cy + 10)));
+  MouseInput::Click(ScreenPoint(memo.View(), InsideOpenedLink(links[1], links[1].minSize.cy + 10)));
   EXPECT_TRUE(WaitUntil([&] {
     return StatusText(memo.Window()) ==
            "このメモは上位のメモと同じファイルなので、ここでは編集できません";
