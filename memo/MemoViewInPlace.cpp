@@ -28,9 +28,7 @@ void CMemoView::AfterLevelChange() {
       m_inPlaceStamps[&memo] = FileStamp::Of(memo.m_szPath);
   }
   ShowEditingStatus();
-  m_nCaretHeight = 0;     // the caret takes the height of the new document's character
-  if (m_inPlace.Depth())  // the caret of the memo entered shows in its area
-    Active().Scroll(m_inPlace.ActiveView(ClientRect()), Active().GetCurPos());
+  m_nCaretHeight = 0;  // the caret takes the height of the new document's character
   ShowCaretAt();
   Invalidate();
 }
@@ -40,7 +38,10 @@ void CMemoView::OnLinkEditInPlace() {
   if (!node) return;
   if (m_inPlace.Check(node) == InPlaceEdit::Verdict::kSameFile && m_showStatus)
     m_showStatus(LoadText(IDS_INPLACE_SAME_FILE).c_str(), false);
-  if (m_inPlace.Enter(node)) AfterLevelChange();
+  if (!m_inPlace.Enter(node)) return;
+  // From the keyboard the memo scrolls to its caret; a press leaves it under the pointer.
+  Active().Scroll(m_inPlace.ActiveView(ClientRect()), Active().GetCurPos());
+  AfterLevelChange();
 }
 
 void CMemoView::LeaveInPlace(int depth) {
