@@ -61,14 +61,14 @@ bool InPlaceEdit::IsAboveFile(const Target& above, const char* path) const {
 }
 
 // Only memo files read whole as text memos are edited here: a figure memo, a plain text
-// file or a memo that failed to read (it has no path) keeps the link's usual behaviour.
+// file or a memo read in part (a save would write the part over the file) keeps the link's
+// usual behaviour.
 InPlaceEdit::Verdict InPlaceEdit::CheckAt(const Target& above, LIST* node) const {
   KVObjLink* link = AsLink(node);
   if (!link || link->FileType() != FT_MEMO || above.depth >= kMaxDepth)
     return Verdict::kNotEditable;
   if (link->m_szPath[0] && IsAboveFile(above, link->m_szPath)) return Verdict::kSameFile;
-  KVDocText* memo = MemoOf(node);
-  return memo && memo->m_szPath[0] ? Verdict::kEditable : Verdict::kNotEditable;
+  return MemoOf(node) && link->IsChildWhole() ? Verdict::kEditable : Verdict::kNotEditable;
 }
 
 InPlaceEdit::Verdict InPlaceEdit::Check(LIST* node) const {

@@ -62,6 +62,9 @@ class KVOBJ_API KVObjLink : public KVObject {
   // True when the document opened in place, or one opened in place inside it, has unsaved
   // edits; a reload then reads only the clean memos inside it again.
   bool HasUnsavedEdits();
+  // True when the document opened in place read its file to the end: only then may it be
+  // written back over that file.
+  bool IsChildWhole() const { return m_pChild && m_bChildWhole; }
 
   std::string m_strCaption;
   char m_szPath[MAX_PATH];
@@ -90,4 +93,5 @@ class KVOBJ_API KVObjLink : public KVObject {
 
   MemoChainPtr m_ancestors;  // the memos being read when the link was made or read
   bool m_bEditing = false;
+  bool m_bChildWhole = false;
 };

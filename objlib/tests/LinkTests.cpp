@@ -192,6 +192,20 @@ TEST(LinkNesting, OnlyTwoLevelsOfMemosOpenInPlace) {
   EXPECT_EQ(nullptr, toD->m_pChild);  // no third level
 }
 
+TEST(LinkNesting, AMemoReadInPartIsShownButNotWhole) {
+  const std::string path = WriteMemo("part.kvm", Bytes());
+  KVObjLink* whole = LinkTo(path);
+  whole->Open();
+  EXPECT_TRUE(whole->IsChildWhole());
+  WriteWholeFile(path, ReadWholeFile(path) + "left over");
+  KVObjLink* part = LinkTo(path);
+  part->Open();
+  ASSERT_NE(nullptr, part->m_pChild);
+  EXPECT_FALSE(part->IsChildWhole());
+  delete whole;
+  delete part;
+}
+
 TEST(LinkReload, AChangedFileIsReadAgainNestedLinksTooUnlessEditedInPlace) {
   std::string inner = WriteMemo("inner.kvm", "first");
   std::string outer = WriteMemo("outer.kvm", MemoLinkingTo(inner));
