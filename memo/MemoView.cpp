@@ -83,7 +83,7 @@ void CMemoView::OnPaint() {
     CDC memoryDC(buffer.dc());
     {
       KVPaintPass pass(&memoryDC, 0, g_DefaultFont);  // the default font, selected and released
-      m_doc.Draw(pass.Info(), CPoint(0, 0), client, true);
+      m_doc.Draw(pass.Info(), CPoint(0, 0), paint.rcPaint, true);
     }
     BitBlt(dc, 0, 0, client.Width(), client.Height(), buffer.dc(), 0, 0, SRCCOPY);
   }
@@ -119,7 +119,7 @@ void CMemoView::UpdateScrollBars() {
 
 void CMemoView::ShowCaretAt(LIST* node) {
   if (GetFocus() != m_hWnd) return;  // the caret exists only while the view has the focus
-  CRect rect = m_doc.GetCharRect(node);
+  CRect rect = m_inPlace.ToWindow(Active().GetCharRect(node));
   int height = rect.Height();
   if (height != m_nCaretHeight) {
     m_nCaretHeight = height;
@@ -133,10 +133,10 @@ void CMemoView::ShowCaretAt(LIST* node) {
 }
 
 void CMemoView::ScrollToObject(LIST* node) {
-  if (!m_doc.Scroll(ClientRect(), node)) return;
-  UpdateScrollBars();
+  if (!Active().Scroll(m_inPlace.ActiveView(ClientRect()), node)) return;
+  if (!m_inPlace.Depth()) UpdateScrollBars();
   ShowCaretAt();
-  Invalidate();
+  InvalidateEdit();
 }
 
 void CMemoView::Refresh() {
@@ -145,7 +145,12 @@ void CMemoView::Refresh() {
   Invalidate();
 }
 
+// A memo edited in place that the reload may read again is left first.
 void CMemoView::ReloadLinks(LINK* link) {
+  if (m_inPlace.Depth()) {
+    m_inPlace.LeaveReloadable();
+    ShowEditingStatus();
+  }
   m_doc.ReloadLinkFile(link);
   m_doc.Layout(nullptr);
   Refresh();

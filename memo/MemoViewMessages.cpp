@@ -29,6 +29,7 @@ const CommandEntry<CMemoView> CMemoView::kCommands[] = {
     {ID_LINK_OPEN, &CMemoView::OnLinkOpen, &CMemoView::IsLinkSelected},
     {ID_LINK_CLOSE, &CMemoView::OnLinkClose, &CMemoView::IsLinkSelected},
     {ID_LINK_EXEC, &CMemoView::OnLinkExec, &CMemoView::IsLinkSelected},
+    {ID_LINK_EDIT_IN_PLACE, &CMemoView::OnLinkEditInPlace, &CMemoView::CanEditInPlace},
     {ID_CHAR_COLOR, &CMemoView::OnCharColor, &CMemoView::IsSelected},
     {ID_CHAR_FONT, &CMemoView::OnCharFont, &CMemoView::IsSelected},
     {ID_VIEW_REFRESH, &CMemoView::OnViewRefresh, nullptr},

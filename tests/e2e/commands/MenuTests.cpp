@@ -52,8 +52,9 @@ const std::vector<Popup> kMenuBar = {
     {'L',
      "link",
      {"ﾘﾝｸを開いて内容を表示します", "ﾘﾝｸを閉じてﾌｧｲﾙの内容を消します",
+      "開いているﾘﾝｸ先のﾒﾓをその場で編集します (Shift+Tab か Esc で戻ります)",
       "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます"},
-     "ggg"},
+     "gggg"},
     {'C', "char", {"文字の色を変更します", "文字のフォントを変更します"}, "gg"},
     {'V',
      "view",
@@ -61,15 +62,6 @@ const std::vector<Popup> kMenuBar = {
      "ee"},
     {'H', "help", {"ﾍﾙﾌﾟを表示します", "KVMemoのﾊﾞｰｼﾞｮﾝや著作権を表示します"}, "ee"},
 };
-
-std::string StatusText(HWND frame) {
-  HWND bar = ChildOfClass(frame, "msctls_statusbar32");
-  char text[256] = "";
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 5000, &length);
-  return text;
-}
 
 }  // namespace
 
@@ -131,16 +123,16 @@ TEST_F(Menus, SelectedTextAndLinksEnableTheirItems) {
   keys.Press('C', true);
   EXPECT_EQ("egeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
   EXPECT_EQ("ee", Pattern(memo, 'C', "menu-char-text-selected"));
-  EXPECT_EQ("ggg", Pattern(memo, 'L', "menu-link-text-selected"));
+  EXPECT_EQ("gggg", Pattern(memo, 'L', "menu-link-text-selected"));
 
   // The caret before the link, then the link selected.
   keys.Press(VK_END, true);
   keys.Press(VK_LEFT);
   EXPECT_EQ("eggggeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
-  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-at-link"));
+  EXPECT_EQ("eege", Pattern(memo, 'L', "menu-link-at-link"));
   keys.Press(VK_RIGHT, false, true);
   EXPECT_EQ("egeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
-  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-link-selected"));
+  EXPECT_EQ("eege", Pattern(memo, 'L', "menu-link-link-selected"));
 }
 
 TEST_F(Menus, HelpVersionShowsTheAboutBox) {
