@@ -1,5 +1,5 @@
 // Editing a linked memo where it stands: a press in its content area, typing, a colour,
-// undo and Ctrl+S, which writes the linked memo's own file and tells the other windows; two
+// undo, redo and Ctrl+S, which writes the linked memo's own file and tells the other windows; two
 // levels deep through Tab; a memo that is the same file as one above it is not entered.
 #include <fstream>
 #include <sstream>
@@ -85,6 +85,8 @@ TEST_F(InPlaceEditing, TypingColourAndUndoGoToTheLinkedMemoWhichCtrlSSavesToItsO
   keys.Press(VK_END, true);
   keys.Type("Q");
   keys.Press('Z', true);
+  keys.Press('Z', true);  // the colour goes too, and Ctrl+Y brings it back
+  keys.Press('Y', true);
   TakeShot("inplace-editing");
   keys.Press('S', true);
   ASSERT_TRUE(keys.Settle());
