@@ -27,6 +27,18 @@ class MemoMouse {
   void OnContextMenu();
   void OnDragOver(DROPINFO* info);
   void OnDrop(const DROPINFO& info);
+  // Another window took the mouse: a drag in progress ends without effect.
+  void OnCaptureChanged(HWND newOwner);
+  // The nodes a drag holds are about to go (links read again): the drag ends without effect.
+  // False while a drag out through OLE runs, which holds them until it returns; the caller
+  // then waits for TakeDeferredReload.
+  bool ReleaseNodes();
+  // True once when a reload was refused during a drag out that has ended since.
+  bool TakeDeferredReload();
+  // A paint of the view would cover the XOR rubber band: it is taken off before and put
+  // back after.
+  void HideRubberBand();
+  void ShowRubberBand();
 
  private:
   // The left button. The window class has no double-click style: a press starts the click
@@ -59,6 +71,7 @@ class MemoMouse {
   void EndDrag(POINT p);
   void AutoScrollStep();
   void DragOut();
+  void CancelDrag();
 
   CMemoView& m_view;
   State m_state = State::kIdle;
@@ -72,4 +85,5 @@ class MemoMouse {
   LIST* m_pDragTarget = nullptr;  // a text drag's anchor, or the object resized
   RECT m_rcDrag = {};             // the rubber band of a resize
   bool m_bDragOut = false;        // only inside the OLE drag loop
+  bool m_bReloadDeferred = false;  // links were to be read again during the OLE drag loop
 };

@@ -95,24 +95,65 @@ void MemoMouse::DragMove(POINT p) {
 
 void MemoMouse::EndDrag(POINT p) {
   KVDocText& doc = m_view.Active();
+  // Set before the capture goes, so that the capture change it causes is no lost drag.
+  const DragKind drag = m_drag;
+  m_drag = DragKind::kNone;
   ReleaseCapture();
   m_scrollTimer.Stop();
   SetCursor(g_hcurArrow);
-  if (m_drag == DragKind::kResize) {
+  if (drag == DragKind::kResize) {
     DrawRubberBand(m_view.m_hWnd, m_rcDrag);
     doc.SetListItemSize(m_pDragTarget, CSize(m_rcDrag.right - m_rcDrag.left,
                                              m_rcDrag.bottom - m_rcDrag.top));
     doc.Layout(nullptr);
     doc.SetCurPos(m_pDragTarget);
     m_view.UpdateScrollBars();
-  } else if (m_drag == DragKind::kSelectText) {
+  } else if (drag == DragKind::kSelectText) {
     LIST* node = doc.Find(At(p));
     if (node) doc.SetSel(node);
   }
-  m_drag = DragKind::kNone;
+  m_pDragTarget = nullptr;
   m_view.ShowCaretAt();
   m_view.Invalidate();
 }
+
+void MemoMouse::CancelDrag() {
+  if (m_state != State::kDragging) return;
+  const DragKind drag = m_drag;
+  m_drag = DragKind::kNone;
+  m_state = State::kIdle;
+  m_pDragTarget = nullptr;
+  m_scrollTimer.Stop();
+  if (drag == DragKind::kResize) DrawRubberBand(m_view.m_hWnd, m_rcDrag);
+  if (GetCapture() == m_view.m_hWnd) ReleaseCapture();
+  SetCursor(g_hcurArrow);
+  m_view.Invalidate();
+}
+
+void MemoMouse::OnCaptureChanged(HWND newOwner) {
+  if (newOwner != m_view.m_hWnd) CancelDrag();
+}
+
+bool MemoMouse::ReleaseNodes() {
+  if (m_bDragOut) {
+    m_bReloadDeferred = true;
+    return false;
+  }
+  CancelDrag();
+  return true;
+}
+
+bool MemoMouse::TakeDeferredReload() {
+  const bool deferred = m_bReloadDeferred && !m_bDragOut;
+  if (deferred) m_bReloadDeferred = false;
+  return deferred;
+}
+
+void MemoMouse::HideRubberBand() {
+  if (m_drag == DragKind::kResize) DrawRubberBand(m_view.m_hWnd, m_rcDrag);
+}
+
+void MemoMouse::ShowRubberBand() { HideRubberBand(); }
 
 void MemoMouse::AutoScrollStep() {
   CRect client = m_view.ClientRect();
@@ -152,6 +193,7 @@ void MemoMouse::DragOut() {
       m_view.ShowCaretAt();
     }
   }
+  if (TakeDeferredReload()) m_view.ReloadLinks(nullptr);
   // The release ends through the normal path, which lets the capture go.
   PostMessageA(m_view.m_hWnd, WM_LBUTTONUP, m_nPressFlags,
                MAKELPARAM(m_ptDragStart.x, m_ptDragStart.y));

@@ -85,7 +85,9 @@ void CMemoView::OnPaint() {
       KVPaintPass pass(&memoryDC, 0, g_DefaultFont);  // the default font, selected and released
       m_doc.Draw(pass.Info(), CPoint(0, 0), paint.rcPaint, true);
     }
+    m_mouse.HideRubberBand();
     BitBlt(dc, 0, 0, client.Width(), client.Height(), buffer.dc(), 0, 0, SRCCOPY);
+    m_mouse.ShowRubberBand();
   }
   EndPaint(m_hWnd, &paint);
 }
@@ -147,6 +149,7 @@ void CMemoView::Refresh() {
 
 // A memo edited in place that the reload may read again is left first.
 void CMemoView::ReloadLinks(LINK* link) {
+  if (!m_mouse.ReleaseNodes()) return;
   if (m_inPlace.Depth()) {
     m_inPlace.LeaveReloadable();
     ShowEditingStatus();

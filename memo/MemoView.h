@@ -37,7 +37,8 @@ class CMemoView : public CWnd, public CCmdTarget {
   // Repaints what an edit changed: the whole view, or only the memo edited in place.
   void InvalidateEdit();
   void Refresh();
-  // Every link to the saved file (none: every link) reads its file again.
+  // Every link to the saved file (none: every link) reads its file again; a drag in
+  // progress ends first, and a drag out through OLE puts the reading off until it is over.
   void ReloadLinks(LINK* link);
   // Writes the memo with the frame's placement; announces the save when notify is true.
   int SaveDocument(KVFile* file, bool notify);

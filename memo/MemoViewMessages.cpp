@@ -98,6 +98,7 @@ LRESULT CMemoView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: m_mouse.OnLButtonUp(PointOf(lParam)); return 0;
     case WM_MOUSEMOVE: m_mouse.OnMouseMove(PointOf(lParam)); return 0;
     case WM_TIMER: m_mouse.OnTimer(wParam); return 0;
+    case WM_CAPTURECHANGED: m_mouse.OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;
     case WM_RBUTTONDOWN: m_mouse.OnRButtonDown(static_cast<UINT>(wParam), PointOf(lParam)); return 0;
     case WM_RBUTTONUP: return 0;
     case WM_CONTEXTMENU: m_mouse.OnContextMenu(); return 0;

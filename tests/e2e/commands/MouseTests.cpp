@@ -1,7 +1,7 @@
 // The memo view's mouse with real input and the system's double-click time: double clicks
 // on links and on text, a single click that takes effect when the time runs out, selecting
 // by dragging (scrolling on the timer past the view's edge), the right button inside and
-// outside the selection, and resizing a link by its corner handle.
+// outside the selection, resizing a link by its corner handle, and a resize that loses the mouse.
 #include <cstdio>
 
 #include "CommandTest.h"
@@ -170,6 +170,41 @@ TEST_F(Mouse, CornerHandleResizesALinkNeverBelowItsMinimumAndTheSizeIsSaved) {
   const MemoItem& item = smallest.Links()[0];
   EXPECT_EQ(item.minSize.cx, item.rect.right - item.rect.left);
   EXPECT_EQ(item.minSize.cy, item.rect.bottom - item.rect.top);
+}
+
+// Another window taking the mouse mid-resize (a menu, a switch to another program) ends the
+// drag: the rubber band goes and the release resizes nothing.
+TEST_F(Mouse, AResizeThatLosesTheMouseEndsWithoutEffect) {
+  const std::string target = Folder() + "inner.kvm";
+  const std::string path = Folder() + "lost.kvm";
+  ASSERT_TRUE(MemoBuilder().Text("inside the link").Save(target));
+  ASSERT_TRUE(MemoBuilder().Text("before ").Link(target, true).Save(path));
+  MemoProcess& memo = OpenWithKeys(path);
+  ASSERT_TRUE(memo.Window());
+  const MemoLayout layout(path, memo.View());
+  const RECT r = layout.Links().at(0).rect;
+  const ScreenPixels before = ScreenPixels::OfClient(memo.View());
+
+  MouseInput::MoveTo(At(memo, {r.right - 2, r.bottom - 2}));
+  MouseInput::Press();
+  MouseInput::Glide(At(memo, {r.right - 60, r.bottom - 20}));
+  ASSERT_TRUE(WaitUntil([&] {
+    return ScreenPixels::OfClient(memo.View()).Differences(before) > 20;
+  })) << "no rubber band";
+  SendMessageA(memo.View(), WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(GetDesktopWindow()));
+  MouseInput::Glide(At(memo, {r.right - 80, r.bottom - 30}));
+  MouseInput::Release();
+  Sleep(200);
+  const ScreenPixels released = ScreenPixels::OfClient(memo.View());
+  InvalidateRect(memo.View(), nullptr, FALSE);
+  EXPECT_TRUE(WaitUntil([&] {
+    Sleep(100);
+    return ScreenPixels::OfClient(memo.View()).Differences(released) == 0;
+  })) << "a repaint took away a rubber band that had stayed";
+  SavedText(Keys(), path);
+  const RECT kept = MemoLayout(path).Links().at(0).rect;
+  EXPECT_EQ(r.right - r.left, kept.right - kept.left);
+  EXPECT_EQ(r.bottom - r.top, kept.bottom - kept.top);
 }
 
 TEST_F(Mouse, DragPastTheBottomScrollsOnTheTimerAndTheSelectionFollows) {
