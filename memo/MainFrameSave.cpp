@@ -15,6 +15,7 @@
 #include "MemoStrings.h"
 #include "MemoTitle.h"
 #include "NewFileName.h"
+#include "SearchJobs.h"
 #include "resource.h"
 
 void CMainFrame::UpdateTitle() {
@@ -43,6 +44,7 @@ int CMainFrame::SaveTo(KVFile* file, const char* path, bool notify) {
   }
   int result = m_wndView.SaveDocument(file, notify);
   if (result < 0) ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
+  else UpdateIndexAfterSave(path);
   return result;
 }
 

@@ -11,7 +11,7 @@ packages=(
   locales fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine
   clang libclang-rt-14-dev
   cups printer-driver-cups-pdf poppler-utils fonts-dejavu-core
-  nsis zip
+  nsis zip npm
 )
 
 missing=()
@@ -31,3 +31,6 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
   locale-gen >/dev/null
 fi
+
+# SQLite's amalgamation for the memo index, from a pinned and checksummed npm package.
+"$(dirname "$0")/sqlite-source.sh"

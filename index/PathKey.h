@@ -1,0 +1,10 @@
+// The spelling under which the index knows a file: two spellings of one file give one key.
+#pragma once
+
+#include <string>
+
+// The full path (relative parts resolved, '/' as '\', a short 8.3 form made long where the
+// file exists), with single-byte letters in lower case, in UTF-8. Empty for no path.
+std::string PathKey(const std::string& sjisPath);
+// True when key names a file inside the folder whose key is folderKey.
+bool KeyIsInside(const std::string& key, const std::string& folderKey);
