@@ -11,7 +11,7 @@ packages=(
   locales fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine
   clang libclang-rt-14-dev
   cups printer-driver-cups-pdf poppler-utils fonts-dejavu-core
-  nsis zip npm
+  nsis zip
 )
 
 missing=()

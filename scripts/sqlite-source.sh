@@ -7,6 +7,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dest=$root/build/sqlite
 package=better-sqlite3@12.11.1
 [ -f "$dest/sqlite3.c" ] && [ -f "$dest/sqlite3.h" ] && exit 0
+# Any npm will do (the machine may carry its own Node.js); Debian's when there is none.
+if ! command -v npm >/dev/null; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends npm >/dev/null
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 (cd "$work" && npm pack --silent "$package" >/dev/null)
