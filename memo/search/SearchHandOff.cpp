@@ -9,17 +9,33 @@
 
 namespace {
 
-const char kSearchVariable[] = "KVMEMO_SEARCH";
-const char kFindVariable[] = "KVMEMO_FIND";
+const wchar_t kSearchVariable[] = L"KVMEMO_SEARCH";
+const wchar_t kFindVariable[] = L"KVMEMO_FIND";
 
-// Reads and removes a variable of this process; empty when it is not set.
-std::string TakeVariable(const char* name) {
-  DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+// Reads and removes a variable of this process; empty when it is not set. Read wide and
+// converted here: Wine's GetEnvironmentVariableA cuts a Shift-JIS value after as many
+// bytes as it has characters.
+std::string TakeVariable(const wchar_t* name) {
+  DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
   if (size == 0) return std::string();
-  std::vector<char> value(size + 1, '\0');
-  GetEnvironmentVariableA(name, value.data(), size + 1);
-  SetEnvironmentVariableA(name, nullptr);
-  return std::string(value.data());
+  std::wstring wide(size, L'\0');
+  DWORD length = GetEnvironmentVariableW(name, &wide[0], size);
+  SetEnvironmentVariableW(name, nullptr);
+  if (length == 0 || length >= size) return std::string();
+  int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), nullptr, 0,
+                                  nullptr, nullptr);
+  std::string value(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+  if (bytes > 0)
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), &value[0], bytes,
+                        nullptr, nullptr);
+  return value;
+}
+
+void SetVariable(const wchar_t* name, const std::string& value) {
+  int length = MultiByteToWideChar(CP_ACP, 0, value.c_str(), -1, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
+  if (length > 0) MultiByteToWideChar(CP_ACP, 0, value.c_str(), -1, &wide[0], length);
+  SetEnvironmentVariableW(name, wide.c_str());
 }
 
 // Splits off the first count fields; the rest of the value is the last field.
@@ -41,9 +57,9 @@ std::vector<std::string> Fields(const std::string& value, size_t count) {
 void StartResultsWindow(const SearchHandOff& search) {
   std::string value = std::string(search.kind == SearchHandOff::kBacklinks ? "B" : "W") + "\t" +
                       (search.matchCase ? "1" : "0") + "\t" + search.folder + "\t" + search.text;
-  SetEnvironmentVariableA(kSearchVariable, value.c_str());
+  SetVariable(kSearchVariable, value);
   StartNewMemo();
-  SetEnvironmentVariableA(kSearchVariable, nullptr);
+  SetEnvironmentVariableW(kSearchVariable, nullptr);
 }
 
 SearchHandOff TakeSearchHandOff() {
@@ -59,7 +75,7 @@ SearchHandOff TakeSearchHandOff() {
 }
 
 void PassWordsToOpenedMemos(const std::string& words, bool matchCase) {
-  SetEnvironmentVariableA(kFindVariable, ((matchCase ? "1\t" : "0\t") + words).c_str());
+  SetVariable(kFindVariable, (matchCase ? "1\t" : "0\t") + words);
 }
 
 bool TakeWordsToFind(std::string* words, bool* matchCase) {

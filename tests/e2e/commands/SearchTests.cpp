@@ -8,6 +8,7 @@
 #include "CommandTest.h"
 #include "DialogControls.h"
 #include "GlobalBlocks.h"
+#include "KVProfile.h"
 #include "KeyboardInput.h"
 #include "MemoBuilder.h"
 #include "Poll.h"
@@ -30,6 +31,7 @@ class SearchCommands : public CommandTest {
       return found != nullptr;
     });
     if (found) known->insert(ProcessOf(found));
+    for (HWND window : MemoWindowsExcept(*known)) ADD_FAILURE() << "other window: " << WindowTitle(window);
     return found;
   }
   // The results memo's text once its search has filled it (its first line says how many).
@@ -47,6 +49,8 @@ class SearchCommands : public CommandTest {
 
 TEST_F(SearchCommands, FindsWordsInAllMemosOpensAResultOnItsMatchAndListsLinksToAMemo) {
   const std::string data = DataFolder() + "20261201\\";
+  CreateDirectoryA(KVGetFolders().app, nullptr);
+  CreateDirectoryA(KVGetFolders().data, nullptr);
   CreateDirectoryA(data.c_str(), nullptr);
   const std::string plan = data + "plan.kvm";
   const std::string hub = data + "hub.kvm";
