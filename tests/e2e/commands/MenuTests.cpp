@@ -38,11 +38,13 @@ const std::vector<Popup> kMenuBar = {
       "選択範囲をﾃｷｽﾄ形式でｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容をKVMemoへ貼り付けます", "KVMemo内のすべてを選択します",
       "選択範囲を消去します", "指定した文字列を検索します",
-      "指定した文字列を他の文字列へ置換えます", "パス名やＵＲＬをリンクに変換します",
+      "指定した文字列を他の文字列へ置換えます",
+      "全てのﾒﾓから文字列を検索し、結果を新しいｳｨﾝﾄﾞｳに表示します",
+      "パス名やＵＲＬをリンクに変換します",
       "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます",
       "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます", "ﾘﾝｸの指すﾌｧｲﾙの内容をﾘﾝｸと置換えます",
       "選択されているｵﾌﾞｼﾞｪｸﾄのﾌﾟﾛﾊﾟﾃｨを編集します"},
-     "gggggeeeegeegg"},
+     "gggggeeeeegeegg"},
     {'I',
      "insert",
      {"自分のﾘﾝｸを挿入します", "ﾌｧｲﾙのﾘﾝｸを挿入します", "現在の日付を挿入します",
@@ -51,8 +53,8 @@ const std::vector<Popup> kMenuBar = {
     {'L',
      "link",
      {"ﾘﾝｸを開いて内容を表示します", "ﾘﾝｸを閉じてﾌｧｲﾙの内容を消します",
-      "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます"},
-     "ggg"},
+      "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます", "このﾒﾓへﾘﾝｸしているﾒﾓを新しいｳｨﾝﾄﾞｳに一覧表示します"},
+     "ggge"},
     {'C', "char", {"文字の色を変更します", "文字のフォントを変更します"}, "gg"},
     {'V',
      "view",
@@ -128,18 +130,18 @@ TEST_F(Menus, SelectedTextAndLinksEnableTheirItems) {
   keys.Type("x");
   for (int i = 0; i < 3; ++i) keys.Press(VK_RIGHT, false, true);
   keys.Press('C', true);
-  EXPECT_EQ("eeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
+  EXPECT_EQ("eeeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
   EXPECT_EQ("ee", Pattern(memo, 'C', "menu-char-text-selected"));
-  EXPECT_EQ("ggg", Pattern(memo, 'L', "menu-link-text-selected"));
+  EXPECT_EQ("ggge", Pattern(memo, 'L', "menu-link-text-selected"));
 
   // The caret before the link, then the link selected.
   keys.Press(VK_END, true);
   keys.Press(VK_LEFT);
-  EXPECT_EQ("egggeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
-  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-at-link"));
+  EXPECT_EQ("egggeeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
+  EXPECT_EQ("eeee", Pattern(memo, 'L', "menu-link-at-link"));
   keys.Press(VK_RIGHT, false, true);
-  EXPECT_EQ("eeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
-  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-link-selected"));
+  EXPECT_EQ("eeeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
+  EXPECT_EQ("eeee", Pattern(memo, 'L', "menu-link-link-selected"));
 }
 
 TEST_F(Menus, HelpVersionShowsTheAboutBox) {
@@ -186,5 +188,5 @@ TEST_F(Menus, ContextMenuGreysByTheSameRulesAndAMemoWithoutFileHasNoSelfLinks) {
   ASSERT_TRUE(keys.Focus());  // Wine loses the shared key states after a context menu
 
   EXPECT_EQ("geee", Pattern(memo, 'I', "menu-insert-untitled"));
-  EXPECT_EQ("eeeegeeeeeeggg", Pattern(memo, 'E', "menu-edit-untitled"));
+  EXPECT_EQ("eeeegeeeeeeeggg", Pattern(memo, 'E', "menu-edit-untitled"));
 }
