@@ -105,6 +105,13 @@ TEST_F(SearchCommands, FindsWordsInAllMemosOpensAResultOnItsMatchAndListsLinksTo
   text = ResultsText(links, "「plan.kvm」へリンクしているメモ 1 件 (新しい順)");
   EXPECT_NE(std::string::npos, text.find("hub.kvm\r\n    2: plan")) << text;
   TakeShot("search-backlinks");
+
+  // A results memo closes without a question, and its process ends.
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(links));
+  ASSERT_NE(nullptr, process);
+  Close(links);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, kWaitMs));
+  CloseHandle(process);
 }
 
 }  // namespace
