@@ -9,13 +9,16 @@
 namespace {
 
 // memos.body keeps the text for lines and short queries; memo_words is a contentless
-// full-text table over the same text (rowid = memos.id), so the text is stored once.
+// full-text table over the same text (rowid = memos.id), so the text is stored once. The
+// body comes last: a column behind it costs a walk through the body's overflow pages.
 const char kSchema[] =
     "CREATE TABLE memos(id INTEGER PRIMARY KEY, key TEXT NOT NULL UNIQUE, path TEXT NOT NULL,"
-    " size INTEGER NOT NULL, time INTEGER NOT NULL, title TEXT, body TEXT,"
-    " damaged INTEGER NOT NULL DEFAULT 0);"
+    " size INTEGER NOT NULL, time INTEGER NOT NULL, damaged INTEGER NOT NULL DEFAULT 0,"
+    " chars INTEGER NOT NULL DEFAULT 0, title TEXT, body TEXT);"
+    "CREATE INDEX memos_damaged ON memos(key) WHERE damaged<>0;"
     "CREATE VIRTUAL TABLE memo_words USING fts5(body, content='', contentless_delete=1,"
     " tokenize='trigram');"
+    "CREATE VIRTUAL TABLE memo_terms USING fts5vocab(memo_words, 'row');"
     "CREATE TABLE links(source INTEGER NOT NULL, target TEXT NOT NULL, line INTEGER NOT NULL);"
     "CREATE INDEX links_by_target ON links(target);"
     "CREATE INDEX links_by_source ON links(source);";

@@ -26,7 +26,8 @@ class MemoIndex {
   // Reads one file again (after a save); a file that is gone drops out.
   bool Update(const std::string& sjisPath);
 
-  // Memos holding every word of the query, with the lines holding any; newest first.
+  // Memos holding every word of the query, with the lines holding any; newest first. Run
+  // after a Refresh of the same folders: the hits are not looked up on disk again.
   bool Search(const SearchQuery& query, SearchOutcome* outcome);
   // Memos below the folders with a link to the file, with the lines of the links.
   bool Backlinks(const std::string& sjisTarget, const std::vector<std::string>& sjisFolders,
@@ -37,6 +38,14 @@ class MemoIndex {
   bool Store(const DiskMemo& memo);
   bool Remove(int64_t id);
   int CountDamaged(const std::vector<std::string>& folderKeys);
+  // The full-text clause for a word of one or two characters: any trigram holding it, as
+  // the table's vocabulary lists them. False when the word must be found by scanning.
+  bool TermsHolding(const std::string& word, std::string* clause);
+  // Runs one query of hits ("FROM ... WHERE ..." with the full-text clause as ?1 when
+  // match is not empty), the scanned words added as conditions.
+  bool CollectHits(std::string from, const std::string& match,
+                   const std::vector<std::string>& scanned, const SearchQuery& query,
+                   const std::vector<std::string>& words, SearchOutcome* outcome);
 
   SqliteDb m_db;
 };

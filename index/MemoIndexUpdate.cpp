@@ -40,8 +40,8 @@ bool MemoIndex::Store(const DiskMemo& disk) {
   if (old.Step() == SQLITE_ROW && !Remove(old.Int(0))) return false;
   MemoContent content = ReadMemoContent(disk.path);
   SqliteStatement memo(m_db,
-                       "INSERT INTO memos(key,path,size,time,title,body,damaged)"
-                       " VALUES(?1,?2,?3,?4,?5,?6,?7)");
+                       "INSERT INTO memos(key,path,size,time,title,body,damaged,chars)"
+                       " VALUES(?1,?2,?3,?4,?5,?6,?7,?8)");
   memo.Bind(1, key);
   memo.Bind(2, Utf8FromSjis(disk.path));
   memo.Bind(3, disk.size);
@@ -49,6 +49,7 @@ bool MemoIndex::Store(const DiskMemo& disk) {
   memo.Bind(5, Utf8FromSjis(content.title));
   if (content.readable) memo.Bind(6, content.text); else memo.BindNull(6);
   memo.Bind(7, static_cast<int64_t>(content.readable ? 0 : 1));
+  memo.Bind(8, static_cast<int64_t>(Utf8Length(content.text)));
   if (memo.Step() != SQLITE_DONE) return false;
   if (!content.readable) return true;
   const int64_t id = sqlite3_last_insert_rowid(m_db.Handle());

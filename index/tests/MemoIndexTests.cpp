@@ -73,10 +73,13 @@ TEST_F(MemoIndexTest, FollowsChangedSavedAndDeletedFilesWithJapaneseAndShortQuer
   ASSERT_EQ(1u, line.spans.size());
   EXPECT_EQ("議事録", line.text.substr(line.spans[0].begin, line.spans[0].length));
 
-  // Two characters are below the trigram table's reach: the stored text is scanned.
+  // Two characters are below the trigram table's reach: the trigrams holding them are
+  // looked up, and a memo too short for any trigram is scanned.
+  Memo("tiny.kvm", "会議", 3);
   found = Search("会議");
-  ASSERT_EQ(std::vector<std::string>{"minutes.kvm"}, Names(found));
+  ASSERT_EQ(std::vector<std::string>({"minutes.kvm", "tiny.kvm"}), Names(found));
   EXPECT_EQ(2u, found.hits[0].lines.size()) << "lines 1 and 3";
+  ASSERT_TRUE(DeleteFileA((folder_ + "tiny.kvm").c_str()));
   EXPECT_EQ(std::vector<std::string>({"budget.kvm", "minutes.kvm"}), Names(Search("の")))
       << "newest first";
   EXPECT_EQ(std::vector<std::string>{"budget.kvm"}, Names(Search("NO")));
