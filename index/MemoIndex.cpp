@@ -14,7 +14,7 @@ namespace {
 const char kSchema[] =
     "CREATE TABLE memos(id INTEGER PRIMARY KEY, key TEXT NOT NULL UNIQUE, path TEXT NOT NULL,"
     " size INTEGER NOT NULL, time INTEGER NOT NULL, damaged INTEGER NOT NULL DEFAULT 0,"
-    " chars INTEGER NOT NULL DEFAULT 0, title TEXT, body TEXT);"
+    " title TEXT, body TEXT);"
     "CREATE INDEX memos_damaged ON memos(key) WHERE damaged<>0;"
     "CREATE VIRTUAL TABLE memo_words USING fts5(body, content='', contentless_delete=1,"
     " tokenize='trigram');"

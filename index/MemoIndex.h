@@ -38,8 +38,8 @@ class MemoIndex {
   bool Store(const DiskMemo& memo);
   bool Remove(int64_t id);
   int CountDamaged(const std::vector<std::string>& folderKeys);
-  // The full-text clause for a word of one or two characters: any trigram holding it, as
-  // the table's vocabulary lists them. False when the word must be found by scanning.
+  // The full-text clause for a word of one or two characters: any trigram beginning with
+  // it, as the table's vocabulary lists them. False when the word must be found by scanning.
   bool TermsHolding(const std::string& word, std::string* clause);
   // Runs one query of hits ("FROM ... WHERE ..." with the full-text clause as ?1 when
   // match is not empty), the scanned words added as conditions.

@@ -85,8 +85,10 @@ bool MemoIndex::TermsHolding(const std::string& word, std::string* clause) {
   std::string folded = word;
   for (char& c : folded)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  SqliteStatement terms(m_db, "SELECT term FROM memo_terms WHERE instr(term, ?1)>0");
+  // Terms sort as UTF-8 bytes; no character's bytes begin with 0xF5.
+  SqliteStatement terms(m_db, "SELECT term FROM memo_terms WHERE term>=?1 AND term<?2");
   terms.Bind(1, folded);
+  terms.Bind(2, folded + "\xF5");
   clause->clear();
   int count = 0;
   while (terms.Step() == SQLITE_ROW) {
@@ -124,18 +126,16 @@ bool MemoIndex::CollectHits(std::string from, const std::string& match,
 }
 
 // Every word narrows the full-text match (long words as phrases, short ones as the terms
-// holding them) or, where that cannot be, is looked for in the stored text. Memos of fewer
-// than three characters have no terms: for a query of short words they are scanned too.
+// beginning with them) or, where that cannot be, is looked for in the stored text.
 bool MemoIndex::Search(const SearchQuery& query, SearchOutcome* outcome) {
   const std::vector<std::string> words = QueryWords(Utf8FromSjis(query.text));
   std::string match;
   std::vector<std::string> scanned;
-  bool allShort = true, nowhere = false;
+  bool nowhere = false;
   for (const std::string& word : words) {
     std::string clause;
     if (Utf8Length(word) >= kTrigram) {
       clause = FtsPhrase(word);
-      allShort = false;
     } else if (!TermsHolding(word, &clause)) {
       scanned.push_back(word);
       continue;
@@ -150,9 +150,6 @@ bool MemoIndex::Search(const SearchQuery& query, SearchOutcome* outcome) {
   if (!match.empty() && !nowhere)
     ok = CollectHits(" FROM memo_words JOIN memos m ON m.id=memo_words.rowid"
                      " WHERE memo_words MATCH ?1", match, scanned, query, words, outcome);
-  if (ok && !match.empty() && allShort)
-    ok = CollectHits(" FROM memos m WHERE m.damaged=0 AND m.chars<3", "", words, query, words,
-                     outcome);
   if (!ok) return false;
   SortNewestFirst(&outcome->hits);
   outcome->damaged = CountDamaged(KeysOf(query.folders));

@@ -40,8 +40,8 @@ bool MemoIndex::Store(const DiskMemo& disk) {
   if (old.Step() == SQLITE_ROW && !Remove(old.Int(0))) return false;
   MemoContent content = ReadMemoContent(disk.path);
   SqliteStatement memo(m_db,
-                       "INSERT INTO memos(key,path,size,time,title,body,damaged,chars)"
-                       " VALUES(?1,?2,?3,?4,?5,?6,?7,?8)");
+                       "INSERT INTO memos(key,path,size,time,title,body,damaged)"
+                       " VALUES(?1,?2,?3,?4,?5,?6,?7)");
   memo.Bind(1, key);
   memo.Bind(2, Utf8FromSjis(disk.path));
   memo.Bind(3, disk.size);
@@ -49,13 +49,14 @@ bool MemoIndex::Store(const DiskMemo& disk) {
   memo.Bind(5, Utf8FromSjis(content.title));
   if (content.readable) memo.Bind(6, content.text); else memo.BindNull(6);
   memo.Bind(7, static_cast<int64_t>(content.readable ? 0 : 1));
-  memo.Bind(8, static_cast<int64_t>(Utf8Length(content.text)));
   if (memo.Step() != SQLITE_DONE) return false;
   if (!content.readable) return true;
   const int64_t id = sqlite3_last_insert_rowid(m_db.Handle());
   SqliteStatement words(m_db, "INSERT INTO memo_words(rowid, body) VALUES(?1, ?2)");
   words.Bind(1, id);
-  words.Bind(2, content.text);
+  // Two characters more, so that every character of the text starts a trigram: a word of
+  // one or two characters is then found through the trigrams that begin with it.
+  words.Bind(2, content.text + "\n\n");
   if (words.Step() != SQLITE_DONE) return false;
   SqliteStatement link(m_db, "INSERT INTO links(source,target,line) VALUES(?1,?2,?3)");
   for (const MemoLinkRef& ref : content.links) {

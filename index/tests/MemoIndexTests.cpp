@@ -73,8 +73,8 @@ TEST_F(MemoIndexTest, FollowsChangedSavedAndDeletedFilesWithJapaneseAndShortQuer
   ASSERT_EQ(1u, line.spans.size());
   EXPECT_EQ("議事録", line.text.substr(line.spans[0].begin, line.spans[0].length));
 
-  // Two characters are below the trigram table's reach: the trigrams holding them are
-  // looked up, and a memo too short for any trigram is scanned.
+  // Two characters are below the trigram table's reach: the trigrams beginning with them
+  // are looked up, even in a memo of those two characters alone.
   Memo("tiny.kvm", "会議", 3);
   found = Search("会議");
   ASSERT_EQ(std::vector<std::string>({"minutes.kvm", "tiny.kvm"}), Names(found));
