@@ -19,8 +19,8 @@ namespace {
 // Distinct memos written through the library; the rest of the folder are copies of them,
 // so generating stays quick while every word still hits many files.
 const int kDistinctMemos = 200;
-const char* const kWords[] = {"会議", "予算", "議事録", "見積書", "打ち合わせ", "meeting",
-                              "schedule", "仕様", "障害報告", "レビュー", "出張", "契約"};
+const char* const kWords[] = {"会議",     "予算", "議事録",   "見積書",   "打ち合わせ", "meeting",
+                              "schedule", "仕様", "障害報告", "レビュー", "出張",       "契約"};
 
 std::string MemoText(int seed, size_t bytes) {
   std::string text;
@@ -95,15 +95,18 @@ int main(int argc, char** argv) {
     longHits = SearchOutcome();
     index.Search({"特記事項", false, {folder}}, &longHits);
   });
-  Row("4-character query, warm", longQuery, (std::to_string(longHits.hits.size()) + " memos; target <= 50").c_str());
+  Row("4-character query, warm", longQuery,
+      (std::to_string(longHits.hits.size()) + " memos; target <= 50").c_str());
   const double shortQuery = Time([&] { index.Search({"特記", false, {folder}}, &shortHits); });
-  Row("2-character query", shortQuery, (std::to_string(shortHits.hits.size()) + " memos; target <= 500").c_str());
+  Row("2-character query", shortQuery,
+      (std::to_string(shortHits.hits.size()) + " memos; target <= 500").c_str());
   const std::string saved = folder + "\\20260000\\memo0.kvm";
   WriteMemo(saved, 0);
   const double update = Time([&] { index.Update(saved); });
   Row("re-index after saving one memo", update, "target <= 50");
   const double scan = Time([&] { ScanSearch({"特記事項", false, {folder}}, &scanHits); });
-  Row("same query by reading every file", scan, (std::to_string(scanHits.hits.size()) + " memos").c_str());
+  Row("same query by reading every file", scan,
+      (std::to_string(scanHits.hits.size()) + " memos").c_str());
   std::printf("\nscan / warm indexed query: %.0fx; scan / (disk check + query): %.1fx\n",
               scan / longQuery, scan / (check + longQuery));
   return 0;

@@ -24,8 +24,8 @@ size_t CharStart(const std::string& text, size_t at) {
 HitLine ShownLine(int number, const std::string& line, std::vector<TextSpan> spans) {
   size_t begin = 0, end = line.size();
   if (line.size() > kLineWindow) {
-    begin = CharStart(line, spans.empty() || spans[0].begin < kBeforeMatch
-                                ? 0 : spans[0].begin - kBeforeMatch);
+    begin = CharStart(
+        line, spans.empty() || spans[0].begin < kBeforeMatch ? 0 : spans[0].begin - kBeforeMatch);
     end = CharStart(line, std::min(line.size(), begin + kLineWindow));
   }
   HitLine shown{number, std::string(), {}};

@@ -13,8 +13,8 @@ char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 size_t FindFrom(const std::string& text, const std::string& word, size_t from, bool matchCase) {
   if (matchCase) return text.find(word, from);
   auto equal = [](char a, char b) { return FoldAscii(a) == FoldAscii(b); };
-  auto at = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                        word.begin(), word.end(), equal);
+  auto at = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), word.begin(),
+                        word.end(), equal);
   return at == text.end() ? std::string::npos : static_cast<size_t>(at - text.begin());
 }
 

@@ -23,9 +23,7 @@ const char kSchema[] =
     "CREATE INDEX links_by_target ON links(target);"
     "CREATE INDEX links_by_source ON links(source);";
 
-bool IsNotADatabase(int result) {
-  return result == SQLITE_NOTADB || result == SQLITE_CORRUPT;
-}
+bool IsNotADatabase(int result) { return result == SQLITE_NOTADB || result == SQLITE_CORRUPT; }
 
 }  // namespace
 

@@ -18,12 +18,11 @@ const size_t kTrigram = 3;
 const int kMaxTerms = 3000;
 
 std::wstring WideFromUtf8(const std::string& text) {
-  int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0);
+  int length =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
   if (length > 0)
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0],
-                        length);
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
   return wide;
 }
 
@@ -148,8 +147,10 @@ bool MemoIndex::Search(const SearchQuery& query, SearchOutcome* outcome) {
   if (!words.empty() && match.empty())
     ok = CollectHits(" FROM memos m WHERE m.damaged=0", "", scanned, query, words, outcome);
   if (!match.empty() && !nowhere)
-    ok = CollectHits(" FROM memo_words JOIN memos m ON m.id=memo_words.rowid"
-                     " WHERE memo_words MATCH ?1", match, scanned, query, words, outcome);
+    ok = CollectHits(
+        " FROM memo_words JOIN memos m ON m.id=memo_words.rowid"
+        " WHERE memo_words MATCH ?1",
+        match, scanned, query, words, outcome);
   if (!ok) return false;
   SortNewestFirst(&outcome->hits);
   outcome->damaged = CountDamaged(KeysOf(query.folders));
@@ -160,9 +161,10 @@ bool MemoIndex::Search(const SearchQuery& query, SearchOutcome* outcome) {
 bool MemoIndex::Backlinks(const std::string& sjisTarget,
                           const std::vector<std::string>& sjisFolders, SearchOutcome* outcome) {
   const std::string target = PathKey(sjisTarget);
-  SqliteStatement rows(m_db, (std::string(kHitColumns) +
-                              ", l.line FROM links l JOIN memos m ON m.id=l.source"
-                              " WHERE l.target=?1 AND m.key<>?1 ORDER BY m.id, l.line").c_str());
+  SqliteStatement rows(
+      m_db, (std::string(kHitColumns) + ", l.line FROM links l JOIN memos m ON m.id=l.source"
+                                        " WHERE l.target=?1 AND m.key<>?1 ORDER BY m.id, l.line")
+                .c_str());
   rows.Bind(1, target);
   std::map<std::string, std::pair<MemoHit, std::vector<int>>> bySource;
   std::map<std::string, std::string> bodies;

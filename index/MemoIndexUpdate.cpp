@@ -47,7 +47,10 @@ bool MemoIndex::Store(const DiskMemo& disk) {
   memo.Bind(3, disk.size);
   memo.Bind(4, disk.time);
   memo.Bind(5, Utf8FromSjis(content.title));
-  if (content.readable) memo.Bind(6, content.text); else memo.BindNull(6);
+  if (content.readable)
+    memo.Bind(6, content.text);
+  else
+    memo.BindNull(6);
   memo.Bind(7, static_cast<int64_t>(content.readable ? 0 : 1));
   if (memo.Step() != SQLITE_DONE) return false;
   if (!content.readable) return true;

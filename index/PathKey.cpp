@@ -30,12 +30,22 @@ std::string PathKey(const std::string& sjisPath) {
   // Letters of the Latin alphabet only: the file system folds nothing else we meet here.
   for (wchar_t& c : path)
     if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  int size = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr,
-                                 0, nullptr, nullptr);
+  int size = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0,
+                                 nullptr, nullptr);
   std::string key(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), &key[0], size,
                       nullptr, nullptr);
   return key;
+}
+
+std::string FolderPart(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string NamePart(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool KeyIsInside(const std::string& key, const std::string& folderKey) {

@@ -6,5 +6,9 @@
 // The full path (relative parts resolved, '/' as '\', a short 8.3 form made long where the
 // file exists), with single-byte letters in lower case, in UTF-8. Empty for no path.
 std::string PathKey(const std::string& sjisPath);
+// The folder of a path (without its last backslash) and its last component; the folder is
+// empty and the name the whole path when it has no backslash or slash.
+std::string FolderPart(const std::string& path);
+std::string NamePart(const std::string& path);
 // True when key names a file inside the folder whose key is folderKey.
 bool KeyIsInside(const std::string& key, const std::string& folderKey);

@@ -11,8 +11,7 @@ namespace {
 
 // Calls visit with each readable memo below the folders; counts the others.
 template <typename Visit>
-void ForEachMemo(const std::vector<std::string>& sjisFolders, SearchOutcome* outcome,
-                 Visit visit) {
+void ForEachMemo(const std::vector<std::string>& sjisFolders, SearchOutcome* outcome, Visit visit) {
   for (const DiskMemo& disk : ListMemoFiles(sjisFolders)) {
     MemoContent content = ReadMemoContent(disk.path);
     if (!content.readable) {

@@ -8,20 +8,20 @@
 #include "LineMatch.h"
 
 struct HitLine {
-  int number;                  // 1-based line of the memo
-  std::string text;            // Shift-JIS
-  std::vector<TextSpan> spans; // the matches, in bytes of text
+  int number;                   // 1-based line of the memo
+  std::string text;             // Shift-JIS
+  std::vector<TextSpan> spans;  // the matches, in bytes of text
 };
 
 struct MemoHit {
-  std::string path;  // Shift-JIS
-  std::string title; // the document name, Shift-JIS; may be empty
-  int64_t time;      // last write, FILETIME units
+  std::string path;   // Shift-JIS
+  std::string title;  // the document name, Shift-JIS; may be empty
+  int64_t time;       // last write, FILETIME units
   std::vector<HitLine> lines;
 };
 
 struct SearchQuery {
-  std::string text;                  // Shift-JIS, as typed
+  std::string text;  // Shift-JIS, as typed
   bool matchCase = false;
   std::vector<std::string> folders;  // Shift-JIS; the memos below them are searched
 };

@@ -10,8 +10,8 @@ const int kBusyTimeoutMs = 3000;
 
 int SqliteDb::Open(const std::string& utf8Path) {
   Close();
-  int result = sqlite3_open_v2(utf8Path.c_str(), &m_db,
-                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  int result =
+      sqlite3_open_v2(utf8Path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (result != SQLITE_OK) {
     Close();
     return result;

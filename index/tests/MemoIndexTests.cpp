@@ -30,7 +30,8 @@ void SetAge(const std::string& path, int daysAgo) {
 
 std::vector<std::string> Names(const SearchOutcome& outcome) {
   std::vector<std::string> names;
-  for (const MemoHit& hit : outcome.hits) names.push_back(hit.path.substr(hit.path.rfind('\\') + 1));
+  for (const MemoHit& hit : outcome.hits)
+    names.push_back(hit.path.substr(hit.path.rfind('\\') + 1));
   return names;
 }
 
@@ -63,7 +64,8 @@ class MemoIndexTest : public ::testing::Test {
 };
 
 TEST_F(MemoIndexTest, FollowsChangedSavedAndDeletedFilesWithJapaneseAndShortQueries) {
-  const std::string minutes = Memo("minutes.kvm", "定例会議の議事録\n出席: 田中\n次回の会議は月曜", 2);
+  const std::string minutes =
+      Memo("minutes.kvm", "定例会議の議事録\n出席: 田中\n次回の会議は月曜", 2);
   const std::string budget = Memo("budget.kvm", "Budget Meeting notes\nno minutes の件", 1);
   SearchOutcome found = Search("議事録");
   ASSERT_EQ(std::vector<std::string>{"minutes.kvm"}, Names(found));
@@ -126,7 +128,8 @@ TEST_F(MemoIndexTest, RebuildsAnIndexOfAnotherVersionOrNoIndexAtAll) {
   ASSERT_EQ(SQLITE_OK, sqlite3_open(dbPath_.c_str(), &db));
   sqlite3_exec(db, "PRAGMA user_version=99; DROP TABLE links;", nullptr, nullptr, nullptr);
   sqlite3_close(db);
-  EXPECT_EQ(1u, Search("索引の").hits.size()) << "an index of version 99, whose tables differ, is rebuilt";
+  EXPECT_EQ(1u, Search("索引の").hits.size())
+      << "an index of version 99, whose tables differ, is rebuilt";
 
   ASSERT_TRUE(WriteWholeFile(dbPath_, std::string(4096, 'x')));
   EXPECT_EQ(1u, Search("索引の").hits.size()) << "a file that is no database is replaced";
@@ -147,7 +150,8 @@ TEST_F(MemoIndexTest, LockedIndexIsRefusedAndTheFilesAreScanned) {
 TEST_F(MemoIndexTest, BacklinksMatchAnySpellingAndIgnoreTextOpenedInPlace) {
   const std::string target = Memo("target.kvm", "固有の語句", 3);
   std::string slashed = target;
-  for (char& c : slashed) if (c == '\\') c = '/';
+  for (char& c : slashed)
+    if (c == '\\') c = '/';
   const std::string other = folder_ + "sub\\";
   CreateDirectoryA(other.c_str(), nullptr);
   ASSERT_TRUE(MemoBuilder().Text("一行目\n参照: ").Link(target, true).Save(folder_ + "first.kvm"));

@@ -6,6 +6,7 @@
 
 #include "KVDocText.h"
 #include "KVObjLink.h"
+#include "PathKey.h"
 
 namespace {
 
@@ -16,8 +17,7 @@ const COLORREF kLineNumberColor = RGB(128, 128, 128);
 // never opened in place: a results memo lists memos, it does not show them.
 class CaptionedLink : public KVObjLink {
  public:
-  CaptionedLink(const std::string& caption, const KVFile& file)
-      : KVObjLink(caption.c_str(), file) {
+  CaptionedLink(const std::string& caption, const KVFile& file) : KVObjLink(caption.c_str(), file) {
     m_nAttr &= ~(LA_FILENAME | LA_DOCNAME | LA_OPEN);
     const CSize text = GetCaptionSize(nullptr);
     const CSize icon = IconSize(nullptr);
@@ -32,13 +32,15 @@ class ChainBuilder {
  public:
   explicit ChainBuilder(const KVObject& look) : m_color(look.m_crColor), m_font(look.m_logFont) {}
 
-  void Text(const std::string& text, COLORREF color) { Append(StrToList(text.c_str(), color, &m_font)); }
+  void Text(const std::string& text, COLORREF color) {
+    Append(StrToList(text.c_str(), color, &m_font));
+  }
   void Text(const std::string& text) { Text(text, m_color); }
   void Line(const std::string& text) { Text(text + "\r\n"); }
   void Link(const MemoHit& hit) {
     KVFile file;
     if (file.Attach(hit.path.c_str()) < 0) return;
-    CaptionedLink link(hit.title.empty() ? FileName(hit.path) : hit.title, file);
+    CaptionedLink link(hit.title.empty() ? NamePart(hit.path) : hit.title, file);
     Append(KVNewNode(new KVObjLink(link)));
     Text("\r\n");
   }
@@ -63,10 +65,6 @@ class ChainBuilder {
   }
 
  private:
-  static std::string FileName(const std::string& path) {
-    size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-  }
   void Append(LIST* chain) {
     if (!chain) return;
     if (m_tail) {

@@ -7,6 +7,7 @@
 #include "MainFrame.h"
 #include "MemoGlobals.h"
 #include "MemoStrings.h"
+#include "PathKey.h"
 #include "ResultsMemo.h"
 #include "SjisText.h"
 #include "SearchJobs.h"
@@ -38,9 +39,7 @@ std::string Format(UINT id, int first, int second) {
 
 std::string QueryShown() {
   const SearchHandOff& search = g_receiver.search;
-  if (search.kind == SearchHandOff::kWords) return search.text;
-  size_t slash = search.text.find_last_of("\\/");
-  return slash == std::string::npos ? search.text : search.text.substr(slash + 1);
+  return search.kind == SearchHandOff::kWords ? search.text : NamePart(search.text);
 }
 
 std::string NotesOf(const SearchOutcome& outcome) {
@@ -66,7 +65,8 @@ void ShowOutcome(const SearchOutcome& outcome) {
 
 LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SEARCH_PROGRESS) {
-    std::string text = Format(IDS_SEARCH_PROGRESS, static_cast<int>(wParam), static_cast<int>(lParam));
+    std::string text =
+        Format(IDS_SEARCH_PROGRESS, static_cast<int>(wParam), static_cast<int>(lParam));
     g_receiver.frame->m_wndStatusBar.SetMessageText(text.c_str());
     return 0;
   }
@@ -84,13 +84,14 @@ HWND CreateReceiver() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = kReceiverClass;
   RegisterClassA(&wc);
-  return CreateWindowExA(0, kReceiverClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                         wc.hInstance, nullptr);
+  return CreateWindowExA(0, kReceiverClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                         nullptr);
 }
 
 void TitleResults(CMainFrame* frame, const SearchHandOff& search) {
   const bool words = search.kind == SearchHandOff::kWords;
-  std::string name = Format(words ? IDS_SEARCH_TITLE : IDS_BACKLINKS_TITLE, QueryShown().c_str(), 0);
+  std::string name =
+      Format(words ? IDS_SEARCH_TITLE : IDS_BACKLINKS_TITLE, QueryShown().c_str(), 0);
   KVCopyCut(g_szDocName, sizeof g_szDocName, name.c_str());
   frame->m_wndView.m_doc.m_strDocName = g_szDocName;
   frame->m_wndView.m_doc.ClearDerty();

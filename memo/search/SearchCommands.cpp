@@ -2,21 +2,12 @@
 #include "SearchCommands.h"
 
 #include "MemoGlobals.h"
+#include "PathKey.h"
 #include "SearchDlg.h"
 #include "SearchHandOff.h"
 #include "WinApp.h"
 #include "FrameWnd.h"
 #include "resource.h"
-
-namespace {
-
-std::string FolderOf(const char* path) {
-  std::string folder = path;
-  size_t slash = folder.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
-}
-
-}  // namespace
 
 const CommandEntry<SearchCommands> SearchCommands::kCommands[] = {
     {ID_EDIT_FIND_ALL_MEMOS, &SearchCommands::OnFindInAllMemos, nullptr},
@@ -45,7 +36,7 @@ void SearchCommands::OnFindInAllMemos() {
   search.kind = SearchHandOff::kWords;
   search.matchCase = last.matchCase;
   search.text = last.words;
-  if (last.thisFolder && HasFile()) search.folder = FolderOf(g_szFilePath);
+  if (last.thisFolder && HasFile()) search.folder = FolderPart(g_szFilePath);
   StartResultsWindow(search);
 }
 

@@ -2,6 +2,8 @@
 #include "SearchDlg.h"
 
 #include "Dialog.h"
+#include "LineMatch.h"
+#include "TextCodec.h"
 #include "resource.h"
 
 namespace {
@@ -36,22 +38,10 @@ class SearchDlg : public CDialog {
   SearchDlgResult* m_result;
 };
 
-bool HasWords(const std::string& text) {
-  // Spaces alone, ASCII or ideographic ("　" is 0x81 0x40), search nothing.
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == ' ' || text[i] == '\t') continue;
-    if (static_cast<unsigned char>(text[i]) == 0x81 && i + 1 < text.size() && text[i + 1] == 0x40) {
-      ++i;
-      continue;
-    }
-    return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 bool AskSearchWords(HWND owner, bool memoHasFolder, SearchDlgResult* result) {
   SearchDlg dialog(memoHasFolder, result);
-  return dialog.DoModal(owner) == IDOK && HasWords(result->words);
+  // Spaces alone search nothing.
+  return dialog.DoModal(owner) == IDOK && !QueryWords(Utf8FromSjis(result->words)).empty();
 }

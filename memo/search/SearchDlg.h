@@ -6,9 +6,9 @@
 #include <string>
 
 struct SearchDlgResult {
-  std::string words;      // Shift-JIS
+  std::string words;  // Shift-JIS
   bool matchCase = false;
-  bool thisFolder = false; // only the folder of the memo (offered when the memo has a file)
+  bool thisFolder = false;  // only the folder of the memo (offered when the memo has a file)
 };
 
 // False when the user cancelled or gave no words. result comes in as the last choice.

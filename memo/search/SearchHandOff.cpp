@@ -26,8 +26,8 @@ std::string TakeVariable(const wchar_t* name) {
                                   nullptr, nullptr);
   std::string value(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
   if (bytes > 0)
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), &value[0], bytes,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), &value[0], bytes, nullptr,
+                        nullptr);
   return value;
 }
 
@@ -66,8 +66,10 @@ SearchHandOff TakeSearchHandOff() {
   std::vector<std::string> fields = Fields(TakeVariable(kSearchVariable), 3);
   SearchHandOff search;
   if (fields.size() != 4 || fields[3].empty()) return search;
-  if (fields[0] == "W") search.kind = SearchHandOff::kWords;
-  else if (fields[0] == "B") search.kind = SearchHandOff::kBacklinks;
+  if (fields[0] == "W")
+    search.kind = SearchHandOff::kWords;
+  else if (fields[0] == "B")
+    search.kind = SearchHandOff::kBacklinks;
   search.matchCase = fields[1] == "1";
   search.folder = fields[2];
   search.text = fields[3];

@@ -7,6 +7,7 @@
 #include "DataFolders.h"
 #include "IndexWorker.h"
 #include "MemoIndex.h"
+#include "PathKey.h"
 #include "ScanSearch.h"
 
 namespace {
@@ -15,16 +16,11 @@ void PostProgress(void* replyTo, int done, int total) {
   PostMessageA(static_cast<HWND>(replyTo), WM_SEARCH_PROGRESS, static_cast<WPARAM>(done), total);
 }
 
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 std::vector<std::string> FoldersFor(const SearchHandOff& search) {
   if (search.kind == SearchHandOff::kWords && !search.folder.empty()) return {search.folder};
   std::vector<std::string> folders = AllDataFolders();
   // A memo outside the data folders may be linked from its neighbours.
-  if (search.kind == SearchHandOff::kBacklinks) folders.push_back(FolderOf(search.text));
+  if (search.kind == SearchHandOff::kBacklinks) folders.push_back(FolderPart(search.text));
   return folders;
 }
 
@@ -33,8 +29,7 @@ void Search(const SearchHandOff& search, HWND replyTo, SearchOutcome* outcome) {
   MemoIndex index;
   const bool words = search.kind == SearchHandOff::kWords;
   if (index.Open(MemoIndexPath()) && index.Refresh(query.folders, PostProgress, replyTo) &&
-      (words ? index.Search(query, outcome)
-             : index.Backlinks(search.text, query.folders, outcome)))
+      (words ? index.Search(query, outcome) : index.Backlinks(search.text, query.folders, outcome)))
     return;
   *outcome = SearchOutcome();
   if (words)

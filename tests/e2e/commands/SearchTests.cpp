@@ -31,7 +31,8 @@ class SearchCommands : public CommandTest {
       return found != nullptr;
     });
     if (found) known->insert(ProcessOf(found));
-    for (HWND window : MemoWindowsExcept(*known)) ADD_FAILURE() << "other window: " << WindowTitle(window);
+    for (HWND window : MemoWindowsExcept(*known))
+      ADD_FAILURE() << "other window: " << WindowTitle(window);
     return found;
   }
   // The results memo's text once its search has filled it (its first line says how many).
