@@ -14,9 +14,9 @@ int64_t Join(DWORD high, DWORD low) {
   return static_cast<int64_t>((static_cast<uint64_t>(high) << 32) | low);
 }
 
-DiskMemo MemoOf(const std::string& path, const WIN32_FIND_DATAA& found) {
+DiskMemo MemoOf(const std::string& path, const std::string& key, const WIN32_FIND_DATAA& found) {
   return {path, Join(found.nFileSizeHigh, found.nFileSizeLow),
-          Join(found.ftLastWriteTime.dwHighDateTime, found.ftLastWriteTime.dwLowDateTime)};
+          Join(found.ftLastWriteTime.dwHighDateTime, found.ftLastWriteTime.dwLowDateTime), key};
 }
 
 bool IsMemoName(const char* name) {
@@ -24,7 +24,10 @@ bool IsMemoName(const char* name) {
   return length > 4 && lstrcmpiA(name + length - 4, ".kvm") == 0;
 }
 
-void ScanFolder(const std::string& folder, int depth, std::vector<DiskMemo>* out) {
+// Keys grow from the folder's key by the names found, as PathKey would make them: the walk
+// only meets full, long names, and making each key whole costs more than the walk.
+void ScanFolder(const std::string& folder, const std::string& folderKey, int depth,
+                std::vector<DiskMemo>* out) {
   // Deep enough for dated subfolders inside subfolders; a junction loop ends here.
   if (depth > 16) return;
   WIN32_FIND_DATAA found;
@@ -34,10 +37,11 @@ void ScanFolder(const std::string& folder, int depth, std::vector<DiskMemo>* out
     std::string name = found.cFileName;
     if (name == "." || name == "..") continue;
     std::string path = folder + "\\" + name;
+    std::string key = folderKey + "\\" + NameKey(name);
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-      ScanFolder(path, depth + 1, out);
+      ScanFolder(path, key, depth + 1, out);
     else if (IsMemoName(found.cFileName))
-      out->push_back(MemoOf(path, found));
+      out->push_back(MemoOf(path, key, found));
   } while (find.Next(&found));
 }
 
@@ -48,14 +52,16 @@ std::vector<DiskMemo> ListMemoFiles(const std::vector<std::string>& sjisFolders)
   std::set<std::string> seenFolders;
   for (std::string folder : sjisFolders) {
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
-    if (folder.empty() || !seenFolders.insert(PathKey(folder)).second) continue;
-    ScanFolder(folder, 0, &all);
+    std::string folderKey = PathKey(folder);
+    while (!folderKey.empty() && folderKey.back() == '\\') folderKey.pop_back();
+    if (folder.empty() || !seenFolders.insert(folderKey).second) continue;
+    ScanFolder(folder, folderKey, 0, &all);
   }
   // A folder inside another one is walked twice: keep each file once.
   std::set<std::string> seen;
   std::vector<DiskMemo> unique;
   for (DiskMemo& memo : all)
-    if (seen.insert(PathKey(memo.path)).second) unique.push_back(std::move(memo));
+    if (seen.insert(memo.key).second) unique.push_back(std::move(memo));
   return unique;
 }
 
@@ -63,6 +69,6 @@ bool StatMemoFile(const std::string& sjisPath, DiskMemo* memo) {
   WIN32_FIND_DATAA found;
   ScopedFind find(sjisPath, &found);
   if (!find.IsOpen() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-  *memo = MemoOf(sjisPath, found);
+  *memo = MemoOf(sjisPath, PathKey(sjisPath), found);
   return true;
 }

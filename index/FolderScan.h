@@ -8,7 +8,8 @@
 struct DiskMemo {
   std::string path;  // Shift-JIS, as the library takes it
   int64_t size;
-  int64_t time;  // last write, FILETIME units
+  int64_t time;     // last write, FILETIME units
+  std::string key;  // PathKey of path
 };
 
 // Every memo file in the folders and their subfolders, each once.

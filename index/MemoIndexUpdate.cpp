@@ -34,7 +34,7 @@ bool MemoIndex::Remove(int64_t id) {
 
 // A damaged memo is kept as a row without text, so it is not read again until it changes.
 bool MemoIndex::Store(const DiskMemo& disk) {
-  const std::string key = PathKey(disk.path);
+  const std::string& key = disk.key;
   SqliteStatement old(m_db, "SELECT id FROM memos WHERE key=?1");
   old.Bind(1, key);
   if (old.Step() == SQLITE_ROW && !Remove(old.Int(0))) return false;
@@ -95,7 +95,7 @@ bool MemoIndex::Refresh(const std::vector<std::string>& sjisFolders, ProgressFn 
   }
   std::vector<DiskMemo> changed;
   for (const DiskMemo& disk : ListMemoFiles(sjisFolders)) {
-    auto found = indexed.find(PathKey(disk.path));
+    auto found = indexed.find(disk.key);
     if (found == indexed.end() || found->second.size != disk.size ||
         found->second.time != disk.time)
       changed.push_back(disk);

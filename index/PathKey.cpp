@@ -38,6 +38,13 @@ std::string PathKey(const std::string& sjisPath) {
   return key;
 }
 
+std::string NameKey(const std::string& sjisName) {
+  std::string key = Utf8FromSjis(sjisName);
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return key;
+}
+
 std::string FolderPart(const std::string& path) {
   size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
