@@ -43,12 +43,12 @@ bool WriteMemo(const std::string& path, int seed) {
   return doc.Save(nullptr, &file) >= 0;
 }
 
-// The folder is kept between runs: made again only when it holds another count.
+// The folder of each count is kept between runs and made only when it holds fewer memos.
 std::string MemoFolder(int count) {
   char exe[MAX_PATH];
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   std::string folder = exe;
-  folder = folder.substr(0, folder.rfind('\\')) + "\\search-bench-memos";
+  folder = folder.substr(0, folder.rfind('\\')) + "\\search-bench-memos-" + std::to_string(count);
   if (static_cast<int>(ListMemoFiles({folder}).size()) == count) return folder;
   CreateDirectoryA(folder.c_str(), nullptr);
   for (int i = 0; i < count; ++i) {
