@@ -43,8 +43,10 @@ int CMainFrame::SaveTo(KVFile* file, const char* path, bool notify) {
     return KV_ERR_NO_FILE;
   }
   int result = m_wndView.SaveDocument(file, notify);
-  if (result < 0) ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
-  else UpdateIndexAfterSave(path);
+  if (result < 0)
+    ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
+  else
+    UpdateIndexAfterSave(path);
   return result;
 }
 
