@@ -16,7 +16,6 @@
 #include "Screenshots.h"
 #include "TestProfile.h"
 #include "WindowQuery.h"
-#include "../../../memo/resource.h"
 
 namespace {
 
