@@ -17,6 +17,7 @@
 #include "MemoStrings.h"
 #include "MemoTitle.h"
 #include "NewFileName.h"
+#include "SearchJobs.h"
 #include "resource.h"
 
 void CMainFrame::UpdateTitle() {
@@ -72,7 +73,10 @@ int CMainFrame::SaveTo(KVFile* file, const char* path, bool notify) {
   m_bAnnouncing = true;
   int result = m_wndView.SaveDocument(file, notify);
   m_bAnnouncing = false;
-  if (result < 0) ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
+  if (result < 0)
+    ShowFileSystemError(IDS_CANNOT_WRITE, path, KVLastFileError());
+  else
+    UpdateIndexAfterSave(path);
   return result;
 }
 

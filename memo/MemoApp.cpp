@@ -19,6 +19,9 @@
 #include "MemoWindows.h"
 #include "RecoveryCopy.h"
 #include "RecoveryOffer.h"
+#include "IndexWorker.h"
+#include "SearchCommands.h"
+#include "StartupHandOffs.h"
 #include "SjisText.h"
 #include "WindowCascade.h"
 #include "resource.h"
@@ -75,6 +78,7 @@ bool CMemoApp::InitInstance() {
   UpdateWindow(frame->m_hWnd);
   frame->m_bPlacementChanged = false;
   RecoveryCopy::Instance().Watch(&frame->m_wndView);
+  TakeStartupHandOffs(frame);
   OfferRecoveryCopies(frame, startedEmpty);
   return true;
 }
@@ -82,6 +86,8 @@ bool CMemoApp::InitInstance() {
 // The window is gone: saved, or closed without saving as the user chose.
 int CMemoApp::ExitInstance(int exitCode) {
   RecoveryCopy::Instance().Stop();
+  // A save's update of the index is let finish; a long search is not waited for.
+  IndexWorker::Instance().Finish(3000);
   OleUninitialize();
   return exitCode;
 }
@@ -91,11 +97,13 @@ const CommandEntry<CMemoApp> CMemoApp::kCommands[] = {
 };
 
 bool CMemoApp::OnCommand(UINT id) {
-  return RunCommand(this, kCommands, id) || CWinApp::OnCommand(id);
+  return RunCommand(this, kCommands, id) || SearchCommands::Instance().OnCommand(id) ||
+         CWinApp::OnCommand(id);
 }
 
 bool CMemoApp::OnUpdateCommand(UINT id, CCmdUI* ui) {
-  return UpdateCommand(this, kCommands, id, ui) || CWinApp::OnUpdateCommand(id, ui);
+  return UpdateCommand(this, kCommands, id, ui) ||
+         SearchCommands::Instance().OnUpdateCommand(id, ui) || CWinApp::OnUpdateCommand(id, ui);
 }
 
 void CMemoApp::OnAppAbout() {

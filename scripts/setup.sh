@@ -31,3 +31,6 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
   locale-gen >/dev/null
 fi
+
+# SQLite's amalgamation for the memo index, from a pinned and checksummed npm package.
+"$(dirname "$0")/sqlite-source.sh"

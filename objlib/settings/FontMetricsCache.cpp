@@ -84,11 +84,23 @@ class MetricsCache {
 
 MetricsCache g_cache;
 
+// The cache of the thread that measured first (a window's); another thread (the editor's
+// index worker reads memos) keeps its own, so neither ever waits for or breaks the other.
+// That one is never freed: a thread-local object with a destructor hangs a process's exit
+// under Wine, and the worker lives as long as its process.
+MetricsCache& CacheOfThisThread() {
+  static const DWORD firstThread = GetCurrentThreadId();
+  if (GetCurrentThreadId() == firstThread) return g_cache;
+  thread_local MetricsCache* t_cache = nullptr;
+  if (!t_cache) t_cache = new MetricsCache;
+  return *t_cache;
+}
+
 bool IsDisplay(HDC hdc) { return !hdc || GetDeviceCaps(hdc, TECHNOLOGY) == DT_RASDISPLAY; }
 
 }  // namespace
 
 CSize KVMeasureChar(const LOGFONT& scaledFont, HDC hdc, UINT code) {
-  return IsDisplay(hdc) ? g_cache.Measure(scaledFont, hdc, code)
+  return IsDisplay(hdc) ? CacheOfThisThread().Measure(scaledFont, hdc, code)
                         : MeasureOnDevice(scaledFont, hdc, code);
 }

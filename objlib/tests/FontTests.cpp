@@ -3,8 +3,11 @@
 
 #include <cstring>
 #include <ctime>
+#include <thread>
+#include <vector>
 
 #include "KVFont.h"
+#include "KVObjChar.h"
 #include "TestSupport.h"
 
 namespace {
@@ -25,7 +28,37 @@ std::string Format(const char* format, const struct tm& t) {
   return std::string(buffer, n);
 }
 
+// Widths of one character in fonts of many sizes, each new to the thread that measures.
+std::vector<int> Widths(int firstHeight, int count) {
+  std::vector<int> widths;
+  for (int i = 0; i < count; ++i) {
+    LOGFONT font = {};
+    font.lfHeight = -(firstHeight + i);
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpyA(font.lfFaceName, "ＭＳ ゴシック");
+    KVObjChar character('W', 0, &font);
+    character.CalcSize(nullptr);
+    widths.push_back(character.cx);
+  }
+  return widths;
+}
+
 }  // namespace
+
+// The editor reads memos for its index on a second thread while its window lays out text;
+// the second thread's measurements must not keep the process from ending.
+TEST(FontMetrics, TwoThreadsMeasuringAtOnceGetWhatOneThreadGetsAndTheProgramStillEnds) {
+  const int kFonts = 150;
+  std::vector<int> first, second;
+  for (int round = 0; round < 3; ++round) {
+    const int base = 20 + round * 2 * kFonts;
+    std::thread other([&] { second = Widths(base + kFonts, kFonts); });
+    first = Widths(base, kFonts);
+    other.join();
+    EXPECT_EQ(Widths(base, kFonts), first);
+    EXPECT_EQ(Widths(base + kFonts, kFonts), second);
+  }
+}
 
 TEST(FontEqual, EveryFieldAndTheFaceNameCount) {
   LOGFONT a = JapaneseFont(), b = a;

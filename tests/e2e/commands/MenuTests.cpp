@@ -39,11 +39,13 @@ const std::vector<Popup> kMenuBar = {
       "選択範囲をﾃｷｽﾄ形式でｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容をKVMemoへ貼り付けます", "KVMemo内のすべてを選択します",
       "選択範囲を消去します", "指定した文字列を検索します",
-      "指定した文字列を他の文字列へ置換えます", "パス名やＵＲＬをリンクに変換します",
+      "指定した文字列を他の文字列へ置換えます",
+      "全てのﾒﾓから文字列を検索し、結果を新しいｳｨﾝﾄﾞｳに表示します",
+      "パス名やＵＲＬをリンクに変換します",
       "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます",
       "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます", "ﾘﾝｸの指すﾌｧｲﾙの内容をﾘﾝｸと置換えます",
       "選択されているｵﾌﾞｼﾞｪｸﾄのﾌﾟﾛﾊﾟﾃｨを編集します"},
-     "ggggggeeeegeegg"},
+     "ggggggeeeeegeegg"},
     {'I',
      "insert",
      {"自分のﾘﾝｸを挿入します", "ﾌｧｲﾙのﾘﾝｸを挿入します", "現在の日付を挿入します",
@@ -53,8 +55,8 @@ const std::vector<Popup> kMenuBar = {
      "link",
      {"ﾘﾝｸを開いて内容を表示します", "ﾘﾝｸを閉じてﾌｧｲﾙの内容を消します",
       "開いているﾘﾝｸ先のﾒﾓをその場で編集します (Shift+Tab か Esc で戻ります)",
-      "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます"},
-     "gggg"},
+      "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます", "このﾒﾓへﾘﾝｸしているﾒﾓを新しいｳｨﾝﾄﾞｳに一覧表示します"},
+     "gggge"},
     {'C', "char", {"文字の色を変更します", "文字のフォントを変更します"}, "gg"},
     {'V',
      "view",
@@ -121,18 +123,18 @@ TEST_F(Menus, SelectedTextAndLinksEnableTheirItems) {
   keys.Type("x");
   for (int i = 0; i < 3; ++i) keys.Press(VK_RIGHT, false, true);
   keys.Press('C', true);
-  EXPECT_EQ("egeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
+  EXPECT_EQ("egeeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
   EXPECT_EQ("ee", Pattern(memo, 'C', "menu-char-text-selected"));
-  EXPECT_EQ("gggg", Pattern(memo, 'L', "menu-link-text-selected"));
+  EXPECT_EQ("gggge", Pattern(memo, 'L', "menu-link-text-selected"));
 
   // The caret before the link, then the link selected.
   keys.Press(VK_END, true);
   keys.Press(VK_LEFT);
-  EXPECT_EQ("eggggeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
-  EXPECT_EQ("eege", Pattern(memo, 'L', "menu-link-at-link"));
+  EXPECT_EQ("eggggeeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
+  EXPECT_EQ("eegee", Pattern(memo, 'L', "menu-link-at-link"));
   keys.Press(VK_RIGHT, false, true);
-  EXPECT_EQ("egeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
-  EXPECT_EQ("eege", Pattern(memo, 'L', "menu-link-link-selected"));
+  EXPECT_EQ("egeeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
+  EXPECT_EQ("eegee", Pattern(memo, 'L', "menu-link-link-selected"));
 }
 
 TEST_F(Menus, HelpVersionShowsTheAboutBox) {
@@ -179,5 +181,5 @@ TEST_F(Menus, ContextMenuGreysByTheSameRulesAndAMemoWithoutFileHasNoSelfLinks) {
   ASSERT_TRUE(keys.Focus());  // Wine loses the shared key states after a context menu
 
   EXPECT_EQ("geee", Pattern(memo, 'I', "menu-insert-untitled"));
-  EXPECT_EQ("egeeegeeeeeeggg", Pattern(memo, 'E', "menu-edit-untitled"));
+  EXPECT_EQ("egeeegeeeeeeeggg", Pattern(memo, 'E', "menu-edit-untitled"));
 }
