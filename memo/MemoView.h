@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "BackBuffer.h"
 #include "CmdTarget.h"
 #include "FileStamp.h"
 #include "KVDocText.h"
@@ -31,6 +32,8 @@ class CMemoView : public CWnd, public CCmdTarget {
   void ShowCaretAt(LIST* node = nullptr);
   void ScrollToObject(LIST* node);
   void Refresh();
+  // Repaints what the last edit changed: its lines, or everything below them that moved.
+  void InvalidateEdit();
   // Every link to the saved file (none: every link) reads its file again.
   void ReloadLinks(LINK* link);
   // Writes the memo with the frame's placement; announces the save when notify is true.
@@ -128,6 +131,7 @@ class CMemoView : public CWnd, public CCmdTarget {
   int m_nCaretHeight = 0;
   UINT m_nLeadByte = 0;  // first byte of a double-byte character typed in two messages
   MemoMouse m_mouse;
+  BackBuffer m_backBuffer;
   CMemoDropTarget m_dropTarget;
   // The find/replace dialog opened last and the request record it reports through.
   HWND m_hFindDialog = nullptr;

@@ -77,7 +77,7 @@ void CMemoView::DeleteKey(bool forward) {
   }
   m_doc.Delete();
   ScrollToObject(end);
-  Invalidate();
+  InvalidateEdit();
   ShowCaretAt();
 }
 
@@ -110,7 +110,7 @@ void CMemoView::OnChar(UINT code) {
   m_doc.Insert(new KVObjChar(static_cast<int>(code), at->m_crColor, &at->m_logFont));
   ScrollToObject(m_doc.GetCurPos());
   ShowCaretAt();
-  Invalidate();
+  InvalidateEdit();
 }
 
 // The composition window stands on the caret's line, as high as the caret's font.
@@ -142,7 +142,7 @@ void CMemoView::OnImeComposition(LPARAM lParam) {
       m_doc.Insert(CF_TEXT, text, CPoint(0, 0));
       ScrollToObject(m_doc.GetCurPos());
       ShowCaretAt();
-      Invalidate();
+      InvalidateEdit();
     }
     if (text) GlobalFree(text);
   }

@@ -2,6 +2,8 @@
 // undo hooks carry caret and selection across undo.
 #include <windows.h>
 
+#include <optional>
+
 #include "ClipboardFormats.h"
 #include "KVErrors.h"
 #include "KVObjBmap.h"
@@ -20,7 +22,9 @@ LIST* LastOf(LIST* chain) {
 }  // namespace
 
 int KVObjTBox::Insert(LIST* pRun) {
-  KVWaitCursor wait;
+  // A typed character is over before a cursor could show.
+  std::optional<KVWaitCursor> wait;
+  if (m_pSelTop != m_pSelEnd || (pRun && pRun->pNext)) wait.emplace();
   bool deleted = false;
   if (m_pSelTop != m_pSelEnd) {
     LIST* end = m_pSelEnd;
@@ -33,7 +37,7 @@ int KVObjTBox::Insert(LIST* pRun) {
     KVObjList::Insert(before, pRun, !deleted);
     SetCurPos(before);
   }
-  if (pRun || deleted) Layout(nullptr);
+  if (pRun || deleted) LayoutAfterEdit();
   return 0;
 }
 
@@ -107,7 +111,7 @@ int KVObjTBox::Delete() {
   LIST* end = m_pSelEnd;
   KVObjList::Delete(m_pSelTop, end, true);
   SetCurPos(end);
-  Layout(nullptr);
+  LayoutAfterEdit();
   return 0;
 }
 
@@ -119,7 +123,7 @@ int KVObjTBox::Erase(LIST* pFrom, LIST* pTo, bool bGroupStart) {
     if (m_pSelTop == n) m_pSelTop = pTo;
     if (m_pSelEnd == n) m_pSelEnd = pTo;
   }
-  Layout(nullptr);
+  LayoutAfterEdit();
   return 0;
 }
 
@@ -198,6 +202,12 @@ void KVObjTBox::PreDelete(BUndo* pUndo) {
 }
 
 void KVObjTBox::PreInsert(BUndo* pUndo) { PreDelete(pUndo); }
+
+void KVObjTBox::PostInsert(BUndo* pUndo) {
+  m_lineIndex.NoteEdit(pUndo->pNodeA->pPrev, pUndo->pNodeB->pNext);
+}
+
+void KVObjTBox::PostDelete(BUndo* pUndo) { m_lineIndex.NoteEdit(pUndo->pNodeA->pPrev, pUndo->pNodeA); }
 
 void KVObjTBox::PostUndo(BUndo* pUndo) {
   m_pCurPos = pUndo->pCurPos;

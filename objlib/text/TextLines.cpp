@@ -1,0 +1,135 @@
+// The text box's line index: wrapping, the re-wrap after an edit, and lookups by y.
+#include "TextLines.h"
+
+#include <algorithm>
+
+namespace {
+
+// Places one line from first at x = 0; *last gets its last node. The children are
+// bottom-aligned walking back to the last one at x = 0, so a leading child of no width
+// keeps the line's top, as it always has.
+TextLine PlaceLine(LIST* first, int top, TextLines::Wrap wrap, LIST** last) {
+  TextLine line = {first, top, top, 0, false, false};
+  int x = 0;
+  int height = 0;
+  LIST* n = first;
+  for (;;) {
+    KVObject* o = n->pObj;
+    o->x = x;
+    o->y = top;
+    x += o->cx;
+    height = std::max(height, o->cy);
+    line.right = std::max(line.right, x);
+    if (!KVIsCharCode(o->m_wCode)) line.hasObjects = true;
+    LIST* next = n->pNext;
+    if (!next || o->m_wCode == KV_CODE_NEWLINE || (wrap.on && x + next->pObj->cx > wrap.width))
+      break;
+    n = next;
+  }
+  line.bottom = top + height;
+  for (LIST* m = n;; m = m->pPrev) {
+    m->pObj->y = line.bottom - m->pObj->cy;
+    if (m->pObj->x == 0) break;
+  }
+  line.mayBeShown = line.hasObjects;
+  *last = n;
+  return line;
+}
+
+}  // namespace
+
+void TextLines::NoteEdit(LIST* before, LIST* after) {
+  if (m_edit.pending && (m_edit.before != before || m_edit.after != after)) m_edit.mixed = true;
+  m_edit.pending = true;
+  m_edit.before = before;
+  m_edit.after = after;
+}
+
+void TextLines::LayoutAll(LIST* head, Wrap wrap) {
+  m_edit = Edit();
+  m_lines.clear();
+  m_changedTop = 0;
+  m_changedBottom = kToTheEnd;
+  int top = 0;
+  for (LIST* node = head; node;) {
+    LIST* last = nullptr;
+    m_lines.push_back(PlaceLine(node, top, wrap, &last));
+    top = m_lines.back().bottom;
+    node = last->pNext;
+  }
+}
+
+void TextLines::LayoutEdit(LIST* head, Wrap wrap) {
+  const Edit edit = m_edit;
+  m_edit = Edit();
+  if (!edit.pending || edit.mixed || m_lines.empty() || !edit.after) return LayoutAll(head, wrap);
+  const long before = edit.before ? LineOf(edit.before) : 0;
+  const long after = LineOf(edit.after);
+  if (before < 0 || after < before) return LayoutAll(head, wrap);
+  // Taking a child away can let the line above take in what starts this one.
+  Rewrap(before > 0 ? before - 1 : 0, edit.after, wrap);
+}
+
+void TextLines::Rewrap(size_t start, LIST* after, Wrap wrap) {
+  const long afterLine = LineOf(after);
+  size_t old = static_cast<size_t>(afterLine) + 1;  // the next old line the breaks may meet
+  std::vector<TextLine> fresh;
+  LIST* node = m_lines[start].first;
+  int top = m_lines[start].top;
+  bool passed = false;
+  while (node) {
+    // From an untouched line start on, the old layout stands, moved by the new top.
+    if (passed && old < m_lines.size() && node == m_lines[old].first) break;
+    LIST* last = nullptr;
+    fresh.push_back(PlaceLine(node, top, wrap, &last));
+    for (LIST* n = node;; n = n->pNext) {
+      if (n == after)
+        passed = true;
+      else if (passed && old < m_lines.size() && n == m_lines[old].first)
+        ++old;
+      if (n == last) break;
+    }
+    top = fresh.back().bottom;
+    node = last->pNext;
+  }
+  const size_t kept = node ? old : m_lines.size();
+  m_changedTop = m_lines[start].top;
+  m_changedBottom = node && top == m_lines[old].top ? top : kToTheEnd;
+  if (node && top != m_lines[old].top) {
+    const int delta = top - m_lines[old].top;
+    for (size_t i = old; i < m_lines.size(); ++i) {
+      m_lines[i].top += delta;
+      m_lines[i].bottom += delta;
+    }
+    for (LIST* n = node; n; n = n->pNext) n->pObj->y += delta;
+  }
+  m_lines.erase(m_lines.begin() + start, m_lines.begin() + kept);
+  m_lines.insert(m_lines.begin() + start, fresh.begin(), fresh.end());
+}
+
+int TextLines::Right() const {
+  int right = 0;
+  for (const TextLine& line : m_lines) right = std::max(right, line.right);
+  return right;
+}
+
+size_t TextLines::LineBelow(int y) const {
+  auto it = std::upper_bound(m_lines.begin(), m_lines.end(), y,
+                             [](int value, const TextLine& line) { return value < line.bottom; });
+  if (it == m_lines.end()) return m_lines.empty() ? 0 : m_lines.size() - 1;
+  return static_cast<size_t>(it - m_lines.begin());
+}
+
+long TextLines::LineOf(const LIST* node) const {
+  const KVObject* o = node->pObj;
+  auto it = std::upper_bound(m_lines.begin(), m_lines.end(), o->y,
+                             [](int value, const TextLine& line) { return value < line.top; });
+  if (it == m_lines.begin()) return -1;
+  const long i = static_cast<long>(it - m_lines.begin()) - 1;
+  if (o->cy > 0 && o->y < m_lines[i].bottom) return i;
+  // A child of no height sits on its line's bottom, the next line's top: look in both.
+  for (long k = std::max(0L, i - 1); k <= i; ++k)
+    for (LIST* n = m_lines[k].first; n && n != EndOf(k); n = n->pNext)
+      if (n == node) return k;
+  return -1;
+}
