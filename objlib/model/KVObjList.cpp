@@ -192,23 +192,17 @@ void KVObjList::CalcSize(HDC hdc) {
   for (LIST* node = m_list.pHead; node; node = node->pNext) node->pObj->CalcSize(hdc);
 }
 
-// Written first and measured only when a part did not fit: the caller has just measured
-// the whole to size the buffer, and a memo's body is long. A part writes nothing, and
-// answers 0, when it does not fit; only an empty body answers 0 as well.
 int KVObjList::AssembleData(char* pBuf, int nSize, int* pWritten, bool bSelected) {
+  int body = bSelected ? SelectedDataBodyLength() : DataBodyLength();
+  int needed = HeadDataLength() + body + TailDataLength();
   *pWritten = 0;
-  const int head = GetHeadData(pBuf, nSize);
-  bool fits = head == HeadDataLength();
-  const int body = !fits                ? 0
-                   : bSelected ? GetSelectedDataBody(pBuf + head, nSize - head)
-                               : GetDataBody(pBuf + head, nSize - head);
-  fits = fits && (body > 0 || (bSelected ? SelectedDataBodyLength() : DataBodyLength()) == 0);
-  const int tail = fits ? GetTailData(pBuf + head + body, nSize - head - body) : 0;
-  if (!fits || tail != TailDataLength())
-    return HeadDataLength() + (bSelected ? SelectedDataBodyLength() : DataBodyLength()) +
-           TailDataLength();
-  *pWritten = head + body + tail;
-  return *pWritten;
+  if (nSize < needed) return needed;
+  int written = GetHeadData(pBuf, nSize);
+  written += bSelected ? GetSelectedDataBody(pBuf + written, nSize - written)
+                       : GetDataBody(pBuf + written, nSize - written);
+  written += GetTailData(pBuf + written, nSize - written);
+  *pWritten = written;
+  return written;
 }
 
 int KVObjList::DataLength() { return HeadDataLength() + DataBodyLength() + TailDataLength(); }

@@ -45,7 +45,14 @@ void DrawLine(const KVObjTBox& box, TextLine& line, LIST* end, PAINTINFO* pInfo,
 
 }  // namespace
 
+// Children placed by hand, with no layout since, are all looked at.
 void KVObjTBox::DrawLines(PAINTINFO* pInfo, CPoint origin, const CRect& visible, bool showSel) {
+  if (!m_lineIndex.Current(m_list.pHead)) {
+    TextLine everything = {m_list.pHead, 0, 0, 0, true, true};
+    bool selected = false;
+    DrawLine(*this, everything, nullptr, pInfo, origin, visible, showSel, &selected);
+    return;
+  }
   std::vector<TextLine>& lines = m_lineIndex.Lines();
   bool selected = false;
   bool first = true;

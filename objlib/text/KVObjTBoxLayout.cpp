@@ -89,7 +89,9 @@ LIST* KVObjTBox::MoveCurPos(int code, CSize page) {
 LIST* KVObjTBox::Find(CPoint pt) {
   int px = std::max(0, static_cast<int>(pt.x));
   int py = std::max(0, static_cast<int>(pt.y));
-  LIST* from = m_lineIndex.Lines()[m_lineIndex.LineBelow(py)].first;
+  LIST* from = m_lineIndex.Current(m_list.pHead)
+                   ? m_lineIndex.Lines()[m_lineIndex.LineBelow(py)].first
+                   : m_list.pHead;
   for (LIST* n = from; n != m_list.pTail; n = n->pNext) {
     const KVObject* o = n->pObj;
     if (py < o->y + o->cy) {
@@ -103,13 +105,18 @@ LIST* KVObjTBox::Find(CPoint pt) {
 // Only the lines the point's height crosses can hold a hit.
 int KVObjTBox::WhereIs(CPoint pt, LIST** ppNode) {
   const std::vector<TextLine>& lines = m_lineIndex.Lines();
-  for (size_t k = m_lineIndex.LineBelow(pt.y); k < lines.size() && lines[k].top <= pt.y; ++k) {
-    for (LIST* n = lines[k].first; n != m_lineIndex.EndOf(k) && n != m_list.pTail; n = n->pNext) {
+  const bool indexed = m_lineIndex.Current(m_list.pHead);
+  for (size_t k = indexed ? m_lineIndex.LineBelow(pt.y) : 0;
+       k < lines.size() && (!indexed || lines[k].top <= pt.y); ++k) {
+    LIST* end = indexed ? m_lineIndex.EndOf(k) : nullptr;
+    for (LIST* n = indexed ? lines[k].first : m_list.pHead; n != end && n != m_list.pTail;
+         n = n->pNext) {
       int zone = n->pObj->HitTest(pt);
       if (zone == 0) continue;
       if (ppNode) *ppNode = n;
       return KVIsCharCode(n->pObj->m_wCode) ? KV_HIT_CHARACTER : zone;
     }
+    if (!indexed) break;
   }
   if (ppNode) *ppNode = m_list.pTail;
   return 0;

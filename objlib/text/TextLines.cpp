@@ -67,14 +67,15 @@ void TextLines::LayoutEdit(LIST* head, Wrap wrap) {
   const long after = LineOf(edit.after);
   if (before < 0 || after < before) return LayoutAll(head, wrap);
   // Taking a child away can let the line above take in what starts this one.
-  Rewrap(before > 0 ? before - 1 : 0, edit.after, wrap);
+  Rewrap(before > 0 ? before - 1 : 0, head, edit.after, wrap);
 }
 
-void TextLines::Rewrap(size_t start, LIST* after, Wrap wrap) {
+void TextLines::Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap) {
   const long afterLine = LineOf(after);
   size_t old = static_cast<size_t>(afterLine) + 1;  // the next old line the breaks may meet
   std::vector<TextLine> fresh;
-  LIST* node = m_lines[start].first;
+  // The first line starts at the head, which an edit there replaces.
+  LIST* node = start == 0 ? head : m_lines[start].first;
   int top = m_lines[start].top;
   bool passed = false;
   while (node) {
@@ -105,6 +106,10 @@ void TextLines::Rewrap(size_t start, LIST* after, Wrap wrap) {
   }
   m_lines.erase(m_lines.begin() + start, m_lines.begin() + kept);
   m_lines.insert(m_lines.begin() + start, fresh.begin(), fresh.end());
+}
+
+bool TextLines::Current(const LIST* head) const {
+  return !m_edit.pending && !m_lines.empty() && m_lines.front().first == head;
 }
 
 int TextLines::Right() const {

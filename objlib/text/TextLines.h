@@ -31,6 +31,8 @@ class TextLines {
   void LayoutAll(LIST* head, Wrap wrap);
   void LayoutEdit(LIST* head, Wrap wrap);
 
+  // Whether the lines match the list: no edit since the last layout.
+  bool Current(const LIST* head) const;
   const std::vector<TextLine>& Lines() const { return m_lines; }
   std::vector<TextLine>& Lines() { return m_lines; }
   int Right() const;
@@ -60,7 +62,7 @@ class TextLines {
   };
 
   // Wraps from line `start`, replacing the old lines until the breaks meet them again.
-  void Rewrap(size_t start, LIST* after, Wrap wrap);
+  void Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap);
 
   std::vector<TextLine> m_lines;
   Edit m_edit;
