@@ -50,10 +50,13 @@ void TextLines::LayoutAll(LIST* head, Wrap wrap) {
   m_lines.clear();
   m_changedTop = 0;
   m_changedBottom = kToTheEnd;
+  m_right = 0;
+  m_widest = 0;
   int top = 0;
   for (LIST* node = head; node;) {
     LIST* last = nullptr;
     m_lines.push_back(PlaceLine(node, top, wrap, &last));
+    Count(m_lines.back());
     top = m_lines.back().bottom;
     node = last->pNext;
   }
@@ -104,18 +107,41 @@ void TextLines::Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap) {
     }
     for (LIST* n = node; n; n = n->pNext) n->pObj->y += delta;
   }
-  m_lines.erase(m_lines.begin() + start, m_lines.begin() + kept);
-  m_lines.insert(m_lines.begin() + start, fresh.begin(), fresh.end());
+  for (size_t i = start; i < kept; ++i) Forget(m_lines[i]);
+  for (const TextLine& line : fresh) Count(line);
+  if (fresh.size() == kept - start) {
+    std::copy(fresh.begin(), fresh.end(), m_lines.begin() + start);
+  } else {
+    m_lines.erase(m_lines.begin() + start, m_lines.begin() + kept);
+    m_lines.insert(m_lines.begin() + start, fresh.begin(), fresh.end());
+  }
+}
+
+void TextLines::Count(const TextLine& line) {
+  if (m_right < 0) return;  // a search is due, which counts every line
+  if (line.right > m_right) {
+    m_right = line.right;
+    m_widest = 0;
+  }
+  if (line.right == m_right) ++m_widest;
+}
+
+void TextLines::Forget(const TextLine& line) {
+  if (line.right == m_right && --m_widest == 0) m_right = -1;
 }
 
 bool TextLines::Current(const LIST* head) const {
   return !m_edit.pending && !m_lines.empty() && m_lines.front().first == head;
 }
 
-int TextLines::Right() const {
-  int right = 0;
-  for (const TextLine& line : m_lines) right = std::max(right, line.right);
-  return right;
+// The widest lines are counted, so only taking away the last of them means a search.
+int TextLines::Right() {
+  if (m_right < 0) {
+    m_right = 0;
+    m_widest = 0;
+    for (const TextLine& line : m_lines) Count(line);
+  }
+  return m_right;
 }
 
 size_t TextLines::LineBelow(int y) const {

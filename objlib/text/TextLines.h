@@ -35,7 +35,7 @@ class TextLines {
   bool Current(const LIST* head) const;
   const std::vector<TextLine>& Lines() const { return m_lines; }
   std::vector<TextLine>& Lines() { return m_lines; }
-  int Right() const;
+  int Right();
   int Bottom() const { return m_lines.empty() ? 0 : m_lines.back().bottom; }
   // The first line whose bottom lies below y (the last line when none).
   size_t LineBelow(int y) const;
@@ -63,9 +63,14 @@ class TextLines {
 
   // Wraps from line `start`, replacing the old lines until the breaks meet them again.
   void Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap);
+  // Keep the count of the widest lines.
+  void Count(const TextLine& line);
+  void Forget(const TextLine& line);
 
   std::vector<TextLine> m_lines;
   Edit m_edit;
   int m_changedTop = 0;
   int m_changedBottom = kToTheEnd;
+  int m_right = 0;   // the widest line's right edge; -1 when to be searched for
+  int m_widest = 0;  // how many lines are that wide
 };
