@@ -69,8 +69,9 @@ void TextLines::LayoutEdit(LIST* head, Wrap wrap) {
   const long before = edit.before ? LineOf(edit.before) : 0;
   const long after = LineOf(edit.after);
   if (before < 0 || after < before) return LayoutAll(head, wrap);
-  // Taking a child away can let the line above take in what starts this one.
-  Rewrap(before > 0 ? before - 1 : 0, head, edit.after, wrap);
+  // A line's break depends only on its own children and the next line's first: the line
+  // holding the node before the edit is the first that can change.
+  Rewrap(before, head, edit.after, wrap);
 }
 
 void TextLines::Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap) {

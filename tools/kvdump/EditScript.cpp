@@ -39,6 +39,8 @@ void Backspace(KVObjTBox* box, int times) {
 }  // namespace
 
 void RunEditScript(KVObjTBox* box) {
+  box->m_nAttr |= KV_ATTR_WRAP;
+  box->SetSize(CSize(480, 0));
   box->SetCurPos(NodeAt(box, 1, 2));
   Type(box, "abc");
   box->SetCurPos(NodeAt(box, 1, 3));
