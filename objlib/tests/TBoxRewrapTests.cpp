@@ -63,7 +63,7 @@ TEST(Rewrap, EditsAnywhereLayOutAsAWholeLayoutDoes) {
       {"a line break", [&] { TypeAt(box, middle, ChainOfText("\n")); }},
       {"a run over several lines", [&] { TypeAt(box, 40, ChainOfText("runs on and on\nand on")); }},
       {"a tall character", [&] { TypeAt(box, 60, ChainOf({{'T', 10, 45}})); }},
-      {"an object", [&] { TypeAt(box, 70, ChainOf({{0x8000, 30, 30}})); }},
+      {"an object", [&] { TypeAt(box, 70, ChainOf({{KV_CODE_GENERIC, 30, 30}})); }},
       {"a selection over lines deleted",
        [&] {
          box.SetSel(box.At(80), box.At(150));
@@ -113,4 +113,45 @@ TEST(Rewrap, ABandDrawsAsTheWholeBoxDoesThere) {
   for (int py = bandRect.top; py < bandRect.bottom; ++py)
     for (int px = 0; px < width; ++px)
       ASSERT_EQ(whole.Pixel(px, py), band.Pixel(px, py)) << px << "," << py;
+}
+
+namespace {
+
+class ShowCounter : public KVObject {
+ public:
+  explicit ShowCounter(int* notDrawn) : m_notDrawn(notDrawn) {
+    cx = cy = 20;
+  }
+  void Draw(PAINTINFO*, CPoint, CRect, bool) override {}
+  void NoDraw() override { ++*m_notDrawn; }
+
+ private:
+  int* m_notDrawn;
+};
+
+}  // namespace
+
+// An object that scrolls out of view is told so once, and again only after it was drawn.
+TEST(Rewrap, AnObjectOutOfViewIsToldOnceAfterEachTimeItShowed) {
+  int notDrawn = 0;
+  SizedBox box(1000, true);
+  box.Fill(ChainOfText(std::string(40, '\n')));
+  TypeAt(box, 2, KVNewNode(new ShowCounter(&notDrawn)));
+  Canvas canvas(100, 100);
+  auto drawBand = [&](int top) {
+    KVPaintPass pass(&canvas.cdc, 0, g_DefaultFont);
+    box.Draw(pass.Info(), CPoint(0, -top), CRect(0, 0, 100, 100), true);
+  };
+  drawBand(0);
+  drawBand(500);
+  EXPECT_EQ(1, notDrawn);
+  drawBand(600);
+  drawBand(400);
+  EXPECT_EQ(1, notDrawn);
+  drawBand(0);
+  drawBand(300);
+  EXPECT_EQ(2, notDrawn);
+  TypeAt(box, 30, ChainOfText("x"));  // the layout does not forget that it may show
+  drawBand(300);
+  EXPECT_EQ(2, notDrawn);
 }

@@ -20,16 +20,17 @@ bool SelectedAtLineStart(const KVObjTBox& box, const TextLines& index, size_t k)
 }
 
 // Objects that hold something on screen (a viewer's window, a decoded picture) let it go.
-void TellNotDrawn(TextLine& line, LIST* end) {
+void TellNotDrawn(TextLines& index, size_t k) {
+  TextLine& line = index.Lines()[k];
   if (!line.mayBeShown) return;
-  for (LIST* n = line.first; n != end; n = n->pNext)
+  for (LIST* n = line.first; n != index.EndOf(k); n = n->pNext)
     if (!KVIsCharCode(n->pObj->m_wCode)) n->pObj->NoDraw();
-  line.mayBeShown = false;
+  index.SetShown(line, false);
 }
 
 // Only the vertical position decides: a child beside the band is still drawn, and clipped.
-void DrawLine(const KVObjTBox& box, TextLine& line, LIST* end, PAINTINFO* pInfo, CPoint origin,
-              const CRect& visible, bool showSel, bool* selected) {
+void DrawLine(const KVObjTBox& box, const TextLine& line, LIST* end, PAINTINFO* pInfo,
+              CPoint origin, const CRect& visible, bool showSel, bool* selected) {
   for (LIST* node = line.first; node != end; node = node->pNext) {
     if (showSel && node == box.m_pSelTop) *selected = true;
     if (node == box.m_pSelEnd) *selected = false;
@@ -40,12 +41,11 @@ void DrawLine(const KVObjTBox& box, TextLine& line, LIST* end, PAINTINFO* pInfo,
     else
       child->Draw(pInfo, origin, visible, *selected && node != box.m_list.pTail);
   }
-  line.mayBeShown = line.hasObjects;
 }
 
 }  // namespace
 
-// Children placed by hand, with no layout since, are all looked at.
+// Lines out of view are looked at only while one of them may still show an object.
 void KVObjTBox::DrawLines(PAINTINFO* pInfo, CPoint origin, const CRect& visible, bool showSel) {
   if (!m_lineIndex.Current(m_list.pHead)) {
     TextLine everything = {m_list.pHead, 0, 0, 0, true, true};
@@ -54,18 +54,19 @@ void KVObjTBox::DrawLines(PAINTINFO* pInfo, CPoint origin, const CRect& visible,
     return;
   }
   std::vector<TextLine>& lines = m_lineIndex.Lines();
-  bool selected = false;
-  bool first = true;
-  for (size_t k = 0; k < lines.size(); ++k) {
-    LIST* end = m_lineIndex.EndOf(k);
-    if (origin.y + lines[k].bottom <= visible.top || origin.y + lines[k].top >= visible.bottom) {
-      TellNotDrawn(lines[k], end);
-      continue;
-    }
-    if (first) selected = showSel && SelectedAtLineStart(*this, m_lineIndex, k);
-    first = false;
-    DrawLine(*this, lines[k], end, pInfo, origin, visible, showSel, &selected);
+  const size_t first = m_lineIndex.LineBelow(visible.top - origin.y);
+  size_t end = first;
+  size_t shownInView = 0;
+  for (; end < lines.size() && origin.y + lines[end].top < visible.bottom; ++end)
+    shownInView += lines[end].mayBeShown;
+  const bool outsideShown = m_lineIndex.ShownCount() > shownInView;
+  for (size_t k = 0; outsideShown && k < first; ++k) TellNotDrawn(m_lineIndex, k);
+  bool selected = showSel && first < end && SelectedAtLineStart(*this, m_lineIndex, first);
+  for (size_t k = first; k < end; ++k) {
+    DrawLine(*this, lines[k], m_lineIndex.EndOf(k), pInfo, origin, visible, showSel, &selected);
+    m_lineIndex.SetShown(lines[k], lines[k].hasObjects);
   }
+  for (size_t k = end; outsideShown && k < lines.size(); ++k) TellNotDrawn(m_lineIndex, k);
 }
 
 void KVObjTBox::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bShowSel) {

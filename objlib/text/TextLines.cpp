@@ -52,11 +52,13 @@ void TextLines::LayoutAll(LIST* head, Wrap wrap) {
   m_changedBottom = kToTheEnd;
   m_right = 0;
   m_widest = 0;
+  m_shown = 0;
   int top = 0;
   for (LIST* node = head; node;) {
     LIST* last = nullptr;
     m_lines.push_back(PlaceLine(node, top, wrap, &last));
     Count(m_lines.back());
+    m_shown += m_lines.back().mayBeShown;
     top = m_lines.back().bottom;
     node = last->pNext;
   }
@@ -71,12 +73,11 @@ void TextLines::LayoutEdit(LIST* head, Wrap wrap) {
   if (before < 0 || after < before) return LayoutAll(head, wrap);
   // A line's break depends only on its own children and the next line's first: the line
   // holding the node before the edit is the first that can change.
-  Rewrap(before, head, edit.after, wrap);
+  Rewrap(before, head, edit.after, after, wrap);
 }
 
-void TextLines::Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap) {
-  const long afterLine = LineOf(after);
-  size_t old = static_cast<size_t>(afterLine) + 1;  // the next old line the breaks may meet
+void TextLines::Rewrap(size_t start, LIST* head, LIST* after, size_t afterLine, Wrap wrap) {
+  size_t old = afterLine + 1;  // the next old line the breaks may meet
   std::vector<TextLine> fresh;
   // The first line starts at the head, which an edit there replaces.
   LIST* node = start == 0 ? head : m_lines[start].first;
@@ -97,19 +98,31 @@ void TextLines::Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap) {
     top = fresh.back().bottom;
     node = last->pNext;
   }
-  const size_t kept = node ? old : m_lines.size();
+  Replace(start, node ? old : m_lines.size(), fresh, node);
+}
+
+// Lines [start, kept) give way to the fresh ones; from `next` (the first node of line kept,
+// or none) on, everything moves by the difference of tops.
+void TextLines::Replace(size_t start, size_t kept, const std::vector<TextLine>& fresh, LIST* next) {
+  const int top = fresh.back().bottom;
   m_changedTop = m_lines[start].top;
-  m_changedBottom = node && top == m_lines[old].top ? top : kToTheEnd;
-  if (node && top != m_lines[old].top) {
-    const int delta = top - m_lines[old].top;
-    for (size_t i = old; i < m_lines.size(); ++i) {
+  m_changedBottom = next && top == m_lines[kept].top ? top : kToTheEnd;
+  if (next && top != m_lines[kept].top) {
+    const int delta = top - m_lines[kept].top;
+    for (size_t i = kept; i < m_lines.size(); ++i) {
       m_lines[i].top += delta;
       m_lines[i].bottom += delta;
     }
-    for (LIST* n = node; n; n = n->pNext) n->pObj->y += delta;
+    for (LIST* n = next; n; n = n->pNext) n->pObj->y += delta;
   }
-  for (size_t i = start; i < kept; ++i) Forget(m_lines[i]);
-  for (const TextLine& line : fresh) Count(line);
+  for (size_t i = start; i < kept; ++i) {
+    Forget(m_lines[i]);
+    m_shown -= m_lines[i].mayBeShown;
+  }
+  for (const TextLine& line : fresh) {
+    Count(line);
+    m_shown += line.mayBeShown;
+  }
   if (fresh.size() == kept - start) {
     std::copy(fresh.begin(), fresh.end(), m_lines.begin() + start);
   } else {
@@ -129,6 +142,12 @@ void TextLines::Count(const TextLine& line) {
 
 void TextLines::Forget(const TextLine& line) {
   if (line.right == m_right && --m_widest == 0) m_right = -1;
+}
+
+void TextLines::SetShown(TextLine& line, bool shown) {
+  if (line.mayBeShown == shown) return;
+  line.mayBeShown = shown;
+  shown ? ++m_shown : --m_shown;
 }
 
 bool TextLines::Current(const LIST* head) const {

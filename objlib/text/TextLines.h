@@ -50,6 +50,9 @@ class TextLines {
     m_changedTop = 0;
     m_changedBottom = kToTheEnd;
   }
+  // Sets a line's mayBeShown, keeping count of the lines that have it.
+  void SetShown(TextLine& line, bool shown);
+  size_t ShownCount() const { return m_shown; }
   // The node after the last one of line i (null after the last line).
   LIST* EndOf(size_t i) const { return i + 1 < m_lines.size() ? m_lines[i + 1].first : nullptr; }
 
@@ -62,7 +65,8 @@ class TextLines {
   };
 
   // Wraps from line `start`, replacing the old lines until the breaks meet them again.
-  void Rewrap(size_t start, LIST* head, LIST* after, Wrap wrap);
+  void Rewrap(size_t start, LIST* head, LIST* after, size_t afterLine, Wrap wrap);
+  void Replace(size_t start, size_t kept, const std::vector<TextLine>& fresh, LIST* next);
   // Keep the count of the widest lines.
   void Count(const TextLine& line);
   void Forget(const TextLine& line);
@@ -71,6 +75,7 @@ class TextLines {
   Edit m_edit;
   int m_changedTop = 0;
   int m_changedBottom = kToTheEnd;
+  size_t m_shown = 0;  // lines with mayBeShown
   int m_right = 0;   // the widest line's right edge; -1 when to be searched for
   int m_widest = 0;  // how many lines are that wide
 };
