@@ -1,6 +1,7 @@
 // Benchmark of the memo editor as a person meets it: from starting KVMemo.exe to its first
 // painted window, for a small memo and a memo of 1,000,000 characters with 300 links, and
-// from a keystroke to the repainted view in a memo of 100,000 characters. Needs a display
+// from a keystroke to the repainted view in a memo of 100,000 characters, also with that
+// memo opened in place in another and edited there. Needs a display
 // (Xvfb); prints a table; run with `make bench`.
 #include <windows.h>
 
@@ -88,6 +89,20 @@ int WriteMemo(const std::string& path, int characters, int links) {
   KVFile file;
   file.Attach(path.c_str());
   return doc.Save(nullptr, &file) == 0 ? count : -1;
+}
+
+// A memo holding one link, first, to the target opened in place; false when not written.
+bool WriteInPlaceMemo(const std::string& path, const std::string& target) {
+  KVDocText doc;
+  KVFile linked;
+  linked.Attach(target.c_str());
+  auto* link = new KVObjLink(nullptr, linked);
+  link->SetSize(CSize(560, 320));
+  doc.Insert(link);
+  doc.SetCurPos(doc.Box()->m_list.pHead);
+  KVFile file;
+  file.Attach(path.c_str());
+  return doc.Save(nullptr, &file) == 0;
 }
 
 struct Search {
@@ -180,13 +195,15 @@ double StartToPaint(const std::string& path, bool notepad = false) {
 }
 
 // Median milliseconds from a character sent to the view (notepad's edit control) to the
-// view painted again.
-double KeyToPaint(const std::string& path, bool notepad = false) {
+// view painted again; with inPlace, typed into the memo the first link opened in place
+// (Tab enters it).
+double KeyToPaint(const std::string& path, bool notepad = false, bool inPlace = false) {
   Editor editor(path, notepad);
   HWND frame = editor.WaitForWindow();
   HWND view =
       frame ? FindWindowExA(frame, nullptr, notepad ? "Edit" : "KVMemoView", nullptr) : nullptr;
   if (!view) return -1;
+  if (inPlace) SendMessageA(view, WM_KEYDOWN, VK_TAB, 1);
   std::vector<double> times;
   for (int key = 0; key < kKeys; ++key) {
     const auto start = std::chrono::steady_clock::now();
@@ -238,7 +255,8 @@ int main(int argc, char** argv) {
   const int smallCount = WriteMemo(small, 2000, 4);
   const int largeCount = WriteMemo(large, 1000000, 300);
   const int typingCount = WriteMemo(typing, 100000, 30);
-  if (smallCount < 0 || largeCount < 0 || typingCount < 0) {
+  const std::string inPlace = folder + "inplace.kvm";
+  if (smallCount < 0 || largeCount < 0 || typingCount < 0 || !WriteInPlaceMemo(inPlace, typing)) {
     std::printf("could not write the memos in %s\n", folder.c_str());
     return 1;
   }
@@ -266,6 +284,8 @@ int main(int argc, char** argv) {
   std::snprintf(label, sizeof label, "keystroke to painted view, %d objects", typingCount);
   const double keySmall = KeyToPaint(typing);
   Row(label, keySmall, notepadKeySmall, "notepad at 100k");
+  Row("the same, opened in place in another memo", KeyToPaint(inPlace, false, true), keySmall,
+      "the memo at 100k");
   std::snprintf(label, sizeof label, "keystroke to painted view, %d objects", largeCount);
   const double keyLarge = KeyToPaint(large);
   Row(label, keyLarge, notepadKeyLarge, "notepad at 1M");

@@ -6,6 +6,7 @@
 #include "KVProfile.h"
 #include "MemoGlobals.h"
 #include "MemoWindows.h"
+#include "SjisText.h"
 #include "resource.h"
 
 namespace {
@@ -43,6 +44,8 @@ int CMainFrame::OnCreate() {
   if (!m_wndStatusBar.Create(m_hWnd, kStatusBarStyle, ID_STATUS_BAR, kIndicators, 4)) return -1;
   m_wndStatusBar.SetMessageText(m_szIdleText);
   if (!KVGetProfileInt(kViewStatusBar)) ShowControlBar(false);
+  m_wndView.m_showStatus = [this](const char* text, bool lasting) { ShowStatus(text, lasting); };
+  TakeInPlaceEdits();
   RecalcLayout();
   if (g_szFilePath[0]) m_wndView.LoadStartupFile(m_hWnd);
   return 0;
@@ -56,9 +59,21 @@ void CMainFrame::OnViewStatusBar() {
 void CMainFrame::OnCloseAll() { CloseAllMemoWindows(m_hWnd); }
 
 void CMainFrame::OnNotifyClose(LPARAM lParam) {
-  if (lParam != 0) return;
+  if (lParam != 0 || m_bAnnouncing) return;
   LINK link;
   if (ReadSavedLink(&link)) m_wndView.ReloadLinks(&link);
+}
+
+void CMainFrame::ShowStatus(const char* text, bool lasting) {
+  if (!lasting) {
+    m_wndStatusBar.SetMessageText(text);
+    return;
+  }
+  if (text)
+    KVCopyCut(m_szIdleText, sizeof m_szIdleText, text);
+  else
+    LoadStringA(GetModuleHandleA(nullptr), IDS_IDLE_MESSAGE, m_szIdleText, sizeof m_szIdleText);
+  m_wndStatusBar.SetMessageText(m_szIdleText);
 }
 
 bool CMainFrame::OnSetCursor(UINT hitTest, UINT mouseMessage) {

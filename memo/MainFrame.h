@@ -20,6 +20,8 @@ class CMainFrame : public CFrameWnd {
   bool OnUpdateCommand(UINT id, CCmdUI* ui) override;
 
   bool m_bPlacementChanged;
+  // While this window announces its own saves it does not reload its links for them.
+  bool m_bAnnouncing = false;
   CMemoView m_wndView;
 
  protected:
@@ -44,7 +46,18 @@ class CMainFrame : public CFrameWnd {
   static const CommandEntry<CMainFrame> kCommands[];
   // Saves through the view; shows the file and the reason on failure.
   int SaveTo(KVFile* file, const char* path, bool notify);
-  bool MayOverwrite();
+  // False when the file changed on disk since the stamp and the user does not overwrite it.
+  static bool MayOverwrite(const FileStamp& stamp, const char* path);
+  // Writes every memo edited in place that has unsaved changes to its own file.
+  int SaveInPlaceMemos();
+  int SaveInPlaceMemo(KVDocText* memo);
+  // A link lets go of a memo with unsaved edits: they are written to its file.
+  static void OnInPlaceMemoLetGo(KVObjDoc* memo);
+  // From creation on, such edits are written; before the window goes, those still held by
+  // the undo history are written, or (discard) forgotten.
+  void TakeInPlaceEdits();
+  void LetGoOfInPlaceMemos(bool discard);
+  void ShowStatus(const char* text, bool lasting);
   // The status bar names the file an automatic name was saved to.
   void ShowSavedTo(const char* path);
 };

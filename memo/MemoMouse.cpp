@@ -33,6 +33,11 @@ class LoadedMenu {
 MemoMouse::MemoMouse(CMemoView& view)
     : m_view(view), m_clickTimer(kClickTimerId), m_scrollTimer(kScrollTimerId) {}
 
+CPoint MemoMouse::At(POINT window) const {
+  POINT local = m_view.ToActive(window);
+  return CPoint(local.x, local.y);
+}
+
 bool MemoMouse::IsInsideClickArea(POINT p) const {
   return std::abs(p.x - m_ptPress.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
          std::abs(p.y - m_ptPress.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
@@ -46,6 +51,7 @@ void MemoMouse::OnLButtonDown(UINT flags, POINT p) {
     return;
   }
   if (GetFocus() != hwnd) SetFocus(hwnd);
+  m_view.FollowPoint(p);
   SetCapture(hwnd);
   m_ptPress = p;
   m_nPressFlags = flags;
@@ -118,8 +124,8 @@ void MemoMouse::OnTimer(UINT_PTR id) {
 }
 
 void MemoMouse::SingleClick(POINT p) {
-  KVDocText& doc = m_view.m_doc;
-  LIST* node = doc.Find(CPoint(p.x, p.y));
+  KVDocText& doc = m_view.Active();
+  LIST* node = doc.Find(At(p));
   if (!node) return;
   const WORD code = node->pObj->m_wCode;
   if (IsKeyDown(VK_SHIFT))
@@ -134,14 +140,14 @@ void MemoMouse::SingleClick(POINT p) {
 
 void MemoMouse::DoubleClick(POINT p) {
   LIST* node = nullptr;
-  const int zone = m_view.m_doc.WhereIs(CPoint(p.x, p.y), &node);
+  const int zone = m_view.Active().WhereIs(At(p), &node);
   if (zone >= HIT_INSIDE && zone <= HIT_BOTTOM_RIGHT && node) node->pObj->Action();
 }
 
 void MemoMouse::HoverCursor(POINT p) {
   LIST* node = nullptr;
-  const int zone = m_view.m_doc.WhereIs(CPoint(p.x, p.y), &node);
-  const bool selected = node && m_view.m_doc.IsSelect(node, false);
+  const int zone = m_view.Active().WhereIs(At(p), &node);
+  const bool selected = node && m_view.Active().IsSelect(node, false);
   HCURSOR cursor = g_hcurArrow;
   if (zone == HIT_INSIDE)
     cursor = selected ? g_hcurCaption : g_hcurArrow;
@@ -154,19 +160,21 @@ void MemoMouse::HoverCursor(POINT p) {
 
 void MemoMouse::OnRButtonDown(UINT flags, POINT p) {
   if (flags & MK_LBUTTON) return;
+  m_view.FollowPoint(p);
   OpenContextMenu(p);
 }
 
 // From the keyboard the menu opens at the caret, whatever point the message carries.
 void MemoMouse::OnContextMenu() {
-  CPoint caret = m_view.m_doc.GetCaretPoint(nullptr);
-  OpenContextMenu({caret.x, caret.y});
+  CPoint caret = m_view.Active().GetCaretPoint(nullptr);
+  CRect at = m_view.ToWindow(CRect(caret.x, caret.y, caret.x, caret.y));
+  OpenContextMenu({at.left, at.top});
 }
 
 void MemoMouse::OpenContextMenu(POINT p) {
-  KVDocText& doc = m_view.m_doc;
+  KVDocText& doc = m_view.Active();
   if (p.x != 0 || p.y != 0) {
-    LIST* node = doc.Find(CPoint(p.x, p.y));
+    LIST* node = doc.Find(At(p));
     if (node && !doc.IsSelect(node, false)) {
       doc.SetCurPos(node);
       m_view.ShowCaretAt();

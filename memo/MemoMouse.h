@@ -45,6 +45,8 @@ class MemoMouse {
   static bool IsHandle(int zone) { return zone >= HIT_LEFT && zone <= HIT_BOTTOM_RIGHT; }
   static HCURSOR HandleCursor(HitZone handle, bool pressed);
   bool IsInsideClickArea(POINT p) const;
+  // A window point in the coordinates of the document being edited.
+  CPoint At(POINT window) const;
   void SingleClick(POINT p);
   void DoubleClick(POINT p);
   void HoverCursor(POINT p);

@@ -40,12 +40,12 @@ HCURSOR MemoMouse::HandleCursor(HitZone handle, bool pressed) {
 }
 
 void MemoMouse::BeginDrag(POINT p) {
-  KVDocText& doc = m_view.m_doc;
+  KVDocText& doc = m_view.Active();
   LIST* node = nullptr;
-  int zone = doc.WhereIs(CPoint(p.x, p.y), &node);
+  int zone = doc.WhereIs(At(p), &node);
   m_ptDragStart = p;
   if (zone == HIT_NONE) {
-    node = doc.Find(CPoint(p.x, p.y));
+    node = doc.Find(At(p));
     zone = HIT_CHARACTER;
   }
   if (!node) return;
@@ -72,15 +72,15 @@ void MemoMouse::BeginResize(HitZone handle, LIST* node) {
   m_drag = DragKind::kResize;
   m_handle = handle;
   m_pDragTarget = node;
-  m_rcDrag = m_view.m_doc.GetCharRect(node);
+  m_rcDrag = m_view.ToWindow(m_view.Active().GetCharRect(node));
   DrawRubberBand(m_view.m_hWnd, m_rcDrag);
 }
 
 void MemoMouse::DragMove(POINT p) {
   if (m_drag == DragKind::kSelectText) {
     SetCursor(g_hcurTextDrag);
-    LIST* node = m_view.m_doc.Find(CPoint(p.x, p.y));
-    if (node) m_view.m_doc.SetSel(node, m_pDragTarget);
+    LIST* node = m_view.Active().Find(At(p));
+    if (node) m_view.Active().SetSel(node, m_pDragTarget);
     m_view.ShowCaretAt();
     m_view.Invalidate();
   } else if (m_drag == DragKind::kResize) {
@@ -94,7 +94,7 @@ void MemoMouse::DragMove(POINT p) {
 }
 
 void MemoMouse::EndDrag(POINT p) {
-  KVDocText& doc = m_view.m_doc;
+  KVDocText& doc = m_view.Active();
   ReleaseCapture();
   m_scrollTimer.Stop();
   SetCursor(g_hcurArrow);
@@ -106,7 +106,7 @@ void MemoMouse::EndDrag(POINT p) {
     doc.SetCurPos(m_pDragTarget);
     m_view.UpdateScrollBars();
   } else if (m_drag == DragKind::kSelectText) {
-    LIST* node = doc.Find(CPoint(p.x, p.y));
+    LIST* node = doc.Find(At(p));
     if (node) doc.SetSel(node);
   }
   m_drag = DragKind::kNone;
@@ -128,7 +128,7 @@ void MemoMouse::AutoScrollStep() {
 // The selection leaves through OLE: memo data, or plain text with Ctrl. A move into this
 // same memo has already inserted the copy; the dragged range is then erased.
 void MemoMouse::DragOut() {
-  KVDocText& doc = m_view.m_doc;
+  KVDocText& doc = m_view.Active();
   LIST* first = nullptr;
   LIST* end = nullptr;
   doc.GetSel(&first, &end);
@@ -158,8 +158,8 @@ void MemoMouse::DragOut() {
 }
 
 void MemoMouse::OnDragOver(DROPINFO* info) {
-  KVDocText& doc = m_view.m_doc;
-  LIST* node = doc.Find(CPoint(info->x, info->y));
+  KVDocText& doc = m_view.Active();
+  LIST* node = doc.Find(At({info->x, info->y}));
   m_view.ShowCaretAt(node);
   const bool copy = (info->keyState & MK_CONTROL) != 0;
   if (info->format == CF_TEXT || info->format == g_cfKaveloDataBus) {
@@ -173,8 +173,9 @@ void MemoMouse::OnDragOver(DROPINFO* info) {
 }
 
 void MemoMouse::OnDrop(const DROPINFO& info) {
-  KVDocText& doc = m_view.m_doc;
-  LIST* node = doc.Find(CPoint(info.x, info.y));
+  m_view.FollowPoint({info.x, info.y});
+  KVDocText& doc = m_view.Active();
+  LIST* node = doc.Find(At({info.x, info.y}));
   if (node) doc.SetCurPos(node);
   doc.Insert(static_cast<int>(info.format), info.hData, CPoint(0, 0));
   m_view.UpdateScrollBars();

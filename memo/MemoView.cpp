@@ -69,7 +69,8 @@ void CMemoView::OnPaint() {
   EndPaint(m_hWnd, &paint);
 }
 
-void CMemoView::InvalidateEdit() {
+void CMemoView::InvalidateChangedLines() {
+  if (m_inPlace.Depth()) return InvalidateEdit();
   int top = 0;
   int bottom = 0;
   m_doc.Box()->GetChangedBand(&top, &bottom);
@@ -109,7 +110,7 @@ void CMemoView::UpdateScrollBars() {
 
 void CMemoView::ShowCaretAt(LIST* node) {
   if (GetFocus() != m_hWnd) return;  // the caret exists only while the view has the focus
-  CRect rect = m_doc.GetCharRect(node);
+  CRect rect = m_inPlace.ToWindow(Active().GetCharRect(node));
   int height = rect.Height();
   if (height != m_nCaretHeight) {
     m_nCaretHeight = height;
@@ -123,10 +124,10 @@ void CMemoView::ShowCaretAt(LIST* node) {
 }
 
 void CMemoView::ScrollToObject(LIST* node) {
-  if (!m_doc.Scroll(ClientRect(), node)) return;
-  UpdateScrollBars();
+  if (!Active().Scroll(m_inPlace.ActiveView(ClientRect()), node)) return;
+  if (!m_inPlace.Depth()) UpdateScrollBars();
   ShowCaretAt();
-  Invalidate();
+  InvalidateEdit();
 }
 
 void CMemoView::Refresh() {
@@ -135,7 +136,12 @@ void CMemoView::Refresh() {
   Invalidate();
 }
 
+// A memo edited in place that the reload may read again is left first.
 void CMemoView::ReloadLinks(LINK* link) {
+  if (m_inPlace.Depth()) {
+    m_inPlace.LeaveReloadable();
+    ShowEditingStatus();
+  }
   m_doc.ReloadLinkFile(link);
   m_doc.Layout(nullptr);
   Refresh();

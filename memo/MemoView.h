@@ -6,9 +6,13 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <functional>
+#include <map>
+
 #include "BackBuffer.h"
 #include "CmdTarget.h"
 #include "FileStamp.h"
+#include "InPlaceEdit.h"
 #include "KVDocText.h"
 #include "MemoDropTarget.h"
 #include "MemoMouse.h"
@@ -31,9 +35,12 @@ class CMemoView : public CWnd, public CCmdTarget {
   // Puts the caret on a node's character rectangle (none: the document's caret).
   void ShowCaretAt(LIST* node = nullptr);
   void ScrollToObject(LIST* node);
-  void Refresh();
-  // Repaints what the last edit changed: its lines, or everything below them that moved.
+  // Repaints what an edit changed: the whole view, or only the memo edited in place.
   void InvalidateEdit();
+  void Refresh();
+  // Repaints the lines the last edit of the memo changed, or everything below them that
+  // moved; inside a memo edited in place, as InvalidateEdit.
+  void InvalidateChangedLines();
   // Every link to the saved file (none: every link) reads its file again.
   void ReloadLinks(LINK* link);
   // Writes the memo with the frame's placement; announces the save when notify is true.
@@ -47,9 +54,22 @@ class CMemoView : public CWnd, public CCmdTarget {
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CCmdUI* ui) override;
 
+  // The document that keys, commands and the caret act on: the window's memo, or the memo
+  // opened in place that is being edited.
+  KVDocText& Active() { return m_inPlace.Active(); }
+  POINT ToActive(POINT window) const { return m_inPlace.ToActive(window); }
+  CRect ToWindow(CRect rect) const { return m_inPlace.ToWindow(rect); }
+  // A press at the point enters or leaves memos opened in place so the active one holds it.
+  void FollowPoint(POINT window);
+  // The memos opened in place that were read or written here, with their files' stamps.
+  void NoteInPlaceSaved(const KVDocText* memo);
+  const FileStamp* InPlaceStamp(const KVDocText* memo) const;
+
   KVDocText m_doc;
   // The memo's file as it was when last read or written here.
   FileStamp m_diskStamp;
+  // Shows a text in the status bar: lasting (it replaces the idle text) or until the next.
+  std::function<void(const char* text, bool lasting)> m_showStatus;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -77,14 +97,16 @@ class CMemoView : public CWnd, public CCmdTarget {
   static UINT DamageReason(int result, const KVLoadReport& report);
 
   // Commands and their enabling rules (MemoViewEdit.cpp, MemoViewLinks.cpp, MemoViewFind.cpp).
-  bool CanUndo() { return m_doc.CanUndo(); }
-  bool IsSelected() { return m_doc.IsSelected(); }
-  bool CanPaste() { return m_doc.CanPaste(); }
+  bool CanUndo() { return Active().CanUndo(); }
+  bool CanRedo() { return Active().CanRedo(); }
+  bool IsSelected() { return Active().IsSelected(); }
+  bool CanPaste() { return Active().CanPaste(); }
   bool CanMakePathLink();
-  bool IsLinkSelected() { return m_doc.IsLinkSelected(); }
-  bool IsObjSelected() { return m_doc.IsObjSelected(); }
+  bool IsLinkSelected() { return Active().IsLinkSelected(); }
+  bool IsObjSelected() { return Active().IsObjSelected(); }
   bool HasFile();
   void OnEditUndo();
+  void OnEditRedo();
   void OnEditCut();
   void OnEditCopy();
   void OnEditCopyText();
@@ -109,6 +131,15 @@ class CMemoView : public CWnd, public CCmdTarget {
   void OnLinkOpen();
   void OnLinkClose();
   void OnLinkExec();
+  // Entering and leaving memos opened in place (MemoViewInPlace.cpp).
+  bool CanEditInPlace();
+  void OnLinkEditInPlace();
+  LIST* SelectedLinkNode();
+  void LeaveInPlace(int depth);
+  // After entering or leaving: stamps, status text, caret and paint.
+  void AfterLevelChange();
+  // The status bar names the file being edited in place.
+  void ShowEditingStatus();
   void OnFileOpen();
   void OnFilePrint();
   void OnHelp();
@@ -130,6 +161,8 @@ class CMemoView : public CWnd, public CCmdTarget {
   POINT m_ptCaret = {-1, -1};
   int m_nCaretHeight = 0;
   UINT m_nLeadByte = 0;  // first byte of a double-byte character typed in two messages
+  InPlaceEdit m_inPlace{m_doc};
+  std::map<const KVDocText*, FileStamp> m_inPlaceStamps;
   MemoMouse m_mouse;
   BackBuffer m_backBuffer;
   CMemoDropTarget m_dropTarget;

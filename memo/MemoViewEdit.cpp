@@ -1,4 +1,4 @@
-// The memo view's editing commands: undo, clipboard, selection, date and time, colour, font.
+// The memo view's editing commands: undo and redo, clipboard, selection, date and time, colour, font.
 #include <ctime>
 
 #include "KVFont.h"
@@ -10,49 +10,56 @@
 bool CMemoView::HasFile() { return g_szFilePath[0] != '\0'; }
 
 void CMemoView::OnEditUndo() {
-  if (!m_doc.CanUndo()) return;
-  m_doc.Undo();
+  if (!Active().CanUndo()) return;
+  Active().Undo();
+  Invalidate();
+  ShowCaretAt();
+}
+
+void CMemoView::OnEditRedo() {
+  if (!Active().CanRedo()) return;
+  Active().Redo();
   Invalidate();
   ShowCaretAt();
 }
 
 void CMemoView::OnEditCut() {
-  if (!m_doc.IsSelected()) return;
-  m_doc.PutClipboard(static_cast<int>(g_cfKaveloDataBus), true);
+  if (!Active().IsSelected()) return;
+  Active().PutClipboard(static_cast<int>(g_cfKaveloDataBus), true);
   Refresh();
 }
 
 void CMemoView::OnEditCopy() {
-  if (!m_doc.IsSelected()) return;
-  m_doc.PutClipboard(static_cast<int>(g_cfKaveloDataBus), false);
+  if (!Active().IsSelected()) return;
+  Active().PutClipboard(static_cast<int>(g_cfKaveloDataBus), false);
   Refresh();
 }
 
 void CMemoView::OnEditCopyText() {
-  if (!m_doc.IsSelected()) return;
-  m_doc.PutClipboard(CF_TEXT, false);
+  if (!Active().IsSelected()) return;
+  Active().PutClipboard(CF_TEXT, false);
   Refresh();
 }
 
 void CMemoView::OnEditPaste() {
-  if (!m_doc.CanPaste()) return;
-  m_doc.GetClipboard(CPoint(0, 0));
+  if (!Active().CanPaste()) return;
+  Active().GetClipboard(CPoint(0, 0));
   UpdateScrollBars();
-  ScrollToObject(m_doc.GetCurPos());
+  ScrollToObject(Active().GetCurPos());
   ShowCaretAt();
   Invalidate();
 }
 
 void CMemoView::OnEditSelectAll() {
-  m_doc.SelectAll();
+  Active().SelectAll();
   ShowCaretAt();
   Invalidate();
 }
 
 void CMemoView::OnEditClear() {
   LIST* end = nullptr;
-  if (!m_doc.GetSel(nullptr, &end)) return;
-  m_doc.Delete();
+  if (!Active().GetSel(nullptr, &end)) return;
+  Active().Delete();
   ScrollToObject(end);
   Refresh();
 }
@@ -63,7 +70,7 @@ void CMemoView::InsertTimeStamp(const StringSetting& formatSetting) {
   time_t now = time(nullptr);
   char text[128] = "";
   KVStrftime(text, sizeof text, format, localtime(&now));
-  m_doc.Insert(text);
+  Active().Insert(text);
   Refresh();
 }
 
@@ -72,20 +79,20 @@ void CMemoView::OnInsertDate() { InsertTimeStamp(kDateStampFormat); }
 void CMemoView::OnInsertTime() { InsertTimeStamp(kTimeStampFormat); }
 
 void CMemoView::OnCharColor() {
-  if (!m_doc.IsSelected()) return;
+  if (!Active().IsSelected()) return;
   COLORREF color = 0;
   if (!KVChooseColor(m_hWnd, &color)) return;
-  m_doc.ChangeColor(color);
+  Active().ChangeColor(color);
   Invalidate();
 }
 
 void CMemoView::OnCharFont() {
   LIST* top = nullptr;
-  if (!m_doc.GetSel(&top, nullptr)) return;
+  if (!Active().GetSel(&top, nullptr)) return;
   // The selection's first character, wherever the caret stands (after it, maybe on the end).
   CMyFontDlg dialog(top->pObj->m_logFont);
   if (!dialog.DoModal(m_hWnd)) return;
-  m_doc.ChangeFont(&dialog.m_logFont);
+  Active().ChangeFont(&dialog.m_logFont);
   ShowCaretAt();
   Invalidate();
 }

@@ -43,9 +43,9 @@ void CMemoView::OpenFindDialog(bool replace) {
 }
 
 void CMemoView::TakeSelectionAsFindText() {
-  KVObjTBox* box = m_doc.Box();
+  KVObjTBox* box = Active().Box();
   const int length = box->SelectedTextBodyLength();
-  if (!m_doc.IsSelected() || length >= static_cast<int>(sizeof m_szFindWhat)) return;
+  if (!Active().IsSelected() || length >= static_cast<int>(sizeof m_szFindWhat)) return;
   std::string text(sizeof m_szFindWhat, '\0');
   box->GetSelectedTextBody(&text[0], static_cast<int>(text.size()));
   text.resize(std::strlen(text.c_str()));
@@ -55,8 +55,8 @@ void CMemoView::TakeSelectionAsFindText() {
 
 void CMemoView::MoveFindDialogOffMatch() {
   if (!m_hFindDialog) return;
-  const CRect top = m_doc.GetCharRect(m_doc.GetSelTop());
-  const CRect end = m_doc.GetCharRect(m_doc.GetSelEnd());
+  const CRect top = m_inPlace.ToWindow(Active().GetCharRect(Active().GetSelTop()));
+  const CRect end = m_inPlace.ToWindow(Active().GetCharRect(Active().GetSelEnd()));
   RECT match = {std::min(top.left, end.left), std::min(top.top, end.top),
                 std::max(top.right, end.left), std::max(top.bottom, end.bottom)};
   MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&match), 2);
@@ -90,8 +90,8 @@ void CMemoView::OnFindReplace(FINDREPLACEA* request) {
 }
 
 void CMemoView::FindNext(bool down, bool matchCase) {
-  LIST* start = m_doc.GetCurPos();
-  while (m_doc.FindString(down, matchCase, m_szFindWhat, start) != 1) {
+  LIST* start = Active().GetCurPos();
+  while (Active().FindString(down, matchCase, m_szFindWhat, start) != 1) {
     if (!AskWrapAround(down)) return;
     start = nullptr;
   }
@@ -99,8 +99,8 @@ void CMemoView::FindNext(bool down, bool matchCase) {
 }
 
 void CMemoView::ReplaceNext(bool down, bool matchCase) {
-  LIST* start = m_doc.GetCurPos();
-  while (m_doc.ReplaceString(down, matchCase, m_szFindWhat, m_szReplaceWith, start) != 1) {
+  LIST* start = Active().GetCurPos();
+  while (Active().ReplaceString(down, matchCase, m_szFindWhat, m_szReplaceWith, start) != 1) {
     if (!AskWrapAround(down)) return;
     start = nullptr;
   }
@@ -108,7 +108,7 @@ void CMemoView::ReplaceNext(bool down, bool matchCase) {
 }
 
 void CMemoView::ShowMatch() {
-  ScrollToObject(m_doc.GetCurPos());
+  ScrollToObject(Active().GetCurPos());
   ShowCaretAt();
   Invalidate();
   MoveFindDialogOffMatch();
@@ -116,14 +116,14 @@ void CMemoView::ShowMatch() {
 
 void CMemoView::ReplaceAll(bool matchCase) {
   int count = 0;
-  if (m_doc.ReplaceString(true, matchCase, m_szFindWhat, m_szReplaceWith, nullptr) == 1) {
+  if (Active().ReplaceString(true, matchCase, m_szFindWhat, m_szReplaceWith, nullptr) == 1) {
     do {
       ++count;
-    } while (m_doc.ReplaceString(true, matchCase, m_szFindWhat, m_szReplaceWith,
-                                 m_doc.GetCurPos()) == 1);
+    } while (Active().ReplaceString(true, matchCase, m_szFindWhat, m_szReplaceWith,
+                                 Active().GetCurPos()) == 1);
   }
   if (count > 0) {
-    ScrollToObject(m_doc.GetCurPos());
+    ScrollToObject(Active().GetCurPos());
     ShowCaretAt();
     Invalidate();
   }

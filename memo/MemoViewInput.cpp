@@ -38,7 +38,14 @@ bool CMemoView::OnKeyDown(UINT key) {
   switch (key) {
     case VK_BACK: DeleteKey(false); return true;
     case VK_DELETE: DeleteKey(true); return true;
-    case VK_TAB: return true;
+    // Tab enters the memo the selected link opened in place, Shift+Tab and Esc leave it.
+    case VK_TAB:
+      if (IsKeyDown(VK_SHIFT))
+        LeaveInPlace(m_inPlace.Depth() - 1);
+      else
+        OnLinkEditInPlace();
+      return true;
+    case VK_ESCAPE: LeaveInPlace(m_inPlace.Depth() - 1); return true;
     default: return false;
   }
 }
@@ -46,15 +53,15 @@ bool CMemoView::OnKeyDown(UINT key) {
 void CMemoView::MoveCaret(int code) {
   LIST* first = nullptr;
   LIST* end = nullptr;
-  bool selected = m_doc.GetSel(&first, &end);
-  LIST* target = m_doc.MoveCurPos(code);
+  bool selected = Active().GetSel(&first, &end);
+  LIST* target = Active().MoveCurPos(code);
   if (!target) return;
   if (IsKeyDown(VK_SHIFT)) {
-    m_doc.SetSel(target);
-    Invalidate();
+    Active().SetSel(target);
+    InvalidateEdit();
   } else {
-    m_doc.SetCurPos(target);
-    if (selected) Invalidate();
+    Active().SetCurPos(target);
+    if (selected) InvalidateEdit();
   }
   ShowCaretAt();
   ScrollToObject(target);
@@ -65,19 +72,19 @@ void CMemoView::MoveCaret(int code) {
 void CMemoView::DeleteKey(bool forward) {
   LIST* first = nullptr;
   LIST* end = nullptr;
-  if (!m_doc.GetSel(&first, &end)) {
+  if (!Active().GetSel(&first, &end)) {
     if (forward) {
       if (!end || !end->pNext) return;
-      m_doc.SetSel(first, end->pNext);
+      Active().SetSel(first, end->pNext);
     } else {
       if (!first || !first->pPrev) return;
-      m_doc.SetSel(first->pPrev, end);
+      Active().SetSel(first->pPrev, end);
     }
-    m_doc.GetSel(&first, &end);
+    Active().GetSel(&first, &end);
   }
-  m_doc.Delete();
+  Active().Delete();
   ScrollToObject(end);
-  InvalidateEdit();
+  InvalidateChangedLines();
   ShowCaretAt();
 }
 
@@ -85,13 +92,13 @@ void CMemoView::DeleteKey(bool forward) {
 bool CMemoView::OnSysKeyDown(UINT key) {
   bool scrolled = false;
   switch (key) {
-    case VK_LEFT: scrolled = m_doc.DoChildHScroll(SB_LINELEFT, 1, nullptr); break;
-    case VK_RIGHT: scrolled = m_doc.DoChildHScroll(SB_LINERIGHT, 1, nullptr); break;
-    case VK_UP: scrolled = m_doc.DoChildVScroll(SB_LINEUP, 1, nullptr); break;
-    case VK_DOWN: scrolled = m_doc.DoChildVScroll(SB_LINEDOWN, 1, nullptr); break;
+    case VK_LEFT: scrolled = Active().DoChildHScroll(SB_LINELEFT, 1, nullptr); break;
+    case VK_RIGHT: scrolled = Active().DoChildHScroll(SB_LINERIGHT, 1, nullptr); break;
+    case VK_UP: scrolled = Active().DoChildVScroll(SB_LINEUP, 1, nullptr); break;
+    case VK_DOWN: scrolled = Active().DoChildVScroll(SB_LINEDOWN, 1, nullptr); break;
     default: return false;
   }
-  if (scrolled) Invalidate();
+  if (scrolled) InvalidateEdit();
   return true;
 }
 
@@ -106,20 +113,20 @@ void CMemoView::OnChar(UINT code) {
   }
   if (code == '\r') code = '\n';
   else if (code < ' ') return;
-  const KVObject* at = m_doc.CaretObject();
-  m_doc.Insert(new KVObjChar(static_cast<int>(code), at->m_crColor, &at->m_logFont));
-  ScrollToObject(m_doc.GetCurPos());
+  const KVObject* at = Active().CaretObject();
+  Active().Insert(new KVObjChar(static_cast<int>(code), at->m_crColor, &at->m_logFont));
+  ScrollToObject(Active().GetCurPos());
   ShowCaretAt();
-  InvalidateEdit();
+  InvalidateChangedLines();
 }
 
 // The composition window stands on the caret's line, as high as the caret's font.
 void CMemoView::PlaceComposition(int extraY) {
   HIMC context = ImmGetContext(m_hWnd);
   if (!context) return;
-  LOGFONT font = m_doc.GetCurPos()->pObj->m_logFont;
+  LOGFONT font = Active().GetCurPos()->pObj->m_logFont;
   ImmSetCompositionFontA(context, &font);
-  CRect caret = m_doc.GetCharRect(nullptr);
+  CRect caret = m_inPlace.ToWindow(Active().GetCharRect(nullptr));
   COMPOSITIONFORM form = {};
   form.dwStyle = CFS_POINT;
   form.ptCurrentPos = {caret.left, caret.bottom - KVGetFontSize(nullptr, &font).cy + extraY};
@@ -139,10 +146,10 @@ void CMemoView::OnImeComposition(LPARAM lParam) {
     if (void* bytes = text ? GlobalLock(text) : nullptr) {
       ImmGetCompositionStringA(context, GCS_RESULTSTR, bytes, length);
       GlobalUnlock(text);
-      m_doc.Insert(CF_TEXT, text, CPoint(0, 0));
-      ScrollToObject(m_doc.GetCurPos());
+      Active().Insert(CF_TEXT, text, CPoint(0, 0));
+      ScrollToObject(Active().GetCurPos());
       ShowCaretAt();
-      InvalidateEdit();
+      InvalidateChangedLines();
     }
     if (text) GlobalFree(text);
   }

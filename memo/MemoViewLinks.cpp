@@ -17,12 +17,12 @@
 #include "resource.h"
 
 bool CMemoView::CanMakePathLink() {
-  return m_doc.IsSelected() && !m_doc.IsLinkSelected() && !m_doc.IsObjSelected();
+  return Active().IsSelected() && !Active().IsLinkSelected() && !Active().IsObjSelected();
 }
 
 void CMemoView::OnPathToLink() {
   if (!CanMakePathLink()) return;
-  if (m_doc.PathToLink() < 0)
+  if (Active().PathToLink() < 0)
     AfxMessageBox(IDS_SELECTION_TOO_LONG, MB_ICONHAND);
   else
     Refresh();
@@ -32,40 +32,43 @@ void CMemoView::OnPathToLink() {
 // character a file name cannot hold) and is replaced by a link to it.
 void CMemoView::MakeLinkedFile(char* backPath) {
   char name[kPathSize] = "";
-  m_doc.GetTopOfSelectedLine(name, sizeof name, nullptr);
+  Active().GetTopOfSelectedLine(name, sizeof name, nullptr);
   name[_mbscspn(reinterpret_cast<unsigned char*>(name),
                 reinterpret_cast<const unsigned char*>("\\/:*\"<>"))] = '\0';
   if (!GetNewFileName(GetParent(m_hWnd), name)) return;
   KVFile file;
   file.Attach(name);
-  if (m_doc.MakeLink(&file, backPath) == 1) Refresh();
+  if (Active().MakeLink(&file, backPath) == 1) Refresh();
 }
 
 void CMemoView::OnMakeLink() { MakeLinkedFile(nullptr); }
 
+// The new file links back to the memo the selection is in.
 void CMemoView::OnMakeMutualLink() {
-  if (HasFile()) MakeLinkedFile(g_szFilePath);
+  char* backPath = m_inPlace.Depth() ? Active().m_szPath : g_szFilePath;
+  if (backPath[0]) MakeLinkedFile(backPath);
 }
 
 void CMemoView::OnExtendLink() {
-  if (m_doc.IsLinkSelected() && m_doc.ExtendLink() == 1) Refresh();
+  if (Active().IsLinkSelected() && Active().ExtendLink() == 1) Refresh();
 }
 
 void CMemoView::OnObjProperty() {
-  if (m_doc.IsObjSelected() && m_doc.DoChildProperty() != 0) Refresh();
+  if (Active().IsObjSelected() && Active().DoChildProperty() != 0) Refresh();
 }
 
 void CMemoView::InsertLinkTo(const char* path) {
   KVFile file;
   file.Attach(path);
-  m_doc.Insert(new KVObjLink(nullptr, file));
+  Active().Insert(new KVObjLink(nullptr, file));
   UpdateScrollBars();
   ShowCaretAt();
   Invalidate();
 }
 
 void CMemoView::OnSelfLink() {
-  if (HasFile()) InsertLinkTo(g_szFilePath);
+  const char* self = m_inPlace.Depth() ? Active().m_szPath : g_szFilePath;
+  if (self[0]) InsertLinkTo(self);
 }
 
 void CMemoView::OnInsertLink() {
@@ -76,15 +79,15 @@ void CMemoView::OnInsertLink() {
 }
 
 void CMemoView::OnLinkOpen() {
-  if (m_doc.IsLinkSelected() && m_doc.OpenLink() != 0) Refresh();
+  if (Active().IsLinkSelected() && Active().OpenLink() != 0) Refresh();
 }
 
 void CMemoView::OnLinkClose() {
-  if (m_doc.IsLinkSelected() && m_doc.CloseLink() != 0) Refresh();
+  if (Active().IsLinkSelected() && Active().CloseLink() != 0) Refresh();
 }
 
 void CMemoView::OnLinkExec() {
-  if (m_doc.IsLinkSelected()) m_doc.ExecLink();
+  if (Active().IsLinkSelected()) Active().ExecLink();
 }
 
 // Another memo opens in a process of its own, through the shell's association of ".kvm".

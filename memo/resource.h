@@ -37,6 +37,8 @@
 #define IDS_REPLACED_COUNT 31
 #define IDS_REPLACE_ALL_TITLE 32
 #define IDS_SAVED_TO 36
+#define IDS_EDITING_IN_PLACE 50
+#define IDS_INPLACE_SAME_FILE 51
 // File dialog filters, '|' standing for each zero byte (LoadFileFilter).
 #define IDS_FILTER_MEMO 33
 #define IDS_FILTER_TEXT 34
@@ -57,6 +59,7 @@
 #define ID_FILE_PROPERTY 32786
 #define ID_FILE_CLOSE_ALL 32787
 #define ID_EDIT_UNDO 57643
+#define ID_EDIT_REDO 57644
 #define ID_EDIT_CUT 57635
 #define ID_EDIT_COPY 57634
 #define ID_EDIT_COPY_TEXT 32790
@@ -77,6 +80,7 @@
 #define ID_LINK_OPEN 32781
 #define ID_LINK_CLOSE 32782
 #define ID_LINK_EXEC 32791
+#define ID_LINK_EDIT_IN_PLACE 32820
 #define ID_CHAR_COLOR 32783
 #define ID_CHAR_FONT 32795
 #define ID_VIEW_STATUS_BAR 59393

@@ -35,5 +35,5 @@ class CFrameWnd : public CWnd, public CCmdTarget {
   void OnInitMenuPopup(HMENU menu);
   void OnMenuSelect(UINT id, UINT flags, HMENU menu);
   // The idle text of the message pane.
-  char m_szIdleText[128] = "";
+  char m_szIdleText[320] = "";  // room for a path and a few words around it
 };

@@ -30,6 +30,7 @@ class KVOBJ_API KVDocFig : public KVObjDoc {
   // Typed text has no place in a figure.
   int Insert(char*) override { return 0; }
   int Undo() { return Box()->Undo(); }
+  int Redo() { return Box()->Redo(); }
   void Clear() { Box()->Clear(); }
   void ReloadLinkFile(LINK* pLink) { Box()->ReloadLinkFile(pLink); }
   int DoChildProperty() override { return Box()->DoChildProperty(); }

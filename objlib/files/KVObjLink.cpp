@@ -20,6 +20,8 @@ namespace {
 // Memo links open in place at most two levels below the top document.
 const int kMaxMemosAbove = 2;
 
+KVObjLink::ChildEditsHandler g_childEditsHandler = nullptr;
+
 // The settings for new links of a type.
 const LinkKindSettings& SettingsOfKind(int type) {
   switch (type) {
@@ -100,7 +102,9 @@ KVObjLink::KVObjLink(const KVObjLink& other)
   m_bDerty = other.m_bDerty;
 }
 
-KVObjLink::~KVObjLink() { delete m_pChild; }
+KVObjLink::~KVObjLink() { CloseChild(); }
+
+void KVObjLink::SetChildEditsHandler(ChildEditsHandler handler) { g_childEditsHandler = handler; }
 
 void KVObjLink::RefreshTargetCaches() {
   m_szPath[0] = '\0';
@@ -182,6 +186,7 @@ void KVObjLink::Layout(HDC hdc) {
 }
 
 void KVObjLink::CloseChild() {
+  if (m_pChild && g_childEditsHandler && m_pChild->IsDerty()) g_childEditsHandler(m_pChild);
   delete m_pChild;
   m_pChild = nullptr;
 }
@@ -254,7 +259,10 @@ int KVObjLink::OpenLinkFile() {
   m_pChild->SetSize(CSize(m_rcChild.right - m_rcChild.left, m_rcChild.bottom - m_rcChild.top));
   m_pChild->m_nAttr |= 1;
   MemoChain::Within inside(ChainAbove());
-  return m_pChild->Load(&m_file);
+  KVLoadReport report;
+  const int result = m_pChild->LoadReporting(&m_file, &report);
+  m_bChildWhole = result >= 0 && (!memo || (report.docHead && report.unread == 0));
+  return result;
 }
 
 void KVObjLink::CalcSize(HDC hdc) {
@@ -287,12 +295,22 @@ bool KVObjLink::DoChildVScroll(unsigned code, unsigned pos) {
   return m_pChild ? m_pChild->DoVScroll(code, pos) : false;
 }
 
+bool KVObjLink::HasUnsavedEdits() {
+  if (!m_pChild) return false;
+  if (m_pChild->IsDerty()) return true;
+  for (LIST* node = m_pChild->m_pContent->m_list.pHead; node; node = node->pNext) {
+    auto* link = dynamic_cast<KVObjLink*>(node->pObj);
+    if (link && link->HasUnsavedEdits()) return true;
+  }
+  return false;
+}
+
 void KVObjLink::ReloadLinkFile(const LINK* pChanged) {
   if (!m_pChild) return;
   // The record comes from another window and may lack its zero.
   const std::string changed =
       pChanged ? std::string(pChanged->szPath, strnlen(pChanged->szPath, MAX_PATH)) : "";
-  if (pChanged && !KVIsSameFile(changed.c_str(), m_szPath)) {
+  if ((pChanged && !KVIsSameFile(changed.c_str(), m_szPath)) || HasUnsavedEdits()) {
     if (m_file.FileType() == FT_MEMO)
       m_pChild->m_pContent->ReloadLinkFile(const_cast<LINK*>(pChanged));
     return;

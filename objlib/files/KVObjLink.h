@@ -50,6 +50,21 @@ class KVOBJ_API KVObjLink : public KVObject {
   int GetLinkFileData(void** ppBlock) { return m_file.ReadFile(ppBlock); }
   bool DoChildHScroll(unsigned code, unsigned pos);
   bool DoChildVScroll(unsigned code, unsigned pos);
+  // While the editor types into the document opened in place, its selection shows and a
+  // frame in the selection colour marks it.
+  void SetEditing(bool editing) { m_bEditing = editing; }
+  bool IsEditing() const { return m_bEditing; }
+  // Called with a document opened in place that has unsaved edits just before the link
+  // lets it go (closed, made small, or the link itself deleted for good), so the editor can
+  // write them to its file. None by default.
+  using ChildEditsHandler = void (*)(KVObjDoc* pChild);
+  static void SetChildEditsHandler(ChildEditsHandler handler);
+  // True when the document opened in place, or one opened in place inside it, has unsaved
+  // edits; a reload then reads only the clean memos inside it again.
+  bool HasUnsavedEdits();
+  // True when the document opened in place read its file to the end: only then may it be
+  // written back over that file.
+  bool IsChildWhole() const { return m_pChild && m_bChildWhole; }
 
   std::string m_strCaption;
   char m_szPath[MAX_PATH];
@@ -77,4 +92,6 @@ class KVOBJ_API KVObjLink : public KVObject {
   void UpdateDataSize() { m_nDataSize = 563 + static_cast<DWORD>(m_strCaption.size()); }
 
   MemoChainPtr m_ancestors;  // the memos being read when the link was made or read
+  bool m_bEditing = false;
+  bool m_bChildWhole = false;
 };

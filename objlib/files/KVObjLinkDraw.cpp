@@ -13,6 +13,15 @@ void Diagonal(HDC hdc, const RECT& r) {
   LineTo(hdc, r.right, r.bottom);
 }
 
+// Two pixels wide, inside the slot, in the selection colour.
+void DrawEditingFrame(HDC hdc, RECT r) {
+  HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
+  for (int i = 0; i < 2; ++i) {
+    FrameRect(hdc, &r, brush);
+    InflateRect(&r, -1, -1);
+  }
+}
+
 RECT Moved(const RECT& r, POINT by) {
   return {r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y};
 }
@@ -27,7 +36,10 @@ void KVObjLink::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected
   HDC hdc = dc->GetSafeHdc();
   dc->FillSolidRect(visible, m_crBackColor);
 
-  if ((m_nAttr & LA_ICON) && m_file.FileType() != FT_MISSING) {
+  // A paint of the document opened in place alone (an edit there) leaves icon and caption.
+  RECT captionRow = {box.left, box.top, box.right, box.top + m_rcCaption.bottom}, shown;
+  const bool captionShows = IntersectRect(&shown, &captionRow, &clip) != FALSE;
+  if (captionShows && (m_nAttr & LA_ICON) && m_file.FileType() != FT_MISSING) {
     if (HICON icon = m_file.GetFileIcon()) {
       CSize cell = IconSize(hdc);
       const int small = GetSystemMetrics(SM_CXSMICON);
@@ -53,11 +65,13 @@ void KVObjLink::Draw(PAINTINFO* pInfo, CPoint origin, CRect clip, bool bSelected
   GetCaption(m_nAttr, caption);
   RECT captionRect = Moved(m_rcCaption, box.TopLeft());
   int oldMode = SetBkMode(hdc, TRANSPARENT);
-  DrawTextA(hdc, caption, -1, &captionRect, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT);
+  if (captionShows)
+    DrawTextA(hdc, caption, -1, &captionRect, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT);
   SetBkMode(hdc, oldMode);
 
   if (m_pChild) {
-    m_pChild->Draw(pInfo, box.TopLeft(), visible, false);
+    m_pChild->Draw(pInfo, box.TopLeft(), visible, m_bEditing);
+    if (m_bEditing) DrawEditingFrame(hdc, Moved(m_rcChild, box.TopLeft()));
   } else if (m_rcChild.right > m_rcChild.left && m_rcChild.bottom > m_rcChild.top) {
     RECT slot = Moved(m_rcChild, box.TopLeft());
     KVDrawFrame(hdc, slot);

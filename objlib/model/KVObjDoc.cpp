@@ -168,6 +168,7 @@ void KVObjDoc::ClearDerty() {
 
 bool KVObjDoc::CanPaste() { return m_pContent->CanPaste(); }
 bool KVObjDoc::CanUndo() { return m_pContent->CanUndo(); }
+bool KVObjDoc::CanRedo() { return m_pContent->CanRedo(); }
 bool KVObjDoc::IsSelected() { return false; }
 bool KVObjDoc::IsLinkSelected() { return false; }
 bool KVObjDoc::IsObjSelected() { return false; }

@@ -37,6 +37,7 @@ class KVOBJ_API KVObjDoc : public KVObjList {
   int TailDataLength() override;
   bool CanPaste() override;
   bool CanUndo() override;
+  bool CanRedo() override;
 
   // Writes the memo file; a placement given replaces the stored one.
   virtual int Save(WINDOWPLACEMENT* pPlacement, KVFile* pFile);

@@ -57,7 +57,8 @@ BUndo::~BUndo() {
   if (nKind == DELETED) KVFreeChain(pNodeB);
 }
 
-KVObjList::KVObjList() : m_list{nullptr, nullptr}, m_undo{nullptr, nullptr} {
+KVObjList::KVObjList()
+    : m_list{nullptr, nullptr}, m_undo{nullptr, nullptr}, m_redo{nullptr, nullptr} {
   COLORREF color = KVGetProfileInt(kTextColor);
   LOGFONT font;
   KVGetProfileFont(kDefaultFont, &font);
@@ -96,21 +97,50 @@ void KVObjList::Unlink(LIST* pFirst, LIST* pLast) {
   pLast->pNext = nullptr;
 }
 
-void KVObjList::PushUndo(BUndo* pUndo) {
-  LIST* node = KVNewNode(pUndo);
-  node->pNext = m_undo.pHead;
-  if (m_undo.pHead)
-    m_undo.pHead->pPrev = node;
+namespace {
+
+// The undo and redo histories are stacks of record nodes, their top at the head.
+void PushNode(LIST*& head, LIST*& tail, LIST* node) {
+  node->pPrev = nullptr;
+  node->pNext = head;
+  if (head)
+    head->pPrev = node;
   else
-    m_undo.pTail = node;
-  m_undo.pHead = node;
+    tail = node;
+  head = node;
+}
+
+LIST* PopNode(LIST*& head, LIST*& tail) {
+  LIST* node = head;
+  if (!node) return nullptr;
+  head = node->pNext;
+  if (head)
+    head->pPrev = nullptr;
+  else
+    tail = nullptr;
+  node->pNext = nullptr;
+  return node;
+}
+
+BUndo* RecordOf(LIST* node) { return static_cast<BUndo*>(node->pObj); }
+
+}  // namespace
+
+void KVObjList::PushUndo(BUndo* pUndo) {
+  PushNode(m_undo.pHead, m_undo.pTail, KVNewNode(pUndo));
+}
+
+void KVObjList::Record(BUndo* pUndo) {
+  KVFreeChain(m_redo.pHead);
+  m_redo.pHead = m_redo.pTail = nullptr;
+  PushUndo(pUndo);
 }
 
 void KVObjList::Insert(LIST* pBefore, LIST* pChain, bool bGroupStart) {
   LIST* last = pChain;
   while (last->pNext) last = last->pNext;
   auto* record = new BUndo(BUndo::INSERTED, bGroupStart, pChain, last);
-  PushUndo(record);
+  Record(record);
   PreInsert(record);
   SpliceBefore(pBefore, pChain, last);
   PostInsert(record);
@@ -123,34 +153,55 @@ bool KVObjList::Delete(LIST* pFirst, LIST* pEnd, bool bGroupStart) {
   while (n && n != pEnd) n = n->pNext;
   if (!pFirst || !pEnd || pFirst == pEnd || n != pEnd) return false;
   auto* record = new BUndo(BUndo::DELETED, bGroupStart, pEnd, pFirst);
-  PushUndo(record);
+  Record(record);
   PreDelete(record);
   Unlink(pFirst, pEnd->pPrev);
   PostDelete(record);
   return true;
 }
 
+void KVObjList::Revert(BUndo* pUndo) {
+  if (pUndo->nKind == BUndo::INSERTED) {
+    LIST* after = pUndo->pNodeB->pNext;
+    Unlink(pUndo->pNodeA, pUndo->pNodeB);
+    PostUndo(pUndo);
+    pUndo->pNodeB = pUndo->pNodeA;
+    pUndo->pNodeA = after;
+    pUndo->nKind = BUndo::DELETED;
+  } else if (pUndo->nKind == BUndo::DELETED) {
+    LIST* last = pUndo->pNodeB;
+    while (last->pNext) last = last->pNext;
+    SpliceBefore(pUndo->pNodeA, pUndo->pNodeB, last);
+    PostUndo(pUndo);
+    pUndo->pNodeA = pUndo->pNodeB;
+    pUndo->pNodeB = last;
+    pUndo->nKind = BUndo::INSERTED;
+  } else if (pUndo->nKind == BUndo::RESIZED) {
+    KVObject* obj = pUndo->pNodeA->pObj;
+    CSize now(obj->cx, obj->cy);
+    obj->SetSize(CSize(pUndo->cx, pUndo->cy));
+    pUndo->cx = now.cx;
+    pUndo->cy = now.cy;
+    PostUndo(pUndo);
+  }
+}
+
+// A group is pushed newest first, so its first record (the group start) lies deepest in the
+// undo history and comes out last; on the redo history it then lies on top.
 int KVObjList::Undo() {
-  while (LIST* node = m_undo.pHead) {
-    m_undo.pHead = node->pNext;
-    if (m_undo.pHead)
-      m_undo.pHead->pPrev = nullptr;
-    else
-      m_undo.pTail = nullptr;
-    auto* record = static_cast<BUndo*>(node->pObj);
-    if (record->nKind == BUndo::INSERTED) {
-      Unlink(record->pNodeA, record->pNodeB);
-      KVFreeChain(record->pNodeA);
-    } else if (record->nKind == BUndo::DELETED) {
-      LIST* last = record->pNodeB;
-      while (last->pNext) last = last->pNext;
-      SpliceBefore(record->pNodeA, record->pNodeB, last);
-    }
-    PostUndo(record);
-    bool groupStart = record->bGroupStart;
-    record->nKind = BUndo::SPENT;
-    KVFreeNode(node);
-    if (groupStart) break;
+  while (LIST* node = PopNode(m_undo.pHead, m_undo.pTail)) {
+    Revert(RecordOf(node));
+    PushNode(m_redo.pHead, m_redo.pTail, node);
+    if (RecordOf(node)->bGroupStart) break;
+  }
+  return 0;
+}
+
+int KVObjList::Redo() {
+  while (LIST* node = PopNode(m_redo.pHead, m_redo.pTail)) {
+    Revert(RecordOf(node));
+    PushNode(m_undo.pHead, m_undo.pTail, node);
+    if (m_redo.pHead && RecordOf(m_redo.pHead)->bGroupStart) break;
   }
   return 0;
 }
@@ -158,6 +209,8 @@ int KVObjList::Undo() {
 void KVObjList::ClearUndo() {
   KVFreeChain(m_undo.pHead);
   m_undo.pHead = m_undo.pTail = nullptr;
+  KVFreeChain(m_redo.pHead);
+  m_redo.pHead = m_redo.pTail = nullptr;
 }
 
 void KVObjList::Clear() {
@@ -171,8 +224,12 @@ void KVObjList::Clear() {
 }
 
 void KVObjList::SetItemSize(LIST* pNode, CSize size) {
-  pNode->pObj->SetSize(size);
-  m_bDerty = true;
+  KVObject* obj = pNode->pObj;
+  auto* record = new BUndo(BUndo::RESIZED, true, pNode, nullptr);
+  record->cx = obj->cx;
+  record->cy = obj->cy;
+  Record(record);
+  obj->SetSize(size);
 }
 
 void KVObjList::ReloadLinkFile(LINK* pLink) {
@@ -257,6 +314,7 @@ bool KVObjList::CanPaste() {
 }
 
 bool KVObjList::CanUndo() { return m_undo.pHead != nullptr; }
+bool KVObjList::CanRedo() { return m_redo.pHead != nullptr; }
 
 int KVObjList::Delete() { return 0; }
 int KVObjList::Erase(LIST*, LIST*, bool) { return 0; }

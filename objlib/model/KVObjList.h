@@ -1,5 +1,6 @@
 // KVObjList: an ordered list of objects that always ends with the end-marker character,
-// edited only by recorded inserts and deletes that can be undone group by group.
+// edited only by recorded inserts, deletes and resizes that can be undone group by group and
+// redone.
 #pragma once
 
 #include <cstddef>
@@ -27,15 +28,19 @@ KVOBJ_API void KVFreeNode(LIST* pNode);
 KVOBJ_API void KVFreeChain(LIST* pFirst);
 
 // One undo record. A delete record owns the chain it removed until it is undone or freed.
+// Undoing a record turns it into the record of the opposite change, which redo plays back:
+// an undone insertion is kept as a deletion of its chain, an undone deletion as an insertion.
+// A resize record holds, in its own cx and cy, the size its node had before the change.
 class KVOBJ_API BUndo : public KVObject {
  public:
-  enum Kind { SPENT = 0, INSERTED = 1, DELETED = 2 };
+  enum Kind { SPENT = 0, INSERTED = 1, DELETED = 2, RESIZED = 3 };
   BUndo(DWORD kind, bool groupStart, LIST* nodeA, LIST* nodeB);
   ~BUndo() override;
 
   DWORD nKind;
   bool bGroupStart;
-  LIST* pNodeA;  // insert: first inserted node; delete: the node after the removed range
+  LIST* pNodeA;  // insert: first inserted node; delete: the node after the removed range;
+                 // resize: the resized node
   LIST* pNodeB;  // insert: last inserted node; delete: first node of the removed chain
   LIST* pCurPos;
   LIST* pSelTop;
@@ -68,6 +73,7 @@ class KVOBJ_API KVObjList : public KVObject {
   virtual int SelectedTextLength();
   virtual bool CanPaste();
   virtual bool CanUndo();
+  virtual bool CanRedo();
   virtual int DoChildProperty();
   virtual bool HaveSelectData();
   virtual int GetSelectedDataBody(char* pBuf, int nSize);
@@ -87,8 +93,12 @@ class KVOBJ_API KVObjList : public KVObject {
   // whose end does not follow its first node, changes nothing: false.
   bool Delete(LIST* pFirst, LIST* pEnd, bool bGroupStart);
   int Undo();
+  // Plays back the group the last Undo took back; any new change forgets what can be redone.
+  int Redo();
+  // Forgets both histories.
   void ClearUndo();
   void Clear();
+  // Resizes one object as an undoable change of its own.
   void SetItemSize(LIST* pNode, CSize size);
   // Another window saved a file: every link of the list refreshes from it.
   void ReloadLinkFile(LINK* pLink);
@@ -103,6 +113,11 @@ class KVOBJ_API KVObjList : public KVObject {
     LIST* pHead;
     LIST* pTail;
   } m_undo;
+  // Undone records, the group to redo first at the head.
+  struct {
+    LIST* pHead;
+    LIST* pTail;
+  } m_redo;
 
  protected:
   KVObject* DupObject(KVObject* pObj);
@@ -118,6 +133,10 @@ class KVOBJ_API KVObjList : public KVObject {
  private:
   void Unlink(LIST* pFirst, LIST* pLast);
   void PushUndo(BUndo* pUndo);
+  // A record added to the undo history by an edit; the redo history goes.
+  void Record(BUndo* pUndo);
+  // Undoes one record in place and turns it into the record that undoes that.
+  void Revert(BUndo* pUndo);
   // Head, body (whole or selected) and tail, one behind the other.
   int AssembleData(char* pBuf, int nSize, int* pWritten, bool bSelected);
   int AssembleText(char* pBuf, int nSize, int* pWritten, bool bSelected);

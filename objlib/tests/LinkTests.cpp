@@ -192,7 +192,21 @@ TEST(LinkNesting, OnlyTwoLevelsOfMemosOpenInPlace) {
   EXPECT_EQ(nullptr, toD->m_pChild);  // no third level
 }
 
-TEST(LinkReload, AChangedFileIsReadAgainNestedLinksToo) {
+TEST(LinkNesting, AMemoReadInPartIsShownButNotWhole) {
+  const std::string path = WriteMemo("part.kvm", Bytes());
+  KVObjLink* whole = LinkTo(path);
+  whole->Open();
+  EXPECT_TRUE(whole->IsChildWhole());
+  WriteWholeFile(path, ReadWholeFile(path) + "left over");
+  KVObjLink* part = LinkTo(path);
+  part->Open();
+  ASSERT_NE(nullptr, part->m_pChild);
+  EXPECT_FALSE(part->IsChildWhole());
+  delete whole;
+  delete part;
+}
+
+TEST(LinkReload, AChangedFileIsReadAgainNestedLinksTooUnlessEditedInPlace) {
   std::string inner = WriteMemo("inner.kvm", "first");
   std::string outer = WriteMemo("outer.kvm", MemoLinkingTo(inner));
   KVObjLink* link = LinkTo(outer);
@@ -206,5 +220,20 @@ TEST(LinkReload, AChangedFileIsReadAgainNestedLinksToo) {
   link->ReloadLinkFile(changed.GetLink());  // another file: passed on to nested links
   nested = FirstLink(*static_cast<KVDocText*>(link->m_pChild));
   EXPECT_EQ("second", TextOf(*static_cast<KVDocText*>(nested->m_pChild)));
+
+  // Unsaved edits in place stay; when the link lets them go, the editor is told first.
+  KVDocText* edited = ChildText(nested);
+  edited->Insert(const_cast<char*>("x"));
+  WriteMemo("inner.kvm", "third");
+  link->ReloadLinkFile(changed.GetLink());
+  link->ReloadLinkFile(nullptr);
+  nested = FirstLink(*ChildText(link));
+  ASSERT_EQ(edited, ChildText(nested));
+  EXPECT_EQ("xsecond", TextOf(*edited));
+  static KVObjDoc* told = nullptr;
+  KVObjLink::SetChildEditsHandler([](KVObjDoc* child) { told = child; });
+  nested->Close();
+  KVObjLink::SetChildEditsHandler(nullptr);
+  EXPECT_EQ(edited, told);
   delete link;
 }

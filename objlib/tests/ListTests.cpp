@@ -156,7 +156,7 @@ TEST(Undo, DiscardedDeleteRecordsFreeTheirObjects) {
   EXPECT_EQ(1, destroyed);
 }
 
-TEST(DirtyState, EditsDirtyASaveCleansAResizeDirtiesWithoutUndo) {
+TEST(DirtyState, EditsDirtyASaveCleansAResizeIsAnEditToo) {
   TestList list;
   list.Append("a");
   EXPECT_TRUE(list.IsDerty());
@@ -165,7 +165,8 @@ TEST(DirtyState, EditsDirtyASaveCleansAResizeDirtiesWithoutUndo) {
   EXPECT_FALSE(list.CanUndo());
   list.SetItemSize(list.At(0), CSize(5, 5));
   EXPECT_TRUE(list.IsDerty());
-  EXPECT_FALSE(list.CanUndo());
+  list.Undo();
+  EXPECT_FALSE(list.IsDerty());
 }
 
 TEST(List, ClearKeepsOnlyTheEndMarkerAndForgetsHistory) {

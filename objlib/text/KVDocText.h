@@ -55,6 +55,7 @@ class KVOBJ_API KVDocText : public KVObjDoc {
     Box()->KVObjList::Delete(pFirst, pEnd, bGroupStart);
   }
   int Undo() { return Box()->Undo(); }
+  int Redo() { return Box()->Redo(); }
   void Clear() { Box()->Clear(); }
   void ReloadLinkFile(LINK* pLink) { Box()->ReloadLinkFile(pLink); }
   int GetTopOfSelectedLine(char* pBuf, int nSize, int* pLen) {

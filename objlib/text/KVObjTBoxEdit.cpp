@@ -1,8 +1,9 @@
 // Editing a text box: every change is a recorded list edit followed by a layout, and the
-// undo hooks carry caret and selection across undo.
+// undo hooks carry caret and selection across undo and redo.
 #include <windows.h>
 
 #include <optional>
+#include <utility>
 
 #include "ClipboardFormats.h"
 #include "KVErrors.h"
@@ -209,10 +210,14 @@ void KVObjTBox::PostInsert(BUndo* pUndo) {
 
 void KVObjTBox::PostDelete(BUndo* pUndo) { m_lineIndex.NoteEdit(pUndo->pNodeA->pPrev, pUndo->pNodeA); }
 
+// The record takes the caret and selection of now, for the way back: nodes they point to
+// that the change removes are kept by the record until it is played again.
 void KVObjTBox::PostUndo(BUndo* pUndo) {
-  m_pCurPos = pUndo->pCurPos;
-  m_pSelTop = pUndo->pSelTop;
-  m_pSelEnd = pUndo->pSelEnd;
+  if (pUndo->pCurPos) {
+    std::swap(m_pCurPos, pUndo->pCurPos);
+    std::swap(m_pSelTop, pUndo->pSelTop);
+    std::swap(m_pSelEnd, pUndo->pSelEnd);
+  }
   Layout(nullptr);
 }
 

@@ -54,6 +54,29 @@ void CommandTest::CloseMenus(KeyboardInput& keys, DWORD pid) {
   keys.Settle();
 }
 
+std::string CommandTest::StatusText(HWND frame) {
+  HWND bar = ChildOfClass(frame, "msctls_statusbar32");
+  char text[512] = "";
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 5000, &length);
+  return text;
+}
+
+bool CommandTest::ColourWithFirstBasicColour(const MemoProcess& memo, KeyboardInput& keys) {
+  const int basicColours = 720;  // the colour dialog's grid of basic colours
+  keys.Press('G', true);
+  if (!WaitUntil([&] { return !DialogsOf(memo.Id()).empty(); })) return false;
+  HWND colour = DialogsOf(memo.Id())[0];
+  if (!WaitUntil([&] { return GetForegroundWindow() == colour; })) return false;
+  RECT cells = {};
+  GetClientRect(GetDlgItem(colour, basicColours), &cells);
+  MouseInput::Click(
+      ScreenPoint(GetDlgItem(colour, basicColours), {cells.right / 16, cells.bottom / 12}));
+  keys.Press(VK_RETURN);
+  return WaitForNoDialog(memo.Id()) && ReturnTo(keys, memo.Window());
+}
+
 bool CommandTest::ReturnTo(KeyboardInput& keys, HWND frame) {
   WaitUntil([frame] { return GetForegroundWindow() == frame; }, 5000);
   // With no window manager, Wine waits two seconds for one to withdraw a hidden window and

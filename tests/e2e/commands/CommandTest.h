@@ -41,6 +41,12 @@ class CommandTest : public MemoTest {
   // pushing it to the front sooner can leave it behind.
   static bool ReturnTo(KeyboardInput& keys, HWND frame);
 
+  // The message pane of the frame's status bar.
+  static std::string StatusText(HWND frame);
+  // Ctrl+G, a click on the first basic colour and OK: the selection takes that colour.
+  // False when the dialog did not come or go.
+  static bool ColourWithFirstBasicColour(const MemoProcess& memo, KeyboardInput& keys);
+
   // Selects count objects from the start of the memo with Shift and the arrow keys.
   static void SelectFromStart(KeyboardInput& keys, int count);
   // What the memo holds, through Ctrl+A and Ctrl+B, which leave nothing to undo (a save

@@ -80,11 +80,20 @@ TEST_F(EditAccelerators, ClipboardKeysCutCopyAndPasteAndEachUndoKeyTakesOneStep)
   keys.Press(VK_INSERT, false, true);
   EXPECT_EQ("\r\ngammaalpha beta", ShownText(keys));
 
-  // Ctrl+Z and Alt+Backspace each undo one step: the paste, then the cut.
+  // Ctrl+Z and Alt+Backspace each undo one step: the paste, then the cut; Ctrl+Y redoes
+  // them in turn, and typing after an undo leaves nothing to redo.
   keys.Press('Z', true);
   EXPECT_EQ("\r\ngammaalpha", ShownText(keys));
   PressAlt(VK_BACK);
   EXPECT_EQ(" beta\r\ngammaalpha", ShownText(keys));
+  keys.Press('Y', true);
+  EXPECT_EQ("\r\ngammaalpha", ShownText(keys));
+  keys.Press('Y', true);
+  EXPECT_EQ("\r\ngammaalpha beta", ShownText(keys));
+  keys.Press('Z', true);
+  keys.Type("!");
+  keys.Press('Y', true);
+  EXPECT_EQ("\r\ngammaalpha!", ShownText(keys));
 }
 
 TEST_F(EditAccelerators, DeleteFromTheMenuAndStampsInTheirFormats) {

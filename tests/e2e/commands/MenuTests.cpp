@@ -33,7 +33,8 @@ const std::vector<Popup> kMenuBar = {
      "eeeeeeeee"},
     {'E',
      "edit",
-     {"直前に行った動作を元に戻します", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
+     {"直前に行った動作を元に戻します", "元に戻した動作をやり直します",
+      "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "選択範囲をﾃｷｽﾄ形式でｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します",
       "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容をKVMemoへ貼り付けます", "KVMemo内のすべてを選択します",
@@ -42,7 +43,7 @@ const std::vector<Popup> kMenuBar = {
       "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます",
       "選択範囲をﾌｧｲﾙへ保存し、そのﾌｧｲﾙのﾘﾝｸと置換えます", "ﾘﾝｸの指すﾌｧｲﾙの内容をﾘﾝｸと置換えます",
       "選択されているｵﾌﾞｼﾞｪｸﾄのﾌﾟﾛﾊﾟﾃｨを編集します"},
-     "gggggeeeegeegg"},
+     "ggggggeeeegeegg"},
     {'I',
      "insert",
      {"自分のﾘﾝｸを挿入します", "ﾌｧｲﾙのﾘﾝｸを挿入します", "現在の日付を挿入します",
@@ -51,8 +52,9 @@ const std::vector<Popup> kMenuBar = {
     {'L',
      "link",
      {"ﾘﾝｸを開いて内容を表示します", "ﾘﾝｸを閉じてﾌｧｲﾙの内容を消します",
+      "開いているﾘﾝｸ先のﾒﾓをその場で編集します (Shift+Tab か Esc で戻ります)",
       "ﾘﾝｸﾌｧｲﾙを別のｳｨﾝﾄﾞｳで開きます"},
-     "ggg"},
+     "gggg"},
     {'C', "char", {"文字の色を変更します", "文字のフォントを変更します"}, "gg"},
     {'V',
      "view",
@@ -60,15 +62,6 @@ const std::vector<Popup> kMenuBar = {
      "ee"},
     {'H', "help", {"ﾍﾙﾌﾟを表示します", "KVMemoのﾊﾞｰｼﾞｮﾝや著作権を表示します"}, "ee"},
 };
-
-std::string StatusText(HWND frame) {
-  HWND bar = ChildOfClass(frame, "msctls_statusbar32");
-  char text[256] = "";
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 5000, &length);
-  return text;
-}
 
 }  // namespace
 
@@ -128,18 +121,18 @@ TEST_F(Menus, SelectedTextAndLinksEnableTheirItems) {
   keys.Type("x");
   for (int i = 0; i < 3; ++i) keys.Press(VK_RIGHT, false, true);
   keys.Press('C', true);
-  EXPECT_EQ("eeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
+  EXPECT_EQ("egeeeeeeeeeeegg", Pattern(memo, 'E', "menu-edit-text-selected"));
   EXPECT_EQ("ee", Pattern(memo, 'C', "menu-char-text-selected"));
-  EXPECT_EQ("ggg", Pattern(memo, 'L', "menu-link-text-selected"));
+  EXPECT_EQ("gggg", Pattern(memo, 'L', "menu-link-text-selected"));
 
   // The caret before the link, then the link selected.
   keys.Press(VK_END, true);
   keys.Press(VK_LEFT);
-  EXPECT_EQ("egggeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
-  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-at-link"));
+  EXPECT_EQ("eggggeeeeegeeee", Pattern(memo, 'E', "menu-edit-at-link"));
+  EXPECT_EQ("eege", Pattern(memo, 'L', "menu-link-at-link"));
   keys.Press(VK_RIGHT, false, true);
-  EXPECT_EQ("eeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
-  EXPECT_EQ("eee", Pattern(memo, 'L', "menu-link-link-selected"));
+  EXPECT_EQ("egeeeeeeeegeeee", Pattern(memo, 'E', "menu-edit-link-selected"));
+  EXPECT_EQ("eege", Pattern(memo, 'L', "menu-link-link-selected"));
 }
 
 TEST_F(Menus, HelpVersionShowsTheAboutBox) {
@@ -174,7 +167,7 @@ TEST_F(Menus, ContextMenuGreysByTheSameRulesAndAMemoWithoutFileHasNoSelfLinks) {
   TakeShot("context-menu-selection");
   EXPECT_EQ(
       "eeee"
-      "eeeeg"
+      "egeeeg"
       "ee"
       "eegg"
       "g"
@@ -186,5 +179,5 @@ TEST_F(Menus, ContextMenuGreysByTheSameRulesAndAMemoWithoutFileHasNoSelfLinks) {
   ASSERT_TRUE(keys.Focus());  // Wine loses the shared key states after a context menu
 
   EXPECT_EQ("geee", Pattern(memo, 'I', "menu-insert-untitled"));
-  EXPECT_EQ("eeeegeeeeeeggg", Pattern(memo, 'E', "menu-edit-untitled"));
+  EXPECT_EQ("egeeegeeeeeeggg", Pattern(memo, 'E', "menu-edit-untitled"));
 }
