@@ -68,13 +68,14 @@ double LayoutMs(KVObjTBox& box) {
   return AverageMs(10, [&] { box.Layout(nullptr); });
 }
 
-// One character typed in the middle of the text: insert and lay out again.
-double KeystrokeMs(KVObjTBox& box) {
+// One key typed in the middle of the text: insert and lay out again. A line break moves
+// every line below it.
+double KeystrokeMs(KVObjTBox& box, const char* key = "x") {
   LIST* middle = box.m_list.pHead;
   for (int i = CountNodes(box) / 2; i > 0; --i) middle = middle->pNext;
   box.SetCurPos(middle);
-  char key[] = "x";
-  return AverageMs(20, [&] { box.Insert(key); });
+  std::string text = key;
+  return AverageMs(20, [&] { box.Insert(&text[0]); });
 }
 
 struct Walk {
@@ -114,6 +115,8 @@ int main() {
   double layoutLarge = LayoutMs(*large);
   double keySmall = KeystrokeMs(*small);
   double keyLarge = KeystrokeMs(*large);
+  double enterSmall = KeystrokeMs(*small, "\r");
+  double enterLarge = KeystrokeMs(*large, "\r");
   Walk walk = CaretDownToTheEnd(*large);
   char absent[] = "会議メモ: 未定";  // starts like every third line, never completes
   double find = AverageMs(3, [&] { large->FindString(1, 0, absent, large->m_list.pHead); });
@@ -131,6 +134,9 @@ int main() {
   std::snprintf(note, sizeof note, "%.1fx the 100k keystroke for %.1fx the text",
                 keyLarge / keySmall, static_cast<double>(largeChars) / smallChars);
   Row("keystroke in the middle (insert+layout)", largeChars, keyLarge, note);
+  Row("line break in the middle (insert+layout)", smallChars, enterSmall);
+  std::snprintf(note, sizeof note, "%.1fx the 100k line break", enterLarge / enterSmall);
+  Row("line break in the middle (insert+layout)", largeChars, enterLarge, note);
   std::snprintf(note, sizeof note, "%d steps, %.4f ms per step", walk.steps, walk.ms / walk.steps);
   Row("caret down from top to end", largeChars, walk.ms, note);
   Row("failing find (ignore case)", largeChars, find,

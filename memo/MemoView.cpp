@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <imm.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "Cursors.h"
@@ -18,32 +20,6 @@
 #include "resource.h"
 
 const char CMemoView::kClassName[] = "KVMemoView";
-
-namespace {
-
-// An off-screen bitmap the size of the client area, selected into a memory DC for one paint.
-class OffscreenBuffer {
- public:
-  OffscreenBuffer(HDC target, int width, int height)
-      : m_dc(CreateCompatibleDC(target)),
-        m_bitmap(CreateCompatibleBitmap(target, width, height)),
-        m_old(SelectObject(m_dc, m_bitmap)) {}
-  ~OffscreenBuffer() {
-    SelectObject(m_dc, m_old);
-    DeleteDC(m_dc);
-    DeleteObject(m_bitmap);
-  }
-  OffscreenBuffer(const OffscreenBuffer&) = delete;
-  OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
-  HDC dc() const { return m_dc; }
-
- private:
-  HDC m_dc;
-  HBITMAP m_bitmap;
-  HGDIOBJ m_old;
-};
-
-}  // namespace
 
 CMemoView::CMemoView() : m_mouse(*this) {
   m_doc.x = kLeftMargin;
@@ -70,26 +46,41 @@ int CMemoView::OnCreate(LPARAM) {
   return 0;
 }
 
+// Only the part asked for is drawn and copied; the back buffer is kept for the next paint.
 void CMemoView::OnPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(m_hWnd, &paint);
   CRect client = ClientRect();
-  {
-    OffscreenBuffer buffer(dc, client.Width(), client.Height());
+  CRect area;
+  HDC buffer = m_backBuffer.Prepare(dc, client.Width(), client.Height());
+  if (buffer && IntersectRect(&area, &paint.rcPaint, &client)) {
     HBRUSH background = CreateSolidBrush(m_doc.m_crBackColor);
-    FillRect(buffer.dc(), &client, background);
+    FillRect(buffer, &area, background);
     DeleteObject(background);
-    SetBkMode(buffer.dc(), TRANSPARENT);
-    CDC memoryDC(buffer.dc());
+    SetBkMode(buffer, TRANSPARENT);
+    CDC memoryDC(buffer);
     {
       KVPaintPass pass(&memoryDC, 0, g_DefaultFont);  // the default font, selected and released
-      m_doc.Draw(pass.Info(), CPoint(0, 0), paint.rcPaint, true);
+      m_doc.Draw(pass.Info(), CPoint(0, 0), area, true);
     }
     m_mouse.HideRubberBand();
-    BitBlt(dc, 0, 0, client.Width(), client.Height(), buffer.dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, area.left, area.top, area.Width(), area.Height(), buffer, area.left, area.top,
+           SRCCOPY);
     m_mouse.ShowRubberBand();
   }
   EndPaint(m_hWnd, &paint);
+}
+
+void CMemoView::InvalidateChangedLines() {
+  if (m_inPlace.Depth()) return InvalidateEdit();
+  int top = 0;
+  int bottom = 0;
+  m_doc.Box()->GetChangedBand(&top, &bottom);
+  CRect client = ClientRect();
+  const int shift = m_doc.y - m_doc.m_nScrollY;
+  RECT band = {client.left, std::max<int>(client.top, top + shift), client.right, client.bottom};
+  if (bottom != INT_MAX) band.bottom = std::min<int>(client.bottom, bottom + shift);
+  if (band.top < band.bottom) InvalidateRect(m_hWnd, &band, FALSE);
 }
 
 void CMemoView::OnSize(int cx, int cy) {

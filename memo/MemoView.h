@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 
+#include "BackBuffer.h"
 #include "CmdTarget.h"
 #include "FileStamp.h"
 #include "InPlaceEdit.h"
@@ -37,6 +38,9 @@ class CMemoView : public CWnd, public CCmdTarget {
   // Repaints what an edit changed: the whole view, or only the memo edited in place.
   void InvalidateEdit();
   void Refresh();
+  // Repaints the lines the last edit of the memo changed, or everything below them that
+  // moved; inside a memo edited in place, as InvalidateEdit.
+  void InvalidateChangedLines();
   // Every link to the saved file (none: every link) reads its file again; a drag in
   // progress ends first, and a drag out through OLE puts the reading off until it is over.
   void ReloadLinks(LINK* link);
@@ -161,6 +165,7 @@ class CMemoView : public CWnd, public CCmdTarget {
   InPlaceEdit m_inPlace{m_doc};
   std::map<const KVDocText*, FileStamp> m_inPlaceStamps;
   MemoMouse m_mouse;
+  BackBuffer m_backBuffer;
   CMemoDropTarget m_dropTarget;
   // The find/replace dialog opened last and the request record it reports through.
   HWND m_hFindDialog = nullptr;

@@ -84,7 +84,7 @@ void CMemoView::DeleteKey(bool forward) {
   }
   Active().Delete();
   ScrollToObject(end);
-  InvalidateEdit();
+  InvalidateChangedLines();
   ShowCaretAt();
 }
 
@@ -117,7 +117,7 @@ void CMemoView::OnChar(UINT code) {
   Active().Insert(new KVObjChar(static_cast<int>(code), at->m_crColor, &at->m_logFont));
   ScrollToObject(Active().GetCurPos());
   ShowCaretAt();
-  InvalidateEdit();
+  InvalidateChangedLines();
 }
 
 // The composition window stands on the caret's line, as high as the caret's font.
@@ -149,7 +149,7 @@ void CMemoView::OnImeComposition(LPARAM lParam) {
       Active().Insert(CF_TEXT, text, CPoint(0, 0));
       ScrollToObject(Active().GetCurPos());
       ShowCaretAt();
-      InvalidateEdit();
+      InvalidateChangedLines();
     }
     if (text) GlobalFree(text);
   }

@@ -259,8 +259,10 @@ int KVObjLink::OpenLinkFile() {
   m_pChild->SetSize(CSize(m_rcChild.right - m_rcChild.left, m_rcChild.bottom - m_rcChild.top));
   m_pChild->m_nAttr |= 1;
   MemoChain::Within inside(ChainAbove());
+  // Pictures and plug-in views read their files in their own Load.
   KVLoadReport report;
-  const int result = m_pChild->LoadReporting(&m_file, &report);
+  const int result =
+      memo ? m_pChild->LoadReporting(&m_file, &report) : m_pChild->Load(&m_file);
   m_bChildWhole = result >= 0 && (!memo || (report.docHead && report.unread == 0));
   return result;
 }

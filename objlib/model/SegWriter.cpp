@@ -7,13 +7,16 @@
 
 namespace {
 
-// Walks the run once; with no buffer it only counts.
-int Emit(LIST* pFirst, LIST* pEnd, char* pBuf, int nSize) {
+// Walks the run once; with no buffer it only counts. Nothing is written past nSize, and
+// *pFits tells whether everything was.
+int Emit(LIST* pFirst, LIST* pEnd, char* pBuf, int nSize, bool* pFits) {
   COLORREF lastColor = 0xFFFFFFFF;  // no colour is this value, so the first always goes out
   LOGFONT lastFont = {};
   int pos = 0;
+  *pFits = true;
   auto segment = [&](uint16_t code, const void* body, uint32_t length) {
-    if (pBuf) {
+    if (pBuf && pos + static_cast<long long>(sizeof(SEG_HEAD) + length) > nSize) *pFits = false;
+    if (pBuf && *pFits) {
       KVWriteU16(pBuf + pos, code);
       KVWriteU32(pBuf + pos + 2, length);
       std::memcpy(pBuf + pos + sizeof(SEG_HEAD), body, length);
@@ -30,19 +33,30 @@ int Emit(LIST* pFirst, LIST* pEnd, char* pBuf, int nSize) {
       lastFont = object->m_logFont;
       segment(SEG_FONT, &lastFont, sizeof lastFont);
     }
+    if (!pBuf || !*pFits) {
+      pos += object->DataLength();
+      continue;
+    }
     int written = 0;
-    pos += pBuf ? object->GetData(pBuf + pos, nSize - pos, &written) : object->DataLength();
+    const int needed = object->GetData(pBuf + pos, nSize - pos, &written);
+    if (written != needed) *pFits = false;
+    pos += needed;
   }
   return pos;
 }
 
 }  // namespace
 
-int KVRunDataLength(LIST* pFirst, LIST* pEnd) { return Emit(pFirst, pEnd, nullptr, 0); }
+int KVRunDataLength(LIST* pFirst, LIST* pEnd) {
+  bool fits = true;
+  return Emit(pFirst, pEnd, nullptr, 0, &fits);
+}
 
+// The run is measured by writing it: a save measures its whole length only once, before.
 int KVWriteRun(LIST* pFirst, LIST* pEnd, char* pBuf, int nSize) {
-  if (nSize < KVRunDataLength(pFirst, pEnd)) return 0;
-  return Emit(pFirst, pEnd, pBuf, nSize);
+  bool fits = true;
+  const int length = Emit(pFirst, pEnd, pBuf, nSize, &fits);
+  return fits ? length : 0;
 }
 
 int KVWriteBoxHead(char* pBuf, int nSize, uint16_t code, const uint32_t (&fields)[6]) {

@@ -1,4 +1,5 @@
-// The desktop DC for measuring, held by a load or got for each measurement.
+// The desktop DC for measuring, held by a load or got for each measurement; a hold gets it
+// only when something is measured, as a typed character usually comes from the cache.
 #include "MeasuringDC.h"
 
 namespace {
@@ -8,9 +9,7 @@ thread_local int t_holds = 0;
 
 }  // namespace
 
-MeasuringDC::Hold::Hold() {
-  if (t_holds++ == 0) t_held = GetWindowDC(GetDesktopWindow());
-}
+MeasuringDC::Hold::Hold() { ++t_holds; }
 
 MeasuringDC::Hold::~Hold() {
   if (--t_holds == 0 && t_held) {
@@ -21,6 +20,7 @@ MeasuringDC::Hold::~Hold() {
 
 MeasuringDC::MeasuringDC(HDC hdc) : m_hdc(hdc), m_own(false) {
   if (m_hdc) return;
+  if (!t_held && t_holds > 0) t_held = GetWindowDC(GetDesktopWindow());
   m_hdc = t_held;
   if (m_hdc) return;
   m_hdc = GetWindowDC(GetDesktopWindow());

@@ -5,8 +5,8 @@
 
 // Getting and releasing the desktop's DC costs far more than a measurement (tens of
 // microseconds under Wine against one), and a load measures every new character code and
-// every link caption. A Hold keeps one DC for its thread while it lasts; measuring then
-// borrows it, and each borrower selects back what it selected, so the DC is as fresh.
+// every link caption. A Hold keeps the first DC measuring gets on its thread while it
+// lasts; later measuring borrows it, and each borrower selects back what it selected.
 class MeasuringDC {
  public:
   class Hold {

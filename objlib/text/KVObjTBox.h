@@ -8,6 +8,7 @@
 
 #include "KVObjList.h"
 #include "SettingsSchema.h"
+#include "TextLines.h"
 
 class KVObjLink;
 
@@ -60,10 +61,14 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   // marker at the end of the text). Memo files and their readers rely on this rule.
   const KVObject* CaretObject() const { return m_pCurPos->pObj; }
 
-  // Layout and hit tests.
+  // Layout and hit tests. Layout places every child; an edit of the box lays out only the
+  // lines around it.
   void CalcSize(HDC hdc) override;
   void Layout(HDC hdc);
   void SetSize(CSize size) override;
+  // The band of the box's last layout that may look different, from top down to bottom;
+  // bottom is INT_MAX when everything below it moved.
+  void GetChangedBand(int* pTop, int* pBottom) const;
   LIST* Find(CPoint pt);
   int WhereIs(CPoint pt, LIST** ppNode);
   int GetTextLine(char* pBuf, int nSize, int* pLen);
@@ -82,6 +87,8 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   int DoChildProperty() override;
   void PreDelete(BUndo* pUndo) override;
   void PreInsert(BUndo* pUndo) override;
+  void PostInsert(BUndo* pUndo) override;
+  void PostDelete(BUndo* pUndo) override;
   void PostUndo(BUndo* pUndo) override;
   void PostClear() override;
 
@@ -131,6 +138,12 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   void ReplaceContent(LIST* pChain);
 
  private:
+  TextLines::Wrap WrapRule() const;
+  // After an edit: the lines from the edit's line to where the breaks meet the old ones.
+  void LayoutAfterEdit();
+  // The box's size from its lines.
+  void FitToLines();
+  void DrawLines(PAINTINFO* pInfo, CPoint origin, const CRect& visible, bool showSel);
   LIST* MoveDown(LIST* cur) const;
   // New copies of the selected objects, chained in order.
   LIST* DuplicateSelection();
@@ -144,4 +157,6 @@ class KVOBJ_API KVObjTBox : public KVObjList {
   // Runs an action on the links of the selection, or on the link at the caret; true when
   // there was any.
   bool ForSelectedLinks(void (*action)(KVObjLink*));
+
+  TextLines m_lineIndex;
 };

@@ -2,6 +2,7 @@
 // undo hooks carry caret and selection across undo and redo.
 #include <windows.h>
 
+#include <optional>
 #include <utility>
 
 #include "ClipboardFormats.h"
@@ -22,7 +23,9 @@ LIST* LastOf(LIST* chain) {
 }  // namespace
 
 int KVObjTBox::Insert(LIST* pRun) {
-  KVWaitCursor wait;
+  // A typed character is over before a cursor could show.
+  std::optional<KVWaitCursor> wait;
+  if (m_pSelTop != m_pSelEnd || (pRun && pRun->pNext)) wait.emplace();
   bool deleted = false;
   if (m_pSelTop != m_pSelEnd) {
     LIST* end = m_pSelEnd;
@@ -35,7 +38,7 @@ int KVObjTBox::Insert(LIST* pRun) {
     KVObjList::Insert(before, pRun, !deleted);
     SetCurPos(before);
   }
-  if (pRun || deleted) Layout(nullptr);
+  if (pRun || deleted) LayoutAfterEdit();
   return 0;
 }
 
@@ -109,7 +112,7 @@ int KVObjTBox::Delete() {
   LIST* end = m_pSelEnd;
   KVObjList::Delete(m_pSelTop, end, true);
   SetCurPos(end);
-  Layout(nullptr);
+  LayoutAfterEdit();
   return 0;
 }
 
@@ -121,7 +124,7 @@ int KVObjTBox::Erase(LIST* pFrom, LIST* pTo, bool bGroupStart) {
     if (m_pSelTop == n) m_pSelTop = pTo;
     if (m_pSelEnd == n) m_pSelEnd = pTo;
   }
-  Layout(nullptr);
+  LayoutAfterEdit();
   return 0;
 }
 
@@ -200,6 +203,12 @@ void KVObjTBox::PreDelete(BUndo* pUndo) {
 }
 
 void KVObjTBox::PreInsert(BUndo* pUndo) { PreDelete(pUndo); }
+
+void KVObjTBox::PostInsert(BUndo* pUndo) {
+  m_lineIndex.NoteEdit(pUndo->pNodeA->pPrev, pUndo->pNodeB->pNext);
+}
+
+void KVObjTBox::PostDelete(BUndo* pUndo) { m_lineIndex.NoteEdit(pUndo->pNodeA->pPrev, pUndo->pNodeA); }
 
 // The record takes the caret and selection of now, for the way back: nodes they point to
 // that the change removes are kept by the record until it is played again.

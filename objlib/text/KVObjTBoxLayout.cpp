@@ -9,46 +9,33 @@ namespace {
 
 int Bottom(const KVObject* o) { return o->y + o->cy; }
 
-// Bottom-aligns the line that ends with last: walking back to the line's first object
-// (x = 0) or the list's first node.
-void AlignLine(LIST* last, int bottom) {
-  for (LIST* node = last; node; node = node->pPrev) {
-    KVObject* o = node->pObj;
-    o->y = bottom - o->cy;
-    if (o->x == 0) break;
-  }
-}
-
 }  // namespace
 
+TextLines::Wrap KVObjTBox::WrapRule() const { return {(m_nAttr & KV_ATTR_WRAP) != 0, m_nWidth}; }
+
 void KVObjTBox::Layout(HDC) {
-  const bool wrap = (m_nAttr & KV_ATTR_WRAP) != 0;
-  KVObject* first = m_list.pHead->pObj;
-  first->x = first->y = 0;
-  int width = first->cx;
-  int lineHeight = first->cy;
-  for (LIST* node = m_list.pHead->pNext; node; node = node->pNext) {
-    KVObject* p = node->pPrev->pObj;
-    KVObject* q = node->pObj;
-    int x = p->x + p->cx;
-    int y = p->y;
-    if (p->m_wCode == KV_CODE_NEWLINE || (wrap && x + q->cx > m_nWidth)) {
-      int bottom = p->y + lineHeight;
-      AlignLine(node->pPrev, bottom);
-      x = 0;
-      y = bottom;
-      lineHeight = q->cy;
-    } else {
-      lineHeight = std::max(lineHeight, q->cy);
-    }
-    width = std::max(width, x + q->cx);
-    q->x = x;
-    q->y = y;
-  }
-  KVObject* end = m_list.pTail->pObj;
-  AlignLine(m_list.pTail, end->y + lineHeight);
-  cx = std::max(width, m_nWidth);
-  cy = end->y + lineHeight;
+  m_lineIndex.LayoutAll(m_list.pHead, WrapRule());
+  FitToLines();
+}
+
+void KVObjTBox::LayoutAfterEdit() {
+  m_lineIndex.LayoutEdit(m_list.pHead, WrapRule());
+  FitToLines();
+}
+
+// The height counts the last line's height from the end marker's top, as stored layouts of
+// boxes with a tall last line have always had it.
+void KVObjTBox::FitToLines() {
+  const TextLine& last = m_lineIndex.Lines().back();
+  const int width = std::max(m_lineIndex.Right(), m_nWidth);
+  if (width != cx) m_lineIndex.ChangedAll();  // the frame and the scroll range move
+  cx = width;
+  cy = m_list.pTail->pObj->y + (last.bottom - last.top);
+}
+
+void KVObjTBox::GetChangedBand(int* pTop, int* pBottom) const {
+  *pTop = m_lineIndex.ChangedTop();
+  *pBottom = m_lineIndex.ChangedBottom();
 }
 
 LIST* KVObjTBox::MoveDown(LIST* cur) const {
@@ -98,10 +85,14 @@ LIST* KVObjTBox::MoveCurPos(int code, CSize page) {
   }
 }
 
+// Lines above the point hold nothing whose bottom is below it.
 LIST* KVObjTBox::Find(CPoint pt) {
   int px = std::max(0, static_cast<int>(pt.x));
   int py = std::max(0, static_cast<int>(pt.y));
-  for (LIST* n = m_list.pHead; n != m_list.pTail; n = n->pNext) {
+  LIST* from = m_lineIndex.Current(m_list.pHead)
+                   ? m_lineIndex.Lines()[m_lineIndex.LineBelow(py)].first
+                   : m_list.pHead;
+  for (LIST* n = from; n != m_list.pTail; n = n->pNext) {
     const KVObject* o = n->pObj;
     if (py < o->y + o->cy) {
       // Right of a line's end gives the line's last object, usually its line break.
@@ -111,18 +102,24 @@ LIST* KVObjTBox::Find(CPoint pt) {
   return m_list.pTail;
 }
 
+// Only the lines the point's height crosses can hold a hit.
 int KVObjTBox::WhereIs(CPoint pt, LIST** ppNode) {
-  LIST* n = m_list.pHead;
-  int zone = 0;
-  for (; n != m_list.pTail; n = n->pNext) {
-    zone = n->pObj->HitTest(pt);
-    if (zone != 0) {
-      if (KVIsCharCode(n->pObj->m_wCode)) zone = KV_HIT_CHARACTER;
-      break;
+  const std::vector<TextLine>& lines = m_lineIndex.Lines();
+  const bool indexed = m_lineIndex.Current(m_list.pHead);
+  for (size_t k = indexed ? m_lineIndex.LineBelow(pt.y) : 0;
+       k < lines.size() && (!indexed || lines[k].top <= pt.y); ++k) {
+    LIST* end = indexed ? m_lineIndex.EndOf(k) : nullptr;
+    for (LIST* n = indexed ? lines[k].first : m_list.pHead; n != end && n != m_list.pTail;
+         n = n->pNext) {
+      int zone = n->pObj->HitTest(pt);
+      if (zone == 0) continue;
+      if (ppNode) *ppNode = n;
+      return KVIsCharCode(n->pObj->m_wCode) ? KV_HIT_CHARACTER : zone;
     }
+    if (!indexed) break;
   }
-  if (ppNode) *ppNode = n;
-  return zone;
+  if (ppNode) *ppNode = m_list.pTail;
+  return 0;
 }
 
 int KVObjTBox::GetTextLine(char* pBuf, int nSize, int* pLen) {

@@ -9,4 +9,5 @@ target_sources(KVObj PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/KVObjTBoxLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVObjTBoxLinks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVObjTBoxStream.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextLines.cpp
 )

@@ -1,6 +1,7 @@
 // KVDump: opens a memo file (or any other file as plain text) as the memo editor will, and
 // prints what the library built: the document, its objects and its text. With --render it
-// also draws the memo into a bitmap file, to look at the layout without the editor.
+// also draws the memo into a bitmap file, to look at the layout without the editor; with
+// --edit it runs a fixed edit sequence and prints again; --save writes the memo afterwards.
 // Text is printed as UTF-8 so a Linux terminal shows it.
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 
 #include "KVDocText.h"
 #include "KVFile.h"
+#include "EditScript.h"
 #include "KVObjLink.h"
 #include "Render.h"
 
@@ -72,25 +74,61 @@ void PrintDocument(KVDocText& doc) {
   std::printf("%d objects; text:\n%s\n", index, ToUtf8(TextOf(doc.Box())).c_str());
 }
 
+struct Options {
+  const char* file = nullptr;
+  const char* picture = nullptr;
+  const char* saveTo = nullptr;
+  bool edit = false;
+};
+
+bool ParseOptions(int argc, char** argv, Options* options) {
+  if (argc < 2) return false;
+  options->file = argv[1];
+  for (int i = 2; i < argc; ++i) {
+    const std::string flag = argv[i];
+    if (flag == "--edit")
+      options->edit = true;
+    else if (flag == "--render" && i + 1 < argc)
+      options->picture = argv[++i];
+    else if (flag == "--save" && i + 1 < argc)
+      options->saveTo = argv[++i];
+    else
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--render")) {
-    std::fprintf(stderr, "usage: KVDump file [--render picture.bmp]\n");
+  Options options;
+  if (!ParseOptions(argc, argv, &options)) {
+    std::fprintf(stderr, "usage: KVDump file [--edit] [--render picture.bmp] [--save copy.kvm]\n");
     return 2;
   }
   KVFile file;
-  file.Attach(argv[1]);
+  file.Attach(options.file);
   KVDocText doc;
   int result = doc.Load(&file);
   if (result < 0) {
-    std::fprintf(stderr, "KVDump: cannot read %s (result %d); nothing was loaded\n", argv[1], result);
+    std::fprintf(stderr, "KVDump: cannot read %s (result %d); nothing was loaded\n", options.file,
+                 result);
     return 1;
   }
   std::printf("%s\n", file.FileType() == FT_MEMO ? "memo file" : "plain text, read as a memo");
   PrintDocument(doc);
-  if (argc == 4 && !RenderToBitmapFile(doc, argv[3])) {
-    std::fprintf(stderr, "KVDump: cannot write %s\n", argv[3]);
+  if (options.edit) {
+    RunEditScript(doc.Box());
+    std::printf("\nafter the edit sequence:\n");
+    PrintDocument(doc);
+  }
+  if (options.picture && !RenderToBitmapFile(doc, options.picture)) {
+    std::fprintf(stderr, "KVDump: cannot write %s\n", options.picture);
+    return 1;
+  }
+  KVFile copy;
+  if (options.saveTo && (copy.Attach(options.saveTo) < 0 || doc.Save(nullptr, &copy) < 0)) {
+    std::fprintf(stderr, "KVDump: cannot write %s\n", options.saveTo);
     return 1;
   }
   return 0;
