@@ -72,14 +72,14 @@ void CMemoView::OnPaint() {
 }
 
 void CMemoView::InvalidateChangedLines() {
-  if (m_inPlace.Depth()) return InvalidateEdit();
+  KVDocText& doc = Active();
   int top = 0;
   int bottom = 0;
-  m_doc.Box()->GetChangedBand(&top, &bottom);
-  CRect client = ClientRect();
-  const int shift = m_doc.y - m_doc.m_nScrollY;
-  RECT band = {client.left, std::max<int>(client.top, top + shift), client.right, client.bottom};
-  if (bottom != INT_MAX) band.bottom = std::min<int>(client.bottom, bottom + shift);
+  doc.Box()->GetChangedBand(&top, &bottom);
+  const CRect area = m_inPlace.Depth() ? m_inPlace.ActiveArea() : ClientRect();
+  const int shift = m_inPlace.ToWindow(CRect(0, doc.y - doc.m_nScrollY, 0, 0)).top;
+  RECT band = {area.left, std::max<int>(area.top, top + shift), area.right, area.bottom};
+  if (bottom != INT_MAX) band.bottom = std::min<int>(area.bottom, bottom + shift);
   if (band.top < band.bottom) InvalidateRect(m_hWnd, &band, FALSE);
 }
 

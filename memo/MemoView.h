@@ -38,8 +38,8 @@ class CMemoView : public CWnd, public CCmdTarget {
   // Repaints what an edit changed: the whole view, or only the memo edited in place.
   void InvalidateEdit();
   void Refresh();
-  // Repaints the lines the last edit of the memo changed, or everything below them that
-  // moved; inside a memo edited in place, as InvalidateEdit.
+  // Repaints the lines the last edit of the memo being edited changed, or everything below
+  // them that moved, within that memo's area.
   void InvalidateChangedLines();
   // Every link to the saved file (none: every link) reads its file again; a drag in
   // progress ends first, and a drag out through OLE puts the reading off until it is over.
