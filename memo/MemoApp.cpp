@@ -76,6 +76,7 @@ bool CMemoApp::InitInstance() {
   frame->UpdateTitle();
   frame->ShowWindow(SW_SHOW);
   UpdateWindow(frame->m_hWnd);
+  frame->m_wndView.FinishStart();
   frame->m_bPlacementChanged = false;
   RecoveryCopy::Instance().Watch(&frame->m_wndView);
   TakeStartupHandOffs(frame);

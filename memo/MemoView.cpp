@@ -35,6 +35,10 @@ bool CMemoView::CreateEx(DWORD exStyle, const char* className, const char* title
 
 int CMemoView::OnCreate(LPARAM) {
   g_hwndView = m_hWnd;
+  return 0;
+}
+
+void CMemoView::FinishStart() {
   m_dropTarget.Register(m_hWnd);
   if (KVGetProfileInt(kImmOpen)) {
     HIMC context = ImmGetContext(m_hWnd);
@@ -43,7 +47,6 @@ int CMemoView::OnCreate(LPARAM) {
       ImmReleaseContext(m_hWnd, context);
     }
   }
-  return 0;
 }
 
 // Only the part asked for is drawn and copied; the back buffer is kept for the next paint.

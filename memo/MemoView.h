@@ -48,6 +48,9 @@ class CMemoView : public CWnd, public CCmdTarget {
   int SaveDocument(KVFile* file, bool notify);
   // Loads g_szFilePath when the frame is created.
   void LoadStartupFile(HWND frame);
+  // What the first paint does not need, done after it and before any message is taken: the
+  // drop target and the input method's opening state.
+  void FinishStart();
   // The caret goes until the view has the focus again.
   void HideCaretUntilFocus();
   // A scroll bar's request; the mouse also scrolls line by line while a drag is outside.
