@@ -128,6 +128,7 @@ int CMainFrame::SaveInPlaceMemo(KVDocText* memo) {
     return result;
   }
   m_wndView.NoteInPlaceSaved(memo);
+  UpdateIndexAfterSave(path);
   return 0;
 }
 
