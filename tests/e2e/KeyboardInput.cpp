@@ -12,6 +12,7 @@ namespace {
 // A key no memo command uses; the memo view passes it on to default processing.
 const WORD kMarkerKey = VK_F24;
 const DWORD kRetryMs = 2000;
+const DWORD kMarkerRetryMs = 3000;
 
 }  // namespace
 
@@ -89,10 +90,17 @@ void KeyboardInput::Type(const std::string& sjisText) {
 // after handling everything before it. Attached to the frame's thread we read those states:
 // once an unused key shows pressed, every earlier key and posted message has been handled.
 // (Its toggle bit would do with one message, but Wine stops updating it after a re-attach.)
+// Now and then Wine leaves the state of a taken marker unchanged; another marker behind it
+// still proves the same, so one more is sent each time a wait runs out.
 bool KeyboardInput::Settle(DWORD timeoutMs) {
   if (!attached_) return false;
-  Send(kMarkerKey, 0, false);
-  bool pressed = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) != 0; }, timeoutMs);
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  bool pressed = false;
+  while (!pressed && GetTickCount64() < deadline) {
+    Send(kMarkerKey, 0, false);
+    pressed = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) != 0; },
+                        timeoutMs < kMarkerRetryMs ? timeoutMs : kMarkerRetryMs);
+  }
   Send(kMarkerKey, 0, true);
   bool released = WaitUntil([] { return (GetKeyState(kMarkerKey) & 0x8000) == 0; }, timeoutMs);
   return pressed && released;
