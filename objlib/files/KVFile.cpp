@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DiskFile.h"
+#include "FileIcons.h"
 #include "KVErrors.h"
 #include "KVFilePaths.h"
 #include "KVProfile.h"
@@ -137,10 +138,5 @@ HICON KVFile::GetFileIcon() {
   }
   // An address takes the icon of web pages from the shell's association, whether or not a
   // page lies beside the program.
-  const UINT byName = m_nType == FT_URL ? SHGFI_USEFILEATTRIBUTES : 0;
-  SHFILEINFOA info = {};
-  if (!SHGetFileInfoA(source, FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                      SHGFI_ICON | SHGFI_SMALLICON | byName))
-    return nullptr;
-  return info.hIcon;
+  return CopyFileIcon(source, m_nType == FT_URL);
 }

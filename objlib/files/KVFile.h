@@ -71,6 +71,7 @@ class KVOBJ_API KVFile {
   // first, so a failed write leaves the old file as it was.
   int WriteFile(const char* pData, int nCount);
   int ExecFile();
+  // The small icon the shell shows for the target, which the caller destroys; null for none.
   HICON GetFileIcon();
 
   // The stored form of an expanded path: %N%, %user%, %usr% or %bin% for a path inside one

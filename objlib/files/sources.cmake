@@ -2,6 +2,7 @@
 target_include_directories(KVObj PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_sources(KVObj PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DiskFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FileIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVFileIO.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVFilePaths.cpp

@@ -228,14 +228,26 @@ TEST_F(DocName, HostileHeadsAreRefused) {
   }
 }
 
-TEST_F(Shell, SmallIconOfAnExistingFile) {
+// The shell's answer is kept: every caller still gets an icon of its own to destroy.
+TEST_F(Shell, SmallIconOfAnExistingFileIsTheCallersOwnEachTime) {
   WriteWholeFile(Scratch("a.txt"), "x");
   KVFile file;
   EXPECT_EQ(nullptr, file.GetFileIcon());
   file.Attach(Scratch("a.txt").c_str());
-  HICON icon = file.GetFileIcon();
-  ASSERT_NE(nullptr, icon);
-  EXPECT_TRUE(DestroyIcon(icon));
+  for (int ask = 0; ask < 3; ++ask) {
+    HICON icon = file.GetFileIcon();
+    ASSERT_NE(nullptr, icon) << ask;
+    HDC screen = GetDC(nullptr);
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ old = SelectObject(canvas, bitmap);
+    EXPECT_TRUE(DrawIconEx(canvas, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL)) << ask;
+    SelectObject(canvas, old);
+    DeleteObject(bitmap);
+    DeleteDC(canvas);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(DestroyIcon(icon)) << ask;
+  }
 }
 
 TEST_F(Shell, StartingAMissingOrDetachedTargetFails) {
