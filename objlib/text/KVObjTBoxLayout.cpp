@@ -28,7 +28,9 @@ void KVObjTBox::LayoutAfterEdit() {
 void KVObjTBox::FitToLines() {
   const TextLine& last = m_lineIndex.Lines().back();
   const int width = std::max(m_lineIndex.Right(), m_nWidth);
-  if (width != cx) m_lineIndex.ChangedAll();  // the frame and the scroll range move
+  // A frame moves with the width. Unframed, the box is filled with the colour of what holds
+  // it (a memo and its content share one), so only the changed lines change on screen.
+  if (width != cx && (m_nAttr & KV_ATTR_FRAME)) m_lineIndex.ChangedAll();
   cx = width;
   cy = m_list.pTail->pObj->y + (last.bottom - last.top);
 }
