@@ -66,6 +66,7 @@ void CMemoApp::TakeStartupPath(const std::string& token) {
 }
 
 bool CMemoApp::InitInstance() {
+  PrepareShellIconsAside();
   if (FAILED(OleInitialize(nullptr))) return false;
   g_cfKaveloDataBus = RegisterClipboardFormatA("CF_KAVELO_DATA_BUS");
   g_cfKaveloExtendFile = RegisterClipboardFormatA("CF_KAVELO_EXTEND_FILE");
@@ -80,7 +81,6 @@ bool CMemoApp::InitInstance() {
   if (g_szFilePath[0] && KVGetProfileInt(kShortToLongNames)) ConvertToLongPath(g_szFilePath);
   if (g_szFilePath[0] && ActivateWindowShowing(g_szFilePath)) return false;
 
-  PrepareShellIconsAside();
   const bool startedEmpty = !g_szFilePath[0];
   auto* frame = new CMainFrame;
   m_pMainWnd = frame;
