@@ -31,7 +31,8 @@
 namespace {
 
 // The shell's first icon in a process sets up its image lists, tens of milliseconds under
-// Wine; asked beside the window's making, it is ready when the first paint draws a link.
+// Wine; asked on a thread of its own from the start, it is ready when the first paint draws
+// a link.
 void PrepareShellIconsAside() {
   std::thread([] {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return;
